@@ -1,0 +1,21 @@
+#include "model/shape_changed.h"
+
+namespace skelmora {
+
+void RebuildSurface(HullDesign& design, Surface& surface) {
+  UpdateWorkingCounts(design);
+  BuildKnotVectors(design, surface);
+  EvaluateSurfaceGrid(design, surface);
+}
+
+void ShapeChanged(HullDesign& design, Surface& surface, ViewHooks* hooks) {
+  RebuildSurface(design, surface);
+  design.ExtentsValid = false;
+  ComputeExtents(design, surface);
+  if (hooks) {
+    hooks->RefitViews();
+    hooks->RepaintViews();
+  }
+}
+
+}  // namespace skelmora

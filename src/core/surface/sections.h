@@ -1,0 +1,53 @@
+// Plane cuts of the surface grid (stations y = c, buttocks x = c,
+// waterlines z = c) and where the displayed sections lie.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "surface/surface.h"
+
+namespace skelmora {
+
+constexpr int kSectionCapacity = 701;
+constexpr int kMaxPieces = 21;
+
+struct CutBuffers {
+  std::array<SurfacePoint, kSectionCapacity> section{};
+  std::array<SurfacePoint, kSectionCapacity> loop{};
+  // Points stored after each waterline piece, in piece order.
+  std::array<int32_t, kMaxPieces> pieceEnds{};
+  int32_t pieceCount = 0;  // entries of pieceEnds used by the last waterline cut
+};
+
+struct CutResult {
+  int last = 0;      // index of the last point in section
+  int loopLast = 0;  // index of the last point in loop
+};
+
+CutResult CutStation(const HullDesign& design, const Surface& surface, CutBuffers& buffers,
+                     double c);
+CutResult CutButtock(const HullDesign& design, const Surface& surface, CutBuffers& buffers,
+                     double c);
+CutResult CutWaterline(const HullDesign& design, const Surface& surface, CutBuffers& buffers,
+                       double c);
+
+// Smallest y of the z = 0 waterline, 1e10 when there is none.
+double WaterlineForwardEnd(const HullDesign& design, const Surface& surface, CutBuffers& buffers);
+
+// Evenly spaced displayed sections: section k (1..count) lies at
+// first + (k - 1) * spacing.
+struct SectionPlacement {
+  int count = 0;
+  double first = 0.0;
+  double spacing = 0.0;
+  double At(int k) const { return first + (k - 1) * spacing; }
+};
+
+// Each writes a derived number or spacing back into the design's settings.
+// The extents must be current (ComputeExtents).
+SectionPlacement StationPositions(HullDesign& design, const Surface& surface, CutBuffers& buffers);
+SectionPlacement WaterlinePositions(HullDesign& design, const Surface& surface);
+SectionPlacement ButtockPositions(HullDesign& design, const Surface& surface);
+
+}  // namespace skelmora

@@ -1,0 +1,352 @@
+#include "surface/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace skelmora {
+
+namespace {
+
+constexpr int kMaxDegree = kMaxIndex;
+
+int ClampIndex(int value) { return std::clamp(value, 0, kMaxIndex); }
+
+// Writes `copies` copies of source column a into dst columns starting at
+// `dest`; never past column 50.
+int CopyColumn(const VertexNet& src, int a, int rows, VertexNet& dst, int dest, int copies,
+               bool unitWeight) {
+  for (int k = 0; k < copies && dest <= kMaxIndex; ++k, ++dest) {
+    for (int b = 0; b <= rows; ++b) {
+      dst[dest][b] = src[a][b];
+      if (unitWeight) dst[dest][b].w = 1.0f;
+    }
+  }
+  return dest;
+}
+
+int CopyRow(const VertexNet& src, int b, int columns, VertexNet& dst, int dest, int copies,
+            bool unitWeight) {
+  for (int k = 0; k < copies && dest <= kMaxIndex; ++k, ++dest) {
+    for (int a = 0; a <= columns; ++a) {
+      dst[a][dest] = src[a][b];
+      if (unitWeight) dst[a][dest].w = 1.0f;
+    }
+  }
+  return dest;
+}
+
+// The degree a direction can carry: at least 1, at most its last index.
+int EffectiveDegree(int degree, int lastIndex) {
+  if (lastIndex <= 0) return 0;
+  return std::clamp(degree, 1, lastIndex);
+}
+
+void BuildKnots(int n, int d, float* knots) {
+  const float last = static_cast<float>(n - d + 1);
+  for (int k = 0; k <= n + d + 1; ++k) {
+    float knot;
+    if (k <= d) {
+      knot = 0.0f;
+    } else if (k <= n) {
+      knot = static_cast<float>(k - d);
+    } else {
+      knot = last;
+    }
+    knots[k] = knot / last;
+  }
+}
+
+// Evaluation from precomputed spans and basis values, shared by the single
+// point and the grid so both give bit-identical results.
+void Combine(const Surface& surface, int su, const double* nu, int sv, const double* nv,
+             SurfacePoint& out) {
+  const int p = surface.knots.degreeU;
+  const int q = surface.knots.degreeV;
+  const VertexNet& net = surface.working.net;
+  double x = 0.0, y = 0.0, z = 0.0, weight = 0.0;
+  for (int l = 0; l <= q; ++l) {
+    const int row = sv - q + l;
+    double px = 0.0, py = 0.0, pz = 0.0, pw = 0.0;
+    for (int k = 0; k <= p; ++k) {
+      const Vertex& vertex = net[su - p + k][row];
+      const double w = vertex.w;
+      const double nw = nu[k] * w;
+      pw += nw;
+      px += nw * vertex.x;
+      py += nw * vertex.y;
+      pz += nw * vertex.z;
+    }
+    weight += nv[l] * pw;
+    x += nv[l] * px;
+    y += nv[l] * py;
+    z += nv[l] * pz;
+  }
+  if (std::fabs(weight) < 1e-9) {
+    out.x = out.y = out.z = 0.0;
+  } else {
+    out.x = x / weight;
+    out.y = y / weight;
+    out.z = z / weight;
+  }
+}
+
+double GridParameter(int i, int divisions) {
+  const double t = static_cast<double>(i) / divisions;
+  return t > 1.0 ? 1.0 : t;
+}
+
+}  // namespace
+
+void BuildWorkingNet(const HullDesign& design, Surface& surface) {
+  WorkingNet& working = surface.working;
+  const int columns = ClampIndex(design.LastColumn);
+  const int rows = ClampIndex(design.LastRow);
+  working.net = design.Net;
+  working.lastColumn = columns;
+  working.lastRow = rows;
+  const int columnChines = std::clamp(design.ColumnChineCount, 0, kMaxChines);
+  const int rowChines = std::clamp(design.RowChineCount, 0, kMaxChines);
+  if (columnChines == 0 && rowChines == 0) return;
+
+  if (columnChines > 0) {
+    const int copies = std::clamp(design.WaterlineTension, 1, kMaxDegree);
+    const VertexNet source = working.net;
+    int dest = 0;
+    int cursor = 0;
+    for (int a = 0; a <= columns; ++a) {
+      if (cursor < columnChines && a == design.ColumnChines[cursor]) {
+        dest = CopyColumn(source, a, rows, working.net, dest, copies, true);
+        ++cursor;
+      } else {
+        dest = CopyColumn(source, a, rows, working.net, dest, 1, false);
+      }
+    }
+    working.lastColumn = dest - 1;
+  }
+  if (rowChines > 0) {
+    const int copies = std::clamp(design.StationTension, 1, kMaxDegree);
+    const VertexNet source = working.net;
+    int dest = 0;
+    int cursor = 0;
+    for (int b = 0; b <= rows; ++b) {
+      if (cursor < rowChines && b == design.RowChines[cursor]) {
+        dest = CopyRow(source, b, working.lastColumn, working.net, dest, copies, true);
+        ++cursor;
+      } else {
+        dest = CopyRow(source, b, working.lastColumn, working.net, dest, 1, false);
+      }
+    }
+    working.lastRow = dest - 1;
+  }
+}
+
+void BuildKnotVectors(const HullDesign& design, Surface& surface) {
+  KnotVectors& knots = surface.knots;
+  knots.lastColumn = ClampIndex(design.WorkingLastColumn);
+  knots.lastRow = ClampIndex(design.WorkingLastRow);
+  knots.degreeU = EffectiveDegree(design.WaterlineTension, knots.lastColumn);
+  knots.degreeV = EffectiveDegree(design.StationTension, knots.lastRow);
+  BuildKnots(knots.lastColumn, knots.degreeU, knots.u.data());
+  BuildKnots(knots.lastRow, knots.degreeV, knots.v.data());
+}
+
+int FindKnotSpan(int n, int degree, const float* knots, double t) {
+  if (t == knots[n + 1]) return n;
+  // Outside [0, 1] (or NaN) the search below would not end; use the end spans.
+  if (!(t >= knots[degree])) return degree;
+  if (t > knots[n + 1]) return n;
+  int low = degree;
+  int high = n + 1;
+  int mid = (low + high) / 2;
+  while (t < knots[mid] || t >= knots[mid + 1]) {
+    if (t < knots[mid]) {
+      high = mid;
+    } else {
+      low = mid;
+    }
+    mid = (low + high) / 2;
+  }
+  return mid;
+}
+
+void BasisFunctions(int span, double t, int degree, const float* knots, double* basis) {
+  double left[kMaxDegree + 1];
+  double right[kMaxDegree + 1];
+  basis[0] = 1.0;
+  for (int j = 1; j <= degree; ++j) {
+    left[j] = t - knots[span + 1 - j];
+    right[j] = knots[span + j] - t;
+    double saved = 0.0;
+    for (int r = 0; r < j; ++r) {
+      const double temp = basis[r] / (right[r + 1] + left[j - r]);
+      basis[r] = saved + right[r + 1] * temp;
+      saved = left[j - r] * temp;
+    }
+    basis[j] = saved;
+  }
+}
+
+SurfacePoint EvaluateSurfacePoint(const Surface& surface, double u, double v) {
+  const KnotVectors& knots = surface.knots;
+  double nu[kMaxDegree + 1];
+  double nv[kMaxDegree + 1];
+  const int su = FindKnotSpan(knots.lastColumn, knots.degreeU, knots.u.data(), u);
+  BasisFunctions(su, u, knots.degreeU, knots.u.data(), nu);
+  const int sv = FindKnotSpan(knots.lastRow, knots.degreeV, knots.v.data(), v);
+  BasisFunctions(sv, v, knots.degreeV, knots.v.data(), nv);
+  SurfacePoint point;
+  Combine(surface, su, nu, sv, nv, point);
+  point.u = u;
+  point.v = v;
+  return point;
+}
+
+void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
+  BuildWorkingNet(design, surface);
+  const int nu = std::clamp(design.ColumnDivisions, 1, kMaxDivisions);
+  const int nv = std::clamp(design.RowDivisions, 1, kMaxDivisions);
+  surface.columnDivisions = nu;
+  surface.rowDivisions = nv;
+  const KnotVectors& knots = surface.knots;
+  const int p = knots.degreeU;
+  const int q = knots.degreeV;
+
+  // Spans and basis values per column parameter and per row parameter,
+  // computed once instead of once per point.
+  static_assert(kGridSize * (kMaxDegree + 1) < 20000);
+  int spanU[kGridSize];
+  int spanV[kGridSize];
+  double basisU[kGridSize][kMaxDegree + 1];
+  double basisV[kGridSize][kMaxDegree + 1];
+  for (int i = 0; i <= nu; ++i) {
+    const double u = GridParameter(i, nu);
+    spanU[i] = FindKnotSpan(knots.lastColumn, p, knots.u.data(), u);
+    BasisFunctions(spanU[i], u, p, knots.u.data(), basisU[i]);
+  }
+  for (int j = 0; j <= nv; ++j) {
+    const double v = GridParameter(j, nv);
+    spanV[j] = FindKnotSpan(knots.lastRow, q, knots.v.data(), v);
+    BasisFunctions(spanV[j], v, q, knots.v.data(), basisV[j]);
+  }
+  for (int j = 0; j <= nv; ++j) {
+    const double v = GridParameter(j, nv);
+    for (int i = 0; i <= nu; ++i) {
+      SurfacePoint& point = surface.grid[i][j];
+      Combine(surface, spanU[i], basisU[i], spanV[j], basisV[j], point);
+      point.u = GridParameter(i, nu);
+      point.v = v;
+    }
+  }
+}
+
+ProjectedPoint ProjectPerspective(const HullDesign& design, double hullLength, double x, double y,
+                                  double z, int sgn) {
+  constexpr double kDegToRad = 0.0174532925239284;
+  constexpr double kEyeDistance = 1e8;
+  constexpr double kFocal = 1e8;
+  const double e = design.PerspectiveElevation * kDegToRad;
+  const double a = design.PerspectiveAzimuth * kDegToRad;
+  const double yy = y - hullLength / 2.0;
+  const double t = yy * std::cos(e) - z * std::sin(e);
+  const double depth = t * std::cos(a) + sgn * x * std::sin(a) + kEyeDistance;
+  ProjectedPoint out;
+  out.X = kFocal * (sgn * x * std::cos(a) - t * std::sin(a)) / depth;
+  out.Y = kFocal * (z * std::cos(e) + yy * std::sin(e)) / depth;
+  return out;
+}
+
+void ComputeExtents(HullDesign& design, Surface& surface) {
+  if (design.ExtentsValid) return;
+  const int nu = surface.columnDivisions;
+  const int nv = surface.rowDivisions;
+
+  HullExtents ext;
+  ext.smallestY = 1e30;
+  for (int i = 0; i <= nu; ++i) {
+    for (int j = 0; j <= nv; ++j) {
+      const SurfacePoint& point = surface.grid[i][j];
+      ext.hullLength = std::max(ext.hullLength, point.y);
+      ext.halfBreadth = std::max(ext.halfBreadth, point.x);
+      ext.highestZ = std::max(ext.highestZ, point.z);
+      ext.lowestZ = std::min(ext.lowestZ, point.z);
+      ext.smallestY = std::min(ext.smallestY, point.y);
+    }
+  }
+  ext.depth = ext.highestZ - ext.lowestZ;
+  surface.extents = ext;
+
+  // Fit boxes from the vertex net: maxima start at 0, minima at 1e9.
+  double maxX = 0.0, maxAbsX = 0.0, signedX = 0.0;
+  double minY = 1e9, maxY = 0.0, minZ = 1e9, maxZ = 0.0;
+  const int columns = ClampIndex(design.LastColumn);
+  const int rows = ClampIndex(design.LastRow);
+  for (int c = 0; c <= columns; ++c) {
+    for (int r = 0; r <= rows; ++r) {
+      const Vertex& vertex = design.Net[c][r];
+      maxX = std::max(maxX, static_cast<double>(vertex.x));
+      if (std::fabs(vertex.x) > maxAbsX) {
+        maxAbsX = std::fabs(vertex.x);
+        signedX = vertex.x;
+      }
+      minY = std::min(minY, static_cast<double>(vertex.y));
+      maxY = std::max(maxY, static_cast<double>(vertex.y));
+      minZ = std::min(minZ, static_cast<double>(vertex.z));
+      maxZ = std::max(maxZ, static_cast<double>(vertex.z));
+    }
+  }
+  ViewFitBoxes& fit = surface.fit;
+  if (!design.ViewZoomed[kBodyView]) {
+    fit.X1 = 1.1 * maxX;
+    fit.X0 = -fit.X1;
+    fit.Z0 = minZ >= 0 ? minZ * 0.95 : minZ * 1.05;
+    fit.Z1 = maxZ >= 0 ? maxZ * 1.05 : maxZ * 0.95;
+  }
+  if (!design.ViewZoomed[kPlanView]) {
+    fit.PY0 = minY;
+    fit.PY1 = maxY;
+    fit.PX1 = signedX;
+    fit.PX0 = -signedX;
+  }
+  if (!design.ViewZoomed[kProfileView]) {
+    fit.FY0 = minY;
+    fit.FY1 = maxY;
+    fit.FZ0 = minZ;
+    fit.FZ1 = maxZ;
+  }
+  if (design.PerspectiveViewOpen && !design.ViewZoomed[kPerspectiveView]) {
+    double qx0 = 1e9, qx1 = 0.0, qy0 = 1e9, qy1 = 0.0;
+    for (int i = 0; i <= nu; ++i) {
+      for (int j = 0; j <= nv; ++j) {
+        const SurfacePoint& point = surface.grid[i][j];
+        for (int sgn : {1, -1}) {
+          const ProjectedPoint pp =
+              ProjectPerspective(design, ext.hullLength, point.x, point.y, point.z, sgn);
+          qx0 = std::min(qx0, pp.X);
+          qx1 = std::max(qx1, pp.X);
+          qy0 = std::min(qy0, pp.Y);
+          qy1 = std::max(qy1, pp.Y);
+        }
+      }
+    }
+    fit.QX0 = qx0;
+    fit.QX1 = qx1;
+    fit.QY0 = qy0;
+    fit.QY1 = qy1;
+  }
+  design.ExtentsValid = true;
+}
+
+double ThreePointCurvature(double a, double b, double c, double d, double e, double f) {
+  double l23 = std::hypot(e - c, f - d);
+  double l12 = std::hypot(c - a, d - b);
+  if (l23 <= 1e-32) l23 = 1e-32;
+  if (l12 <= 2e-32) l12 = 1e-32;
+  double s = l23 + l12;
+  double cosine = ((d - f) / l23) * ((b - d) / l12) + ((c - e) / l23) * ((a - c) / l12);
+  // Rounding can push the cosine of nearly parallel chords past 1.
+  cosine = std::clamp(cosine, -1.0, 1.0);
+  if (std::fabs(s) < 1e-6) s = s < 0 ? -1e-6 : 1e-6;
+  return std::acos(cosine) / s;
+}
+
+}  // namespace skelmora

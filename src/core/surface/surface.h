@@ -1,0 +1,104 @@
+// The rational B-spline surface through the vertex net: the chine-expanded
+// working net, the knot vectors, point and grid evaluation, and the extents.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/hull_design.h"
+
+namespace skelmora {
+
+constexpr int kMaxKnots = 201;
+constexpr int kGridSize = kMaxDivisions + 1;  // 201
+
+struct SurfacePoint {
+  double u = 0.0;
+  double v = 0.0;
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+};
+
+struct WorkingNet {
+  VertexNet net{};
+  int32_t lastColumn = 0;  // Cw
+  int32_t lastRow = 0;     // Rw
+};
+
+// Knots are single precision; the degrees are the ones the knots were built
+// with, which is what the evaluator reads.
+struct KnotVectors {
+  std::array<float, kMaxKnots> u{};
+  std::array<float, kMaxKnots> v{};
+  int32_t lastColumn = 0;  // n for U
+  int32_t lastRow = 0;     // n for V
+  int32_t degreeU = 1;     // p
+  int32_t degreeV = 1;     // q
+};
+
+struct HullExtents {
+  double hullLength = 0.0;   // largest y
+  double halfBreadth = 0.0;  // largest x
+  double highestZ = -1000000.0;
+  double lowestZ = 1000000.0;
+  double depth = 0.0;
+  double smallestY = 0.0;  // forward end of the grid; the station origin starts here
+};
+
+// The vertex-net boxes each planar view fits, and the perspective's projected box.
+struct ViewFitBoxes {
+  double X0 = 0, X1 = 0, Z0 = 0, Z1 = 0;      // body: x, z
+  double PY0 = 0, PY1 = 0, PX0 = 0, PX1 = 0;  // plan: y, x
+  double FY0 = 0, FY1 = 0, FZ0 = 0, FZ1 = 0;  // profile: y, z
+  double QX0 = 0, QX1 = 0, QY0 = 0, QY1 = 0;  // perspective: projected X, Y
+};
+
+// [i][j] with i along u (0..ColumnDivisions) and j along v; stride 201.
+using SurfaceGrid = std::array<std::array<SurfacePoint, kGridSize>, kGridSize>;
+
+// Everything derived from the design's net; about 1.7 MB, so allocate it
+// on the heap (std::make_unique<Surface>()).
+struct Surface {
+  WorkingNet working;
+  KnotVectors knots;
+  SurfaceGrid grid;
+  int32_t columnDivisions = 50;  // the divisions the grid was evaluated with
+  int32_t rowDivisions = 50;
+  HullExtents extents;
+  ViewFitBoxes fit;
+};
+
+// Expands the net by the chine lists into surface.working.
+void BuildWorkingNet(const HullDesign& design, Surface& surface);
+
+// Clamped uniform knots from the working counts and the tensions.
+void BuildKnotVectors(const HullDesign& design, Surface& surface);
+
+int FindKnotSpan(int n, int degree, const float* knots, double t);
+
+// The degree + 1 non-zero basis values at t into basis[0..degree].
+void BasisFunctions(int span, double t, int degree, const float* knots, double* basis);
+
+SurfacePoint EvaluateSurfacePoint(const Surface& surface, double u, double v);
+
+// BuildWorkingNet, then every grid point at the design's divisions.
+void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface);
+
+// When ExtentsValid is clear: hull extents from the grid and the views' fit
+// boxes from the vertex net, then sets ExtentsValid.
+void ComputeExtents(HullDesign& design, Surface& surface);
+
+// Curvature at the middle of three plane points, radians per length unit.
+double ThreePointCurvature(double a, double b, double c, double d, double e, double f);
+
+// Perspective projection of a model point before scaling; sgn is +1 for the
+// stored side and -1 for its mirror.
+struct ProjectedPoint {
+  double X = 0.0;
+  double Y = 0.0;
+};
+ProjectedPoint ProjectPerspective(const HullDesign& design, double hullLength, double x, double y,
+                                  double z, int sgn);
+
+}  // namespace skelmora
