@@ -32,6 +32,15 @@ using VertexNet = std::array<std::array<Vertex, kNetSize>, kNetSize>;
 // Colours are 0x00BBGGRR.
 using Rgb = int32_t;
 
+// Slots of HullDesign::DesignDimensions, in the order the new-hull dialog
+// enters them.
+constexpr int kDimensionLength = 0;
+constexpr int kDimensionBeam = 1;  // half beam at deck
+constexpr int kDimensionFreeboard = 2;
+constexpr int kDimensionDraft = 3;
+constexpr int kDimensionBowAngle = 4;
+constexpr int kDimensionSternAngle = 5;
+
 enum ViewId : int { kBodyView = 0, kPlanView = 1, kProfileView = 2, kPerspectiveView = 3 };
 
 struct HullDesign {

@@ -2,7 +2,7 @@
 // work directory that only this running copy uses.
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 #include "model/hull_design.h"
 #include "surface/surface.h"
@@ -10,14 +10,17 @@
 namespace skelmora {
 
 // Counts the step (UndoCount + 1) and appends its snapshot; does nothing
-// without an open design. File errors are ignored, as a history is a
-// convenience and must never stop an edit.
-void TakeSnapshot(HullDesign& design, const std::string& workDirectory);
+// without an open design. The first step of a history starts a new file.
+// File errors are ignored, as a history is a convenience and must never
+// stop an edit; a step that was not written is caught by Undo.
+void TakeSnapshot(HullDesign& design, const std::filesystem::path& workDirectory);
 
 // Restores the newest snapshot and removes it from the history; rebuilds the
-// surface and extents. Returns false (design unchanged) when the history
-// holds no such snapshot; UndoCount then drops to 0.
-bool Undo(HullDesign& design, Surface& surface, const std::string& workDirectory);
+// surface and extents, and the three curve spacings return to 0. Returns
+// false with the design unchanged when the history is missing, does not hold
+// snapshot UndoCount or holds a damaged one; UndoCount then drops to 0 (so
+// Undo disables) and the next snapshot starts a new file.
+bool Undo(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory);
 
 // New design, open, import and save start a new history.
 void ResetHistory(HullDesign& design);

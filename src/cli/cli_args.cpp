@@ -1,0 +1,79 @@
+#include "cli_args.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace skelmora::cli {
+
+std::optional<double> ParseDouble(const std::string& text) {
+  double value = 0.0;
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  if (begin != end && *begin == '+') ++begin;
+  auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<int> ParseInt(const std::string& text) {
+  int value = 0;
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& message) {
+  for (int k = first; k < argc; ++k) {
+    const std::string arg = argv[k];
+    if (arg == "--json") {
+      args.json = true;
+    } else if (arg == "--divisions") {
+      if (k + 2 >= argc) {
+        message = "--divisions needs two numbers: NU NV";
+        return false;
+      }
+      const auto nu = ParseInt(argv[k + 1]);
+      const auto nv = ParseInt(argv[k + 2]);
+      if (!nu || !nv || *nu < 1 || *nu > 200 || *nv < 1 || *nv > 200) {
+        message = "Divisions must be whole numbers from 1 to 200: " + std::string(argv[k + 1]) +
+                  " " + argv[k + 2];
+        return false;
+      }
+      args.columnDivisions = nu;
+      args.rowDivisions = nv;
+      k += 2;
+    } else if (arg == "--stations" || arg == "--displacement" || arg == "--out") {
+      if (k + 1 >= argc) {
+        message = arg + " needs a value";
+        return false;
+      }
+      const std::string value = argv[++k];
+      if (arg == "--out") {
+        args.out = value;
+      } else if (arg == "--stations") {
+        const auto stations = ParseInt(value);
+        if (!stations || *stations < 1 || *stations > 100) {
+          message = "Stations must be a whole number from 1 to 100: " + value;
+          return false;
+        }
+        args.stations = stations;
+      } else {
+        args.displacement = ParseDouble(value);
+        if (!args.displacement) {
+          message = "The displacement is not a number: " + value;
+          return false;
+        }
+      }
+    } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
+      message = "Unknown option: " + arg;
+      return false;
+    } else {
+      args.positional.push_back(arg);
+    }
+  }
+  return true;
+}
+
+}  // namespace skelmora::cli

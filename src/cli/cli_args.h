@@ -1,0 +1,28 @@
+// Argument handling shared by the commands of skelmora-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace skelmora::cli {
+
+struct Args {
+  std::vector<std::string> positional;
+  bool json = false;
+  std::optional<int> columnDivisions;
+  std::optional<int> rowDivisions;
+  std::optional<int> stations;         // --stations N
+  std::optional<double> displacement;  // --displacement W
+  std::optional<std::string> out;      // --out PATH
+};
+
+// Parses the options after the command name. On error returns false with a
+// message for standard error.
+bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& message);
+
+// A whole token as a number, or nothing.
+std::optional<double> ParseDouble(const std::string& text);
+std::optional<int> ParseInt(const std::string& text);
+
+}  // namespace skelmora::cli

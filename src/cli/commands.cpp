@@ -1,0 +1,194 @@
+#include "commands.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "design_io.h"
+#include "surface/sections.h"
+
+namespace skelmora::cli {
+
+namespace {
+
+using nlohmann::json;
+
+// The design and its derived records, loaded from the first file argument.
+struct Loaded {
+  HullDesign design;
+  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
+};
+
+bool Load(const Args& args, const std::string& path, Loaded& loaded, std::ostream& err) {
+  if (args.columnDivisions) {
+    loaded.design.ColumnDivisions = *args.columnDivisions;
+    loaded.design.RowDivisions = *args.rowDivisions;
+  }
+  std::string message;
+  if (!LoadDesign(path, loaded.design, *loaded.surface, message)) {
+    err << message << '\n';
+    return false;
+  }
+  return true;
+}
+
+bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err) {
+  if (args.positional.size() != count) {
+    err << "usage: skelmora-cli " << usage << '\n';
+    return false;
+  }
+  return true;
+}
+
+json PointJson(const SurfacePoint& p) { return json::array({p.u, p.v, p.x, p.y, p.z}); }
+
+template <typename Container>
+json IntList(const Container& values, int count) {
+  json list = json::array();
+  for (int k = 0; k < count; ++k) list.push_back(values[k]);
+  return list;
+}
+
+void Print(const json& document, bool asJson, std::ostream& out) {
+  if (asJson) {
+    out << document.dump() << '\n';
+    return;
+  }
+  // Plain text: one "key: value" line per top-level member.
+  for (const auto& [key, value] : document.items()) out << key << ": " << value.dump() << '\n';
+}
+
+json PlacementJson(const SectionPlacement& placement) {
+  json positions = json::array();
+  for (int k = 1; k <= placement.count; ++k) positions.push_back(placement.At(k));
+  return positions;
+}
+
+}  // namespace
+
+int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!Expect(args, 1, "info FILE [--json]", err)) return 2;
+  Loaded loaded;
+  if (!Load(args, args.positional[0], loaded, err)) return 1;
+  const HullDesign& d = loaded.design;
+  const HullExtents& e = loaded.surface->extents;
+  json doc;
+  doc["units"] = d.Units;
+  doc["lastColumn"] = d.LastColumn;
+  doc["lastRow"] = d.LastRow;
+  doc["waterlineTension"] = d.WaterlineTension;
+  doc["stationTension"] = d.StationTension;
+  doc["workingLastColumn"] = d.WorkingLastColumn;
+  doc["workingLastRow"] = d.WorkingLastRow;
+  doc["columnChines"] = IntList(d.ColumnChines, d.ColumnChineCount);
+  doc["rowChines"] = IntList(d.RowChines, d.RowChineCount);
+  doc["extents"] = {{"hullLength", e.hullLength},
+                    {"halfBreadth", e.halfBreadth},
+                    {"highestZ", e.highestZ},
+                    {"lowestZ", e.lowestZ},
+                    {"depth", e.depth}};
+  Print(doc, args.json, out);
+  return 0;
+}
+
+int RunGrid(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!Expect(args, 1, "grid FILE [--divisions NU NV] [--json]", err)) return 2;
+  Loaded loaded;
+  if (!Load(args, args.positional[0], loaded, err)) return 1;
+  const Surface& s = *loaded.surface;
+  json grid = json::array();
+  for (int i = 0; i <= s.columnDivisions; ++i) {
+    json column = json::array();
+    for (int j = 0; j <= s.rowDivisions; ++j) column.push_back(PointJson(s.grid[i][j]));
+    grid.push_back(std::move(column));
+  }
+  json doc;
+  doc["columnDivisions"] = s.columnDivisions;
+  doc["rowDivisions"] = s.rowDivisions;
+  doc["grid"] = std::move(grid);
+  Print(doc, args.json, out);
+  return 0;
+}
+
+int RunCut(const Args& args, std::ostream& out, std::ostream& err) {
+  const char* usage = "cut station|buttock|waterline C FILE [--divisions NU NV] [--json]";
+  if (!Expect(args, 3, usage, err)) return 2;
+  const std::string& kind = args.positional[0];
+  if (kind != "station" && kind != "buttock" && kind != "waterline") {
+    err << "Unknown section kind: " << kind << " (station, buttock or waterline)\n";
+    return 2;
+  }
+  const auto position = ParseDouble(args.positional[1]);
+  if (!position) {
+    err << "The cut position is not a number: " << args.positional[1] << '\n';
+    return 2;
+  }
+  Loaded loaded;
+  if (!Load(args, args.positional[2], loaded, err)) return 1;
+  auto buffers = std::make_unique<CutBuffers>();
+  CutResult result;
+  if (kind == "station") {
+    result = CutStation(loaded.design, *loaded.surface, *buffers, *position);
+  } else if (kind == "buttock") {
+    result = CutButtock(loaded.design, *loaded.surface, *buffers, *position);
+  } else {
+    result = CutWaterline(loaded.design, *loaded.surface, *buffers, *position);
+  }
+  json points = json::array();
+  if (result.last >= 1) {
+    for (int k = 0; k <= result.last; ++k) points.push_back(PointJson(buffers->section[k]));
+  }
+  json loop = json::array();
+  if (result.loopLast >= 1) {
+    for (int k = 0; k <= result.loopLast; ++k) loop.push_back(PointJson(buffers->loop[k]));
+  }
+  json doc;
+  doc["kind"] = kind;
+  doc["position"] = *position;
+  doc["last"] = result.last;
+  doc["loopLast"] = result.loopLast;
+  doc["points"] = std::move(points);
+  if (kind == "waterline") doc["pieceEnds"] = IntList(buffers->pieceEnds, buffers->pieceCount);
+  doc["loop"] = std::move(loop);
+  Print(doc, args.json, out);
+  return 0;
+}
+
+int RunSections(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!Expect(args, 1, "sections FILE [--json]", err)) return 2;
+  Loaded loaded;
+  if (!Load(args, args.positional[0], loaded, err)) return 1;
+  HullDesign& d = loaded.design;
+  auto buffers = std::make_unique<CutBuffers>();
+  const SectionPlacement stations = StationPositions(d, *loaded.surface, *buffers);
+  const SectionPlacement waterlines = WaterlinePositions(d, *loaded.surface);
+  const SectionPlacement buttocks = ButtockPositions(d, *loaded.surface);
+  json doc;
+  doc["stations"] = PlacementJson(stations);
+  doc["waterlines"] = PlacementJson(waterlines);
+  doc["buttocks"] = PlacementJson(buttocks);
+  doc["stationCount"] = d.StationCount;
+  doc["stationSpacing"] = d.StationSpacing;
+  doc["waterlineCount"] = d.WaterlineCount;
+  doc["waterlineSpacing"] = d.WaterlineSpacing;
+  doc["buttockCount"] = d.ButtockCount;
+  doc["buttockSpacing"] = d.ButtockSpacing;
+  Print(doc, args.json, out);
+  return 0;
+}
+
+int RunConvert(const Args& args, std::ostream&, std::ostream& err) {
+  if (!Expect(args, 2, "convert IN OUT", err)) return 2;
+  Loaded loaded;
+  if (!Load(args, args.positional[0], loaded, err)) return 1;
+  std::string message;
+  if (!SaveDesignAs(loaded.design, args.positional[1], message)) {
+    err << message << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace skelmora::cli

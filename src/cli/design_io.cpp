@@ -1,0 +1,45 @@
+#include "design_io.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "files/design_file.h"
+
+namespace skelmora::cli {
+
+namespace {
+
+std::string Extension(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return ext;
+}
+
+const char* kNotAHullFile = "This file type is NOT a SKELMORA hull file";
+
+}  // namespace
+
+bool LoadDesign(const std::string& path, HullDesign& design, Surface& surface,
+                std::string& message) {
+  if (Extension(path) != ".s98") {
+    message = kNotAHullFile;
+    return false;
+  }
+  if (!ReadDesignFile(design, surface, path, message)) return false;
+  design.DesignFileName = path;
+  design.ExtentsValid = false;
+  ComputeExtents(design, surface);
+  return true;
+}
+
+bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message) {
+  if (Extension(path) != ".s98") {
+    message = "Cannot write this file type: " + path;
+    return false;
+  }
+  return WriteDesignFile(design, path, message);
+}
+
+}  // namespace skelmora::cli

@@ -1,0 +1,262 @@
+#include "hydro_commands.h"
+
+#include <ctime>
+#include <iomanip>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "design_io.h"
+#include "files/text_io.h"
+#include "hydro/curves.h"
+#include "hydro/draft_search.h"
+#include "hydro/drag.h"
+#include "hydro/hydro_report.h"
+#include "model/prompter.h"
+
+namespace skelmora::cli {
+
+namespace {
+
+using nlohmann::json;
+
+// The program's message boxes become lines on standard error.
+class StreamPrompter : public Prompter {
+ public:
+  explicit StreamPrompter(std::ostream& err) : err_(err) {}
+  bool AskYesNo(const std::string& text) override {
+    err_ << text << '\n';
+    return false;
+  }
+  void ShowError(const std::string& text) override { err_ << text << '\n'; }
+  void ShowInformation(const std::string& text) override { err_ << text << '\n'; }
+  std::optional<std::string> AskText(const std::string&, const std::string&,
+                                     const std::string&) override {
+    return std::nullopt;
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+// A loaded design with everything the calculations work on.
+struct Session {
+  explicit Session(std::ostream& err) : prompter(err) {}
+  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
+  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
+  std::unique_ptr<CutBuffers> cuts = std::make_unique<CutBuffers>();
+  HydrostaticResults results;
+  StreamPrompter prompter;
+};
+
+bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err) {
+  if (args.positional.size() != count) {
+    err << "usage: skelmora-cli " << usage << '\n';
+    return false;
+  }
+  return true;
+}
+
+bool Load(const Args& args, const std::string& path, Session& session, std::ostream& err) {
+  if (args.columnDivisions) {
+    session.design->ColumnDivisions = *args.columnDivisions;
+    session.design->RowDivisions = *args.rowDivisions;
+  }
+  std::string message;
+  if (!LoadDesign(path, *session.design, *session.surface, message)) {
+    err << message << '\n';
+    return false;
+  }
+  return true;
+}
+
+std::string NowText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  std::ostringstream text;
+  text << std::put_time(&local, "%x %X");
+  return text.str();
+}
+
+json ResultsJson(const HydrostaticResults& r, int32_t units) {
+  return json{{"loa", r.loa},
+              {"lwl", r.lwl},
+              {"lowestZ", r.lowestZ},
+              {"halfBeamWl", r.halfBeamWl},
+              {"halfBeamDeck", r.halfBeamDeck},
+              {"maxFreeboard", r.maxFreeboard},
+              {"maxSectionArea", r.maxSectionArea},
+              {"lateralArea", r.lateralArea},
+              {"clpVertical", r.clpVertical},
+              {"clpLongitudinal", r.clpLongitudinal},
+              {"hullSurfaceArea", r.hullSurfaceArea},
+              {"wettedArea", r.wettedArea},
+              {"vcgHull", r.vcgHull},
+              {"lcgHull", r.lcgHull},
+              {"patchVolume", r.patchVolume},
+              {"volume", r.volume},
+              {"lcb", r.lcb},
+              {"vcb", r.vcb},
+              {"waterplaneArea", r.waterplaneArea},
+              {"lcf", r.lcf},
+              {"cp", r.cp},
+              {"cb", r.cb},
+              {"cw", r.cw},
+              {"dispLengthRatio", r.dispLengthRatio},
+              {"brakePower", r.brakePower},
+              {"immersion", r.immersion},
+              {"bmt", r.bmt},
+              {"gmt", r.gmt},
+              {"bml", r.bml},
+              {"gml", r.gml},
+              {"momentToTrim", r.momentToTrim},
+              {"displacementSaltwater", SaltwaterDisplacement(r, units)},
+              {"displacementFreshwater", FreshwaterDisplacement(r, units)}};
+}
+
+}  // namespace
+
+int RunHydro(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!Expect(args, 1, "hydro FILE [--json]", err)) return 2;
+  Session s(err);
+  if (!Load(args, args.positional[0], s, err)) return 1;
+  HullDesign& design = *s.design;
+  if (!HullGuard(design, *s.surface, s.prompter)) return 1;
+  const bool ran = ComputeHydrostatics(design, *s.surface, *s.cuts, s.results, s.prompter);
+  if (!ReportReady(ran, s.results)) return 1;
+  if (args.json) {
+    out << ResultsJson(s.results, design.Units).dump() << '\n';
+  } else {
+    out << FormatHydrostaticsReport(BuildHydrostaticsReport(s.results, design.Units),
+                                    design.DesignFileName, NowText());
+  }
+  return 0;
+}
+
+int RunDrag(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!Expect(args, 1, "drag FILE [--json]", err)) return 2;
+  Session s(err);
+  if (!Load(args, args.positional[0], s, err)) return 1;
+  HullDesign& design = *s.design;
+  if (!HullGuard(design, *s.surface, s.prompter)) return 1;
+  DragResults drag;
+  const bool ran = ComputeDrag(design, *s.surface, *s.cuts, s.results, drag, s.prompter);
+  if (!ReportReady(ran, s.results)) return 1;
+  if (args.json) {
+    json rows = json::array();
+    for (int i = 1; i <= kDragRows; ++i) {
+      rows.push_back({{"speed", DragSpeed(drag, i)},
+                      {"froude", DragFroudeNumber(i)},
+                      {"wave", drag.waveDrag[i]},
+                      {"friction", drag.frictionDrag[i]}});
+    }
+    const ResistanceParameters& p = drag.parameters;
+    const json doc{{"rows", std::move(rows)},
+                   {"maxVelocity", DragSpeed(drag, kDragRows)},
+                   {"velocityStep", drag.maxVelocity / 14.0},
+                   {"cp", p.cp},
+                   {"lcbTerm", p.lcbTerm},
+                   {"beamDraft", p.beamDraft},
+                   {"slenderness", p.slenderness},
+                   {"displacementKg", p.displacementKg}};
+    out << doc.dump() << '\n';
+    return 0;
+  }
+  const DragTable table = FormatDragTable(drag);
+  out << DragChartTitle(FactorsFor(design.Units).metric) << '\n';
+  for (const auto& row : table) {
+    out << std::setw(10) << row[0] << std::setw(10) << row[1] << std::setw(12) << row[2]
+        << std::setw(12) << row[3] << '\n';
+  }
+  out << "Max Velocity " << table[kDragRows][0] << " Knots\n"
+      << "Velocity Step " << FormatVelocityStep(drag) << " Knots\n";
+  return 0;
+}
+
+int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
+  const char* usage = "curve areas|lengths FILE [--stations N] [--json]";
+  if (!Expect(args, 2, usage, err)) return 2;
+  const std::string& kindName = args.positional[0];
+  if (kindName != "areas" && kindName != "lengths") {
+    err << "Unknown curve: " << kindName << " (areas or lengths)\n";
+    return 2;
+  }
+  const CurveKind kind = kindName == "areas" ? CurveKind::kAreas : CurveKind::kLengths;
+  Session s(err);
+  if (!Load(args, args.positional[1], s, err)) return 1;
+  HullDesign& design = *s.design;
+  if (!HullGuard(design, *s.surface, s.prompter)) return 1;
+  CurveResults curves;
+  if (!ComputeCurves(design, *s.surface, *s.cuts, s.results, s.prompter,
+                     args.stations.value_or(kDefaultCurveStations), curves)) {
+    return 1;
+  }
+  const auto& values = kind == CurveKind::kAreas ? curves.areas : curves.lengths;
+  if (args.json) {
+    json list = json::array();
+    for (int k = 0; k <= curves.stations; ++k) list.push_back(values[k]);
+    const json doc{{"values", std::move(list)},
+                   {"max", kind == CurveKind::kAreas ? curves.maxArea : curves.maxLength}};
+    out << doc.dump() << '\n';
+  } else {
+    out << FormatCurveTable(curves, kind, FactorsFor(design.Units).metric, design.DesignFileName);
+  }
+  return 0;
+}
+
+int RunDraft(const Args& args, std::ostream& out, std::ostream& err) {
+  const char* usage = "draft FILE --displacement W [--json] [--out OUT.s98]";
+  if (!Expect(args, 1, usage, err)) return 2;
+  if (!args.displacement) {
+    err << "usage: skelmora-cli " << usage << '\n';
+    return 2;
+  }
+  Session s(err);
+  if (!Load(args, args.positional[0], s, err)) return 1;
+  HullDesign& design = *s.design;
+  DraftSearch search = BeginDraftSearch(design, *s.surface, *s.cuts, s.results);
+  if (!AdjustDisplacement(design, *s.surface, *s.cuts, s.results, s.prompter, search,
+                          *args.displacement)) {
+    return 1;
+  }
+  if (args.out) {
+    std::string message;
+    if (!SaveDesignAs(design, *args.out, message)) {
+      err << message << '\n';
+      return 1;
+    }
+  }
+  if (args.json) {
+    json steps = json::array();
+    for (const DraftStep& step : search.steps) {
+      steps.push_back(
+          {{"displacement", step.displacement}, {"rate", step.rate}, {"shift", step.shift}});
+    }
+    const json doc{{"initialDisplacement", search.initialDisplacement},
+                   {"initialDraft", search.initialDraft},
+                   {"steps", std::move(steps)},
+                   {"iterations", search.iterations},
+                   {"totalShift", search.accumulatedShift},
+                   {"finalDisplacement", search.finalDisplacement},
+                   {"finalDraft", search.finalDraft}};
+    out << doc.dump() << '\n';
+    return 0;
+  }
+  out << "Initial Displacement " << FormatFixed(search.initialDisplacement, 6, 1) << '\n'
+      << "Initial Draft " << FormatFixed(search.initialDraft, 5, 2) << '\n';
+  for (const DraftStep& step : search.steps) {
+    out << "Shift " << FormatFixed(step.shift, 5, 3) << "  Displacement "
+        << FormatFixed(step.displacement, 6, 3) << "  PPI/PPmm " << FormatFixed(step.rate, 5, 2)
+        << '\n';
+  }
+  out << "Number of steps " << search.iterations << '\n'
+      << "Displacement " << FormatFixed(search.finalDisplacement, 6, 3) << '\n'
+      << "Draft " << FormatFixed(search.finalDraft, 5, 2) << '\n';
+  return 0;
+}
+
+}  // namespace skelmora::cli

@@ -1,0 +1,111 @@
+// Number formatting and parsing for every text file the program reads or
+// writes. Independent of the process locale: the decimal separator is always
+// a point, in both directions.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace skelmora {
+
+// value in fixed-point with `decimals` decimals, right-aligned with leading
+// blanks in a field at least `width` characters wide (never truncated).
+// NaN and infinities are written as 0, which is what a reader makes of them.
+std::string FormatFixed(double value, int width, int decimals);
+
+// Token parsers. A token that is not wholly a number, or whose value the
+// type cannot hold (int beyond 32 bits, a real beyond double or, for float,
+// beyond float range, NaN, infinity), reads as 0: a damaged value becomes
+// 0 rather than a wrapped or undefined one. A leading '+' is accepted.
+int32_t ParseInt(std::string_view token);
+double ParseReal(std::string_view token);
+float ParseFloat(std::string_view token);
+// True only for the integer 1.
+bool ParseBool(std::string_view token);
+
+// The blank-separated tokens of one line, taken in order. A token the line
+// does not have reads as 0 / false.
+class TokenLine {
+ public:
+  TokenLine() = default;
+  explicit TokenLine(std::string_view line) : rest_(line) {}
+
+  std::string_view Token();  // empty when the line has no more
+  int32_t Int() { return ParseInt(Token()); }
+  double Real() { return ParseReal(Token()); }
+  float Float() { return ParseFloat(Token()); }
+  bool Bool() { return ParseBool(Token()); }
+  bool Empty() const;  // no tokens left
+
+ private:
+  std::string_view rest_;
+};
+
+// Lines of a text held in memory. A line ends at LF; a CR just before it
+// (or at the very end of the text) is not part of the line. A last line
+// without a line end still counts.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+
+  // The next line's text; false at the end, where line is set empty and
+  // PastEnd() becomes true.
+  bool Next(std::string_view& line);
+
+  // The next line as tokens; at the end an empty TokenLine (all values 0).
+  TokenLine NextTokens();
+
+  // A read was attempted after the last line.
+  bool PastEnd() const { return pastEnd_; }
+  // Lines consumed so far.
+  int LineNumber() const { return lineNumber_; }
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+  int lineNumber_ = 0;
+  bool pastEnd_ = false;
+};
+
+// Builds a text file line by line: values on a line are separated by one
+// blank, and every line, the last one included, ends with CR LF.
+class LineWriter {
+ public:
+  LineWriter& Int(int64_t value);
+  LineWriter& Bool(bool value) { return Int(value ? 1 : 0); }
+  LineWriter& Fixed(double value, int width, int decimals);
+  // Text as one value (separated like a number, written as is).
+  LineWriter& Text(std::string_view text);
+  // Ends the current line (an empty one if nothing was written on it).
+  LineWriter& EndLine();
+  // Text as a whole line of its own.
+  LineWriter& Line(std::string_view text) { return Text(text).EndLine(); }
+
+  const std::string& str() const { return out_; }
+  std::string Take() { return std::move(out_); }
+
+ private:
+  void Separate();
+  std::string out_;
+  bool lineStarted_ = false;
+};
+
+// Writes contents to a temporary file beside target, flushes it and renames
+// it over target, so target is either the old file or the complete new one.
+// On any failure the temporary file is removed, target is left as it was
+// and false is returned. An existing target's permissions are kept.
+bool SaveFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+enum class ReadFileResult { kOk, kCannotOpen, kTooLarge };
+
+// The whole file into text, refusing one larger than maxBytes (a reader
+// should not try to hold a file that cannot be what it expects).
+ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& text,
+                             std::uintmax_t maxBytes);
+
+}  // namespace skelmora

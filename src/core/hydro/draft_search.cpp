@@ -1,0 +1,151 @@
+#include "hydro/draft_search.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "hydro/hydro_common.h"
+
+namespace skelmora {
+
+namespace {
+
+constexpr int kMaxIterations = 8;
+
+// Immersed area of the station just cut, both sides, in ft^2 / m^2.
+double StationArea(const HullDesign& design, const Surface& surface, const CutBuffers& cuts,
+                   const CutResult& station, const UnitFactors& f) {
+  double sum = 0.0;
+  for (int k = 1; k <= station.last; ++k) {
+    const SurfacePoint& p = cuts.section[k - 1];
+    const SurfacePoint& q = cuts.section[k];
+    if (q.z <= 0.0) sum += std::fabs(q.z + p.z) * 0.5 * (q.x - p.x);
+    if (p.z < 0.0 && q.z > 0.0) {
+      const double u = 0.5 * (p.u + q.u);
+      double below = p.v, above = q.v;
+      SurfacePoint c;
+      for (int n = 0; n < 10; ++n) {
+        const double mid = 0.5 * (below + above);
+        c = EvaluateSurfacePoint(surface, u, mid);
+        if (c.z < 0.0) {
+          below = mid;
+        } else {
+          above = mid;
+        }
+        if (std::fabs(c.z) < design.SurfaceAccuracy) break;
+      }
+      sum += std::fabs(p.z) * 0.5 * (c.x - p.x);
+    }
+  }
+  return sum * f.sidesArea;
+}
+
+}  // namespace
+
+double StationVolume(const HullDesign& design, const Surface& surface, CutBuffers& cuts) {
+  const UnitFactors f = FactorsFor(design.Units);
+  const CutResult waterline = CutWaterline(design, surface, cuts, 0.0);
+  const WaterlineSpan span = PrimaryWaterlineSpan(cuts, waterline);
+  if (span.ymax < span.ymin) return 0.0;  // no waterline: nothing immersed
+  const double h = (span.ymax - span.ymin) * 0.01;
+  double sum = 0.0;
+  for (int k = 0; k <= 100; ++k) {
+    const CutResult station = CutStation(design, surface, cuts, span.ymin + k * h);
+    const double weight = (k == 0 || k == 100) ? 1.0 : (k % 2 == 1 ? 4.0 : 2.0);
+    sum += weight * StationArea(design, surface, cuts, station, f);
+  }
+  return h / 3.0 * sum * f.length;
+}
+
+double DisplacementWeight(double volume, int32_t units) {
+  return volume * FactorsFor(units).seawater;
+}
+
+double DraftProbeStep(int32_t units) { return FactorsFor(units).metric ? 25.4 : 1.0; }
+
+double GridLowestZ(const Surface& surface) {
+  double lowest = 1e9;
+  const int nu = std::clamp(surface.columnDivisions, 0, kMaxDivisions);
+  const int nv = std::clamp(surface.rowDivisions, 0, kMaxDivisions);
+  for (int i = 0; i <= nu; ++i) {
+    for (int j = 0; j <= nv; ++j) lowest = std::min(lowest, surface.grid[i][j].z);
+  }
+  return lowest;
+}
+
+void RaiseHull(HullDesign& design, Surface& surface, double dz) {
+  const int columns = std::clamp(design.LastColumn, 0, kMaxIndex);
+  const int rows = std::clamp(design.LastRow, 0, kMaxIndex);
+  for (int c = 0; c <= columns; ++c) {
+    for (int r = 0; r <= rows; ++r) {
+      float& z = design.Net[c][r].z;
+      z = static_cast<float>(z + dz);
+    }
+  }
+  EvaluateSurfaceGrid(design, surface);
+  design.ExtentsValid = false;
+}
+
+DraftSearch BeginDraftSearch(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                             HydrostaticResults& results) {
+  DraftSearch search;
+  search.initialDraft = GridLowestZ(surface);
+  results.lowestZ = search.initialDraft;
+  StoreDesignDraft(results, design);
+  search.initialDisplacement =
+      DisplacementWeight(StationVolume(design, surface, cuts), design.Units);
+  return search;
+}
+
+bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                        HydrostaticResults& results, Prompter& prompter, DraftSearch& search,
+                        double target) {
+  if (search.adjusted) return false;
+  if (target == 0.0) {
+    prompter.ShowInformation(kNoTargetDisplacementMessage);
+    return false;
+  }
+  const double w0 = search.initialDisplacement;
+  const double r = DraftProbeStep(design.Units);
+  auto weigh = [&] { return DisplacementWeight(StationVolume(design, surface, cuts), design.Units); };
+
+  // Probe: one step towards the target to learn the weight per unit height.
+  const double probe = target < w0 ? r : -r;
+  RaiseHull(design, surface, probe);
+  search.accumulatedShift += probe;
+  double w1 = weigh();
+  double rate = std::fabs(w1 - w0) / r;
+  // A probe that changes nothing (no waterline either side) gives no step.
+  double d = rate > 0.0 ? (w1 - target) / rate : 0.0;
+  search.accumulatedShift += d;
+  search.steps.push_back(DraftStep{probe, w1, rate});
+
+  // Secant steps; each step's d is applied at the start of the next.
+  int i = 0;
+  for (;;) {
+    ++i;
+    const double wp = w1;
+    const double applied = d;
+    RaiseHull(design, surface, applied);
+    w1 = weigh();
+    rate = applied != 0.0 ? std::fabs((w1 - wp) / applied) : 0.0;
+    if (rate > 0.0) d = (w1 - target) / rate;
+    search.accumulatedShift += d;
+    search.steps.push_back(DraftStep{applied, w1, rate});
+    if (std::fabs(wp - target) <= 1.0 || i == kMaxIterations) break;
+  }
+  search.accumulatedShift -= d;  // computed but never applied
+  search.iterations = i;
+  search.adjusted = true;
+  search.finalDisplacement = w1;
+  search.finalDraft = GridLowestZ(surface);
+  results.lowestZ = search.finalDraft;
+  StoreDesignDraft(results, design);
+  return true;
+}
+
+void CancelDraftSearch(HullDesign& design, Surface& surface, DraftSearch& search) {
+  RaiseHull(design, surface, -search.accumulatedShift);
+  search.accumulatedShift = 0.0;
+}
+
+}  // namespace skelmora

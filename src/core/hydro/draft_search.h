@@ -1,0 +1,66 @@
+// The draft for a given displacement: the hull is moved up or down against
+// the fixed waterline until its station volume weighs the target. The
+// caller's dialog drives it: begin on show, adjust once, then keep the moved
+// hull (Ok) or cancel, which moves every vertex back.
+#pragma once
+
+#include <vector>
+
+#include "hydro/hydrostatics.h"
+
+namespace skelmora {
+
+inline constexpr const char* kNoTargetDisplacementMessage =
+    "Please enter a value for the new displacement";
+
+// Displaced volume (ft^3 / m^3) by Simpson's rule over 101 stations between
+// the ends of the primary waterline.
+double StationVolume(const HullDesign& design, const Surface& surface, CutBuffers& cuts);
+
+// Seawater weight of a station volume: pounds or kilograms.
+double DisplacementWeight(double volume, int32_t units);
+
+// The probe step in model units: one inch.
+double DraftProbeStep(int32_t units);
+
+// Lowest z over the evaluated grid (the draft, negative when immersed).
+double GridLowestZ(const Surface& surface);
+
+// Raises the hull by dz (every vertex height of the net) and re-evaluates
+// the grid; the extents are left to be recomputed.
+void RaiseHull(HullDesign& design, Surface& surface, double dz);
+
+struct DraftStep {
+  double shift = 0.0;         // height change applied before the measurement (+ raises)
+  double displacement = 0.0;  // weight after it, lb / kg
+  double rate = 0.0;          // weight per unit of height found, lb / kg per model unit
+};
+
+struct DraftSearch {
+  double initialDisplacement = 0.0;  // W0
+  double initialDraft = 0.0;         // lowest grid z on show
+  double accumulatedShift = 0.0;     // height changes applied since the show
+  bool adjusted = false;             // one adjustment per showing
+  std::vector<DraftStep> steps;      // the probe first, then each iteration
+  int iterations = 0;                // "Number of steps"
+  double finalDisplacement = 0.0;
+  double finalDraft = 0.0;
+};
+
+// On show: the initial draft (also stored in lowestZ and the design's draft
+// slot) and the initial displacement.
+DraftSearch BeginDraftSearch(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                             HydrostaticResults& results);
+
+// The adjustment towards target (lb / kg): a probe step, then at most 8
+// secant steps. A target of 0 is refused with kNoTargetDisplacementMessage;
+// a second call does nothing. True when the hull was moved.
+bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                        HydrostaticResults& results, Prompter& prompter, DraftSearch& search,
+                        double target);
+
+// Moves every vertex back by the accumulated shift (single-precision heights
+// come back up to rounding) and re-evaluates the grid.
+void CancelDraftSearch(HullDesign& design, Surface& surface, DraftSearch& search);
+
+}  // namespace skelmora

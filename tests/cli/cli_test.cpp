@@ -1,0 +1,170 @@
+// Runs the skelmora-cli binary the way a script would and checks what it prints.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+CliRun Cli(const std::string& arguments) {
+  const fs::path errFile = fs::temp_directory_path() / ("cli_err_" + std::to_string(::getpid()));
+  const std::string command =
+      std::string(SKELMORA_CLI_PATH) + " " + arguments + " 2>" + errFile.string();
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 65536> chunk;
+  size_t n;
+  while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) run.out.append(chunk.data(), n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadAll(errFile);
+  fs::remove(errFile);
+  return run;
+}
+
+const std::string kCruiser = std::string(SKELMORA_EXAMPLES_DIR) + "/cruiser.s98";
+const std::string kWorkboat = std::string(SKELMORA_EXAMPLES_DIR) + "/workboat.s98";
+
+TEST(CliInfo, ReportsTheNetAndExtentsOfTheFiftyByFiftyGrid) {
+  const CliRun run = Cli("info " + kWorkboat + " --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json doc = json::parse(run.out);
+  EXPECT_EQ(doc["units"], 2);
+  EXPECT_EQ(doc["lastColumn"], 8);
+  EXPECT_EQ(doc["lastRow"], 6);
+  EXPECT_EQ(doc["waterlineTension"], 3);
+  EXPECT_EQ(doc["stationTension"], 3);
+  // One row chine at row 3, repeated q = 3 times.
+  EXPECT_EQ(doc["rowChines"], json::array({3}));
+  EXPECT_EQ(doc["columnChines"], json::array());
+  EXPECT_EQ(doc["workingLastColumn"], 8);
+  EXPECT_EQ(doc["workingLastRow"], 8);
+  const json& e = doc["extents"];
+  // The stern column lies at y = 7200 and the clamped surface ends on it.
+  EXPECT_NEAR(e["hullLength"].get<double>(), 7200.0, 1e-6);
+  EXPECT_GT(e["halfBreadth"].get<double>(), 500.0);
+  EXPECT_LT(e["lowestZ"].get<double>(), 0.0);
+  EXPECT_NEAR(e["depth"].get<double>(),
+              e["highestZ"].get<double>() - e["lowestZ"].get<double>(), 1e-9);
+}
+
+TEST(CliGrid, GridCornersLieOnTheCornerVerticesAtTheRequestedDivisions) {
+  const CliRun run = Cli("grid " + kCruiser + " --divisions 4 3 --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json doc = json::parse(run.out);
+  EXPECT_EQ(doc["columnDivisions"], 4);
+  EXPECT_EQ(doc["rowDivisions"], 3);
+  const json& grid = doc["grid"];
+  ASSERT_EQ(grid.size(), 5u);
+  ASSERT_EQ(grid[0].size(), 4u);
+  const json& stern = grid[4][3];  // u = 1, v = 1: stern column, sheer row
+  EXPECT_EQ(stern[0], 1.0);
+  EXPECT_EQ(stern[1], 1.0);
+  EXPECT_NEAR(stern[3].get<double>(), 420.0, 1e-4);
+  const json& bowKeel = grid[0][0];
+  EXPECT_EQ(bowKeel[0], 0.0);
+  EXPECT_NEAR(bowKeel[3].get<double>(), 0.0, 1e-9);
+}
+
+TEST(CliCut, StationPointsLieOnThePlaneAndAMissIsReported) {
+  const CliRun run = Cli("cut station 210 " + kCruiser + " --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json doc = json::parse(run.out);
+  EXPECT_EQ(doc["kind"], "station");
+  EXPECT_EQ(doc["position"], 210.0);
+  const int last = doc["last"];
+  ASSERT_GE(last, 2);
+  ASSERT_EQ(doc["points"].size(), static_cast<size_t>(last + 1));
+  for (const json& p : doc["points"]) EXPECT_EQ(p[3].get<double>(), 210.0 - 1e-6);
+  EXPECT_EQ(doc["loopLast"], 0);
+  EXPECT_FALSE(doc.contains("pieceEnds"));
+
+  const CliRun miss = Cli("cut station 5000 " + kCruiser + " --json");
+  ASSERT_EQ(miss.status, 0) << miss.err;
+  const json missDoc = json::parse(miss.out);
+  EXPECT_EQ(missDoc["last"], -1);
+  EXPECT_TRUE(missDoc["points"].empty());
+}
+
+TEST(CliCut, WaterlineReportsItsPieces) {
+  const CliRun run = Cli("cut waterline 0 " + kCruiser + " --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json doc = json::parse(run.out);
+  ASSERT_TRUE(doc.contains("pieceEnds"));
+  ASSERT_FALSE(doc["pieceEnds"].empty());
+  EXPECT_EQ(doc["pieceEnds"].back().get<int>(), doc["last"].get<int>() + 1);
+  for (const json& p : doc["points"]) EXPECT_EQ(p[4].get<double>(), 0.0);
+}
+
+TEST(CliSections, PlacesTheDefaultFamiliesFromTheFileSettings) {
+  const CliRun run = Cli("sections " + kCruiser + " --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json doc = json::parse(run.out);
+  EXPECT_EQ(doc["stations"].size(), 15u);
+  EXPECT_EQ(doc["waterlines"].size(), 9u);
+  EXPECT_EQ(doc["buttocks"].size(), 3u);
+  EXPECT_EQ(doc["stationCount"], 15);
+  // Stations by number: spacing derived from the length and written back.
+  const double spacing = doc["stationSpacing"];
+  EXPECT_GT(spacing, 0.0);
+  EXPECT_NEAR(doc["stations"][1].get<double>() - doc["stations"][0].get<double>(), spacing,
+              1e-9);
+}
+
+TEST(CliConvert, RewritesADesignByteForByte) {
+  const fs::path out = fs::temp_directory_path() / "cli_convert_copy.s98";
+  const CliRun run = Cli("convert " + kWorkboat + " " + out.string());
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadAll(out), ReadAll(kWorkboat));
+  fs::remove(out);
+}
+
+TEST(CliErrors, FailuresGoToStandardErrorWithANonZeroStatus) {
+  struct Case {
+    std::string arguments;
+    std::string message;
+  };
+  const fs::path notHull = fs::temp_directory_path() / "cli_not_a_hull.txt";
+  std::ofstream(notHull) << "hello\n";
+  const Case cases[] = {
+      {"info " + notHull.string(), "This file type is NOT a SKELMORA hull file"},
+      {"info /nonexistent/dir/missing.s98", "missing.s98"},
+      {"cut keel 3 " + kCruiser, "Unknown section kind"},
+      {"cut station abc " + kCruiser, "not a number"},
+      {"grid " + kCruiser + " --divisions 0 300", "Divisions"},
+      {"frobnicate", "Unknown command"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Cli(c.arguments);
+    EXPECT_NE(run.status, 0) << c.arguments;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << " -> " << run.err;
+    EXPECT_TRUE(run.out.empty()) << c.arguments;
+  }
+  fs::remove(notHull);
+}
+
+}  // namespace

@@ -1,0 +1,226 @@
+// Runs the hydrostatics, drag, curve and draft commands of skelmora-cli.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "files/design_file.h"
+#include "files/text_io.h"
+#include "hydro/draft_search.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+CliRun Cli(const std::string& arguments) {
+  const fs::path errFile =
+      fs::temp_directory_path() / ("hydro_cli_err_" + std::to_string(::getpid()));
+  const std::string command =
+      std::string(SKELMORA_CLI_PATH) + " " + arguments + " 2>" + errFile.string();
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 65536> chunk;
+  size_t n;
+  while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) run.out.append(chunk.data(), n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadAll(errFile);
+  fs::remove(errFile);
+  return run;
+}
+
+json JsonOf(const std::string& arguments) {
+  const CliRun run = Cli(arguments);
+  EXPECT_EQ(run.status, 0) << arguments << ": " << run.err;
+  return run.status == 0 ? json::parse(run.out) : json();
+}
+
+const std::string kCruiser = std::string(SKELMORA_EXAMPLES_DIR) + "/cruiser.s98";
+const std::string kWorkboat = std::string(SKELMORA_EXAMPLES_DIR) + "/workboat.s98";
+
+// A copy of a design moved so that its lowest grid point lies at lowestZ.
+fs::path MovedCopy(const std::string& source, double lowestZ, const std::string& name) {
+  auto design = std::make_unique<skelmora::HullDesign>();
+  auto surface = std::make_unique<skelmora::Surface>();
+  std::string message;
+  EXPECT_TRUE(skelmora::ReadDesignFile(*design, *surface, source, message)) << message;
+  skelmora::RaiseHull(*design, *surface, lowestZ - skelmora::GridLowestZ(*surface));
+  const fs::path path = fs::temp_directory_path() / name;
+  EXPECT_TRUE(skelmora::WriteDesignFile(*design, path.string(), message)) << message;
+  return path;
+}
+
+TEST(CliHydro, JsonHoldsEveryResultAndTheReportsDisplacements) {
+  const char* fields[] = {
+      "loa",          "lwl",           "lowestZ",        "halfBeamWl",     "halfBeamDeck",
+      "maxFreeboard", "maxSectionArea", "lateralArea",   "clpVertical",    "clpLongitudinal",
+      "hullSurfaceArea", "wettedArea", "vcgHull",        "lcgHull",        "patchVolume",
+      "volume",       "lcb",           "vcb",            "waterplaneArea", "lcf",
+      "cp",           "cb",            "cw",             "dispLengthRatio", "brakePower",
+      "immersion",    "bmt",           "gmt",            "bml",            "gml",
+      "momentToTrim", "displacementSaltwater", "displacementFreshwater"};
+  const json cruiser = JsonOf("hydro " + kCruiser + " --json");
+  const json workboat = JsonOf("hydro " + kWorkboat + " --json");
+  for (const json* doc : {&cruiser, &workboat}) {
+    EXPECT_EQ(doc->size(), std::size(fields));
+    for (const char* field : fields) EXPECT_TRUE((*doc)[field].is_number()) << field;
+  }
+  const double feet = cruiser["volume"];
+  EXPECT_GT(feet, 0.0);
+  EXPECT_DOUBLE_EQ(cruiser["displacementSaltwater"].get<double>(), feet * 64.0);
+  EXPECT_DOUBLE_EQ(cruiser["displacementFreshwater"].get<double>(), feet * 62.2);
+  const double metres = workboat["volume"];
+  EXPECT_DOUBLE_EQ(workboat["displacementSaltwater"].get<double>(), metres * 1025.0);
+  EXPECT_DOUBLE_EQ(workboat["displacementFreshwater"].get<double>(), metres * 1025.0 * 0.9718);
+  EXPECT_LT(cruiser["lowestZ"].get<double>(), 0.0);
+  EXPECT_GT(workboat["cp"].get<double>(), 0.3);
+  EXPECT_LT(workboat["cp"].get<double>(), 1.0);
+}
+
+TEST(CliHydro, TextIsThePrintedReport) {
+  const CliRun run = Cli("hydro " + kCruiser);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("\n\n  Hydrostatics Data for " + kCruiser + "\n\n  ", 0), 0u);
+  const json doc = JsonOf("hydro " + kCruiser + " --json");
+  using skelmora::FormatFixed;
+  for (const std::string& line :
+       {"\n\n  Displacement\n  Saltwater  " +
+            FormatFixed(doc["displacementSaltwater"], 5, 3) + " Lbs\n",
+        "\n  Prismatic Cp  " + FormatFixed(doc["cp"], 5, 3) + "\n",
+        "\n  VCB  " + FormatFixed(doc["vcb"], 5, 3) + " ft Below Lwl\n",
+        "\n  Fairbody Draft  " + FormatFixed(-doc["lowestZ"].get<double>() / 12.0, 5, 3) +
+            " Ft\n"}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line;
+  }
+  // The last group, with no blank line after it.
+  const std::string tail = "\n\n  Longitudinal Metacenters\n  Gml  " +
+                           FormatFixed(doc["gml"], 5, 3) + "Ft\n  Bml  " +
+                           FormatFixed(doc["bml"], 5, 3) + "Ft\n";
+  ASSERT_GT(run.out.size(), tail.size());
+  EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
+}
+
+TEST(CliDrag, FourteenRowsAndTheRegressionInputs) {
+  const json doc = JsonOf("drag " + kCruiser + " --json");
+  const json& rows = doc["rows"];
+  ASSERT_EQ(rows.size(), 14u);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_NEAR(rows[i]["froude"].get<double>(), 0.125 + 0.025 * i, 1e-12);
+    EXPECT_GT(rows[i]["friction"].get<double>(), 0.0);
+    EXPECT_GE(rows[i]["wave"].get<double>(), 0.0);
+  }
+  const double maxVelocity = doc["maxVelocity"];
+  EXPECT_EQ(rows[13]["speed"].get<double>(), maxVelocity);
+  EXPECT_NEAR(doc["velocityStep"].get<double>() * 14.0, maxVelocity, 1e-12);
+  EXPECT_NEAR(rows[0]["speed"].get<double>(), doc["velocityStep"].get<double>(), 1e-12);
+  for (const char* field : {"cp", "lcbTerm", "beamDraft", "slenderness", "displacementKg"}) {
+    EXPECT_TRUE(doc[field].is_number()) << field;
+  }
+  // The drag run's displacement against the hydrostatics run's, both from
+  // the same hull: kilograms from cubic feet at 39.36 inches to the metre.
+  const json hydro = JsonOf("hydro " + kCruiser + " --json");
+  const double ratio =
+      doc["displacementKg"].get<double>() / hydro["volume"].get<double>() / 1025.0 / 0.0283386;
+  EXPECT_NEAR(ratio, 1.0, 0.02);
+
+  const CliRun text = Cli("drag " + kWorkboat);
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.rfind("Displacement Mode Wave & Friction Drag in Kg\n", 0), 0u);
+  EXPECT_NE(text.out.find("Vel.Kts"), std::string::npos);
+}
+
+TEST(CliCurve, ValuesForStationsZeroToN) {
+  const json areas = JsonOf("curve areas " + kCruiser + " --stations 10 --json");
+  ASSERT_EQ(areas["values"].size(), 11u);
+  std::vector<double> values = areas["values"];
+  EXPECT_EQ(areas["max"].get<double>(), *std::max_element(values.begin(), values.end()));
+  EXPECT_GT(areas["max"].get<double>(), 0.0);
+
+  EXPECT_EQ(JsonOf("curve lengths " + kWorkboat + " --json")["values"].size(), 11u);
+  EXPECT_EQ(JsonOf("curve areas " + kWorkboat + " --stations 80 --json")["values"].size(), 51u);
+
+  const CliRun text = Cli("curve areas " + kCruiser + " --stations 4");
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("      Section     Area SqFt    % Of Max\n"), std::string::npos);
+  EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 9);  // 5 + 4 stations
+}
+
+TEST(CliDraft, MovesTheHullToTheTargetAndWritesIt) {
+  const fs::path out = fs::temp_directory_path() / "hydro_cli_draft.s98";
+  const json doc =
+      JsonOf("draft " + kWorkboat + " --displacement 1800 --json --out " + out.string());
+  EXPECT_NEAR(doc["finalDisplacement"].get<double>(), 1800.0, 1.0);
+  EXPECT_GT(doc["finalDraft"].get<double>(), doc["initialDraft"].get<double>());
+  const json& steps = doc["steps"];
+  ASSERT_GE(steps.size(), 2u);
+  ASSERT_LE(steps.size(), 9u);
+  EXPECT_EQ(steps[0]["shift"], 25.4);  // lighter: the probe raises the hull an inch
+  EXPECT_EQ(steps.back()["displacement"], doc["finalDisplacement"]);
+
+  // The written design floats at the new draft.
+  const json info = JsonOf("info " + out.string() + " --json");
+  EXPECT_NEAR(info["extents"]["lowestZ"].get<double>(), doc["finalDraft"].get<double>(), 1e-3);
+  const json again = JsonOf("draft " + out.string() + " --displacement 1800 --json");
+  EXPECT_NEAR(again["initialDisplacement"].get<double>(), 1800.0, 2.0);
+  fs::remove(out);
+}
+
+TEST(CliRefusals, MessagesOnStandardErrorAndANonZeroStatus) {
+  const fs::path above = MovedCopy(kCruiser, 2.0, "hydro_cli_above.s98");
+  const fs::path shallow = MovedCopy(kCruiser, -0.05, "hydro_cli_shallow.s98");
+  const std::string noDisplacement =
+      "This hull has no displacement. Please Shift the hull down using Tools/Shift Hull Up/Dn";
+  struct Case {
+    std::string arguments;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"hydro " + above.string(), noDisplacement},
+      {"drag " + above.string() + " --json", noDisplacement},
+      {"curve areas " + above.string(), noDisplacement},
+      {"curve lengths " + shallow.string(),
+       "This hull has no displacement below the LWL. Please Shift Hull"},
+      {"draft " + kCruiser + " --displacement 0", "Please enter a value for the new displacement"},
+      {"draft " + kCruiser, "usage: skelmora-cli draft FILE --displacement W"},
+      {"curve keel " + kCruiser, "Unknown curve"},
+      {"curve areas " + kCruiser + " --stations 0", "Stations must be"},
+      {"curve areas " + kCruiser + " --stations many", "Stations must be"},
+      {"draft " + kCruiser + " --displacement heavy", "not a number"},
+      {"draft " + kCruiser + " --displacement 100 --out", "--out needs a value"},
+      {"hydro " + kCruiser + " --depth 3", "Unknown option: --depth"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Cli(c.arguments);
+    EXPECT_NE(run.status, 0) << c.arguments;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << " -> " << run.err;
+    EXPECT_TRUE(run.out.empty()) << c.arguments;
+  }
+  fs::remove(above);
+  fs::remove(shallow);
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+#include "files/text_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <locale>
+#include <sstream>
+
+#include "core/files/file_test_support.h"
+
+namespace skelmora {
+namespace {
+
+using skelmora::testing::ReadFileText;
+using skelmora::testing::TempDir;
+using skelmora::testing::WriteFileText;
+
+struct FixedCase {
+  double value;
+  int width;
+  int decimals;
+  const char* expected;
+};
+
+TEST(FormatFixed, RightAlignsInMinimumField) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const FixedCase cases[] = {
+      {1.5, 5, 4, "1.5000"},         // longer than the field: no blank
+      {0.25, 7, 3, "  0.250"},       // two leading blanks
+      {-0.5, 7, 3, " -0.500"},
+      {-2.0, 5, 4, "-2.0000"},
+      {0.01, 6, 5, "0.01000"},
+      {12345.678, 5, 4, "12345.6780"},
+      {2.71828, 7, 3, "  2.718"},    // rounds
+      {0.99996, 5, 4, "1.0000"},     // rounds into the next integer
+      {3.6, 4, 0, "   4"},
+      {0.0, 0, 2, "0.00"},
+      {std::nan(""), 5, 4, "0.0000"},  // what a reader would make of it
+      {inf, 7, 3, "  0.000"},
+      {-inf, 5, 4, "0.0000"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatFixed(c.value, c.width, c.decimals), c.expected)
+        << c.value << " as " << c.width << ":" << c.decimals;
+  }
+}
+
+TEST(FormatFixed, HugeValueIsWrittenInFull) {
+  const std::string text = FormatFixed(1e300, 5, 4);
+  ASSERT_EQ(text.size(), 301u + 5u);
+  EXPECT_EQ(text.substr(0, 2), "10");
+  EXPECT_EQ(text.substr(text.size() - 5), ".0000");
+  EXPECT_EQ(ParseReal(text), 1e300);
+}
+
+// Decimal separator is a comma in this locale.
+struct CommaPunct : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+};
+
+TEST(FormatFixed, UsesPointWhateverTheLocale) {
+  const std::locale saved = std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
+  std::ostringstream probe;
+  probe << 1.5;
+  const std::string formatted = FormatFixed(1.5, 5, 4);
+  const double parsed = ParseReal("2.25");
+  LineWriter writer;
+  writer.Fixed(0.25, 7, 3).Int(12345);
+  std::locale::global(saved);
+  ASSERT_EQ(probe.str(), "1,5") << "the global locale did not take effect";
+  EXPECT_EQ(formatted, "1.5000");
+  EXPECT_EQ(parsed, 2.25);
+  EXPECT_EQ(writer.str(), "  0.250 12345");
+
+  // The C library's numeric locale as well, where the system has one with a comma.
+  const std::string savedC = std::setlocale(LC_NUMERIC, nullptr);
+  bool haveCommaLocale = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "de_DE"}) {
+    if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+      char buffer[16];
+      std::snprintf(buffer, sizeof buffer, "%.1f", 1.5);
+      if (std::string(buffer) == "1,5") {
+        haveCommaLocale = true;
+        break;
+      }
+    }
+  }
+  const std::string formattedC = FormatFixed(1.5, 5, 4);
+  const double parsedC = ParseReal("2.25");
+  std::setlocale(LC_NUMERIC, savedC.c_str());
+  if (haveCommaLocale) {
+    EXPECT_EQ(formattedC, "1.5000");
+    EXPECT_EQ(parsedC, 2.25);
+  }
+}
+
+TEST(ParseNumbers, MalformedOrUnrepresentableReadsZero) {
+  struct IntCase {
+    const char* token;
+    int32_t expected;
+  };
+  for (const auto& c : std::initializer_list<IntCase>{
+           {"12", 12}, {"-7", -7}, {"+5", 5}, {"2147483647", 2147483647},
+           {"3.7", 0}, {"abc", 0}, {"", 0}, {"+", 0}, {"+-3", 0}, {"12x", 0},
+           {"1e3", 0}, {"2147483648", 0}, {"-99999999999", 0}}) {
+    EXPECT_EQ(ParseInt(c.token), c.expected) << '"' << c.token << '"';
+  }
+  struct RealCase {
+    const char* token;
+    double expected;
+  };
+  for (const auto& c : std::initializer_list<RealCase>{
+           {"1.5", 1.5}, {"-0.25", -0.25}, {"+2.5", 2.5}, {".5", 0.5}, {"7", 7.0},
+           {"1e3", 1000.0}, {"1e300", 1e300}, {"1,5", 0.0}, {"1.5.2", 0.0},
+           {"nan", 0.0}, {"inf", 0.0}, {"-infinity", 0.0}, {"1e400", 0.0}, {"0x10", 0.0},
+           {"", 0.0}}) {
+    EXPECT_EQ(ParseReal(c.token), c.expected) << '"' << c.token << '"';
+  }
+  EXPECT_EQ(ParseFloat("1.25"), 1.25f);
+  EXPECT_EQ(ParseFloat("3e38"), 3e38f);
+  EXPECT_EQ(ParseFloat("1e300"), 0.0f);  // beyond float: a damaged value, not infinity
+  EXPECT_EQ(ParseFloat("-1e39"), 0.0f);
+}
+
+TEST(ParseNumbers, BoolIsTrueOnlyForOne) {
+  EXPECT_TRUE(ParseBool("1"));
+  EXPECT_TRUE(ParseBool("+1"));
+  for (const char* token : {"0", "2", "-1", "1.0", "true", "", "1x"}) {
+    EXPECT_FALSE(ParseBool(token)) << '"' << token << '"';
+  }
+}
+
+TEST(LineReader, SplitsCrLfAndLfLinesAndReportsTheEnd) {
+  LineReader reader("a b\r\nc\n\r\n  \t7\t-2 x  \nlast\r");
+  std::string_view line;
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "a b");
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "c");
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "");
+  TokenLine tokens = reader.NextTokens();
+  EXPECT_EQ(tokens.Int(), 7);
+  EXPECT_EQ(tokens.Real(), -2.0);
+  EXPECT_EQ(tokens.Int(), 0);  // "x"
+  EXPECT_TRUE(tokens.Empty());
+  EXPECT_EQ(tokens.Real(), 0.0);  // missing
+  EXPECT_FALSE(tokens.Bool());
+  EXPECT_FALSE(reader.AtEnd());
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "last");  // no line end, trailing CR dropped
+  EXPECT_EQ(reader.LineNumber(), 5);
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_FALSE(reader.PastEnd());
+  EXPECT_EQ(reader.NextTokens().Int(), 0);
+  EXPECT_TRUE(reader.PastEnd());
+  EXPECT_FALSE(reader.Next(line));
+  EXPECT_EQ(reader.LineNumber(), 5);
+}
+
+TEST(LineReader, EmptyTextHasNoLines) {
+  LineReader reader("");
+  std::string_view line;
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_FALSE(reader.Next(line));
+  EXPECT_TRUE(reader.PastEnd());
+}
+
+TEST(LineWriter, SeparatesByOneBlankAndEndsEveryLineWithCrLf) {
+  LineWriter writer;
+  writer.Int(1).Int(-2).Bool(true).Bool(false).EndLine();
+  writer.EndLine();
+  writer.Line("SINGLESTATION");
+  writer.Fixed(1.5, 5, 4).Fixed(0.25, 7, 3).Text("x").EndLine();
+  EXPECT_EQ(writer.str(), "1 -2 1 0\r\n\r\nSINGLESTATION\r\n1.5000   0.250 x\r\n");
+}
+
+TEST(SaveFileAtomically, CreatesAndReplacesLeavingNoTemporaryFile) {
+  TempDir dir;
+  const auto target = dir.path() / "hull.s98";
+  ASSERT_TRUE(SaveFileAtomically(target, "first\r\n"));
+  EXPECT_EQ(ReadFileText(target), "first\r\n");
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  ASSERT_TRUE(SaveFileAtomically(target, "second"));
+  EXPECT_EQ(ReadFileText(target), "second");
+  EXPECT_EQ(dir.Listing(), std::vector<std::string>{"hull.s98"});
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(SaveFileAtomically, FailureLeavesTargetAndDirectoryAsTheyWere) {
+  TempDir dir;
+  // Target is a directory with something in it.
+  const auto folder = dir.path() / "hull.s98";
+  std::filesystem::create_directory(folder);
+  WriteFileText(folder / "inside.txt", "keep");
+  EXPECT_FALSE(SaveFileAtomically(folder, "new"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  EXPECT_EQ(ReadFileText(folder / "inside.txt"), "keep");
+  EXPECT_EQ(dir.Listing(), std::vector<std::string>{"hull.s98"});
+
+  // The directory to write in does not exist.
+  EXPECT_FALSE(SaveFileAtomically(dir.path() / "missing" / "hull.s98", "new"));
+  EXPECT_FALSE(SaveFileAtomically(std::filesystem::path(), "new"));
+}
+
+TEST(SaveFileAtomically, UnwritableDirectoryKeepsOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  TempDir dir;
+  const auto target = dir.path() / "hull.s98";
+  WriteFileText(target, "old");
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+  EXPECT_FALSE(SaveFileAtomically(target, "new"));
+  ::chmod(dir.path().c_str(), 0755);
+  EXPECT_EQ(ReadFileText(target), "old");
+  EXPECT_EQ(dir.Listing(), std::vector<std::string>{"hull.s98"});
+}
+
+TEST(ReadWholeFile, RefusesMissingDirectoryAndOversizedFiles) {
+  TempDir dir;
+  const auto file = dir.path() / "a.txt";
+  WriteFileText(file, "0123456789");
+  std::string text = "unchanged";
+  EXPECT_EQ(ReadWholeFile(file, text, 9), ReadFileResult::kTooLarge);
+  EXPECT_EQ(text, "unchanged");
+  EXPECT_EQ(ReadWholeFile(dir.path() / "none", text, 100), ReadFileResult::kCannotOpen);
+  EXPECT_EQ(ReadWholeFile(dir.path(), text, 100), ReadFileResult::kCannotOpen);
+  ASSERT_EQ(ReadWholeFile(file, text, 10), ReadFileResult::kOk);
+  EXPECT_EQ(text, "0123456789");
+}
+
+}  // namespace
+}  // namespace skelmora
