@@ -1,28 +1,12 @@
 #include "cli_args.h"
 
-#include <charconv>
-#include <cmath>
+#include "files/text_io.h"
 
 namespace skelmora::cli {
 
-std::optional<double> ParseDouble(const std::string& text) {
-  double value = 0.0;
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  if (begin != end && *begin == '+') ++begin;
-  auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
+std::optional<double> ParseDouble(const std::string& text) { return TryParseReal(text); }
 
-std::optional<int> ParseInt(const std::string& text) {
-  int value = 0;
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
+std::optional<int> ParseInt(const std::string& text) { return TryParseInt(text); }
 
 bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& message) {
   for (int k = first; k < argc; ++k) {

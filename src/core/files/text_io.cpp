@@ -1,5 +1,7 @@
 #include "files/text_io.h"
 
+#include <optional>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -57,16 +59,21 @@ std::string FormatFixed(double value, int width, int decimals) {
   return out;
 }
 
-int32_t ParseInt(std::string_view token) {
+std::optional<int32_t> TryParseInt(std::string_view token) {
   int32_t value = 0;
-  return ParseWhole(token, value) ? value : 0;
-}
-
-double ParseReal(std::string_view token) {
-  double value = 0.0;
-  if (!ParseWhole(token, value) || !std::isfinite(value)) return 0.0;
+  if (!ParseWhole(token, value)) return std::nullopt;
   return value;
 }
+
+std::optional<double> TryParseReal(std::string_view token) {
+  double value = 0.0;
+  if (!ParseWhole(token, value) || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+int32_t ParseInt(std::string_view token) { return TryParseInt(token).value_or(0); }
+
+double ParseReal(std::string_view token) { return TryParseReal(token).value_or(0.0); }
 
 float ParseFloat(std::string_view token) {
   const double value = ParseReal(token);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,6 +24,10 @@ std::string FormatFixed(double value, int width, int decimals);
 int32_t ParseInt(std::string_view token);
 double ParseReal(std::string_view token);
 float ParseFloat(std::string_view token);
+// The same, for input that must be a number (command arguments, dialog
+// fields): nothing when the token is not wholly a finite number.
+std::optional<int32_t> TryParseInt(std::string_view token);
+std::optional<double> TryParseReal(std::string_view token);
 // True only for the integer 1.
 bool ParseBool(std::string_view token);
 

@@ -38,6 +38,9 @@ void UpdateWorkingCounts(HullDesign& design) {
 void ClearTransientDrawFlags(HullDesign& design) {
   design.ViewZoomed.fill(false);
   design.ExtentsValid = false;
+  // A selection from the previous net may not exist in the new one.
+  design.PickedColumn = -1;
+  design.PickedRow = -1;
 }
 
 void SetWaterlineTension(HullDesign& design, int32_t tension) {

@@ -136,8 +136,8 @@ struct HullDesign {
   std::string DesignDirectory;
   int32_t UndoCount = 0;
   bool UndoFileFresh = false;
-  int32_t PickedColumn = 0;
-  int32_t PickedRow = 0;
+  int32_t PickedColumn = -1;  // -1: no vertex selected
+  int32_t PickedRow = -1;
   int32_t ColumnDivisions = 50;
   int32_t RowDivisions = 50;
   bool ExtentsValid = false;

@@ -1,0 +1,99 @@
+// Building what a view shows: the axes, then every enabled element of the
+// design in drawing order, into a DisplayList. The program paints the list;
+// printing and the tests read the same list.
+#pragma once
+
+#include <vector>
+
+#include "files/markers.h"
+#include "model/hull_design.h"
+#include "model/prompter.h"
+#include "surface/sections.h"
+#include "surface/surface.h"
+#include "views/display_list.h"
+#include "views/view_mapping.h"
+#include "views/view_options.h"
+
+namespace skelmora {
+
+// A point of an attached drawing; draw = false starts a new line there.
+struct PenPoint {
+  bool draw = false;
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+};
+
+// Drawings that are not part of the design file: the reference hull from a
+// geometry import and the keel / rudder parts. Held by the program.
+struct AttachedDrawings {
+  std::vector<PenPoint> referenceHull;
+  std::vector<std::vector<PenPoint>> keelRudderParts;
+};
+
+struct DrawInputs {
+  const ViewOptions* options = nullptr;       // the defaults when null
+  const AttachedDrawings* attached = nullptr;  // none loaded when null
+  // Shows the marker file's refusal ("More than 50 or less than 0 ...");
+  // when null a refused file still switches the markers off, unannounced.
+  Prompter* prompter = nullptr;
+};
+
+// Buffers a drawing reuses from one build to the next; keep one per program
+// (about 60 kB, so on the heap).
+struct DrawScratch {
+  CutBuffers cuts;
+  std::vector<MarkerPoint> markers;
+};
+
+constexpr Rgb kAxisColor = 0x008000;       // (0, 128, 0), not configurable
+constexpr Rgb kSelectionColor = 0x000080;  // (128, 0, 0)
+inline constexpr const char* kNoReferenceHullMessage = "No Reference Hull In Memory";
+inline constexpr const char* kNoKeelRudderMessage = "No Keel or Rudder is in Memory";
+
+// The lines through logical (0, 0) from -2 to +2 times the client size in
+// each direction (body, plan and profile; the perspective view has none).
+void DrawAxes(ViewId view, const ViewMapping& mapping, DisplayList& out);
+
+// Every enabled element in order: vertex net (column lines, row lines,
+// squares with optional labels, highlight), then either the sections mode
+// (stations, single stations, waterlines, single waterlines, buttocks,
+// single buttocks, reference hull, keel / rudder, edge lines if any section
+// kind is on, markers, chine lines if any section kind is on) or the
+// B-spline mode (surface lines, chine lines, reference hull, keel / rudder,
+// markers). Appends to out. The design is not const: the section positions
+// write derived counts and spacings back, and the marker reader may switch
+// the markers off. The grid and extents must be current.
+void DrawDesign(HullDesign& design, const Surface& surface, ViewId view, const ViewMapping& mapping,
+                const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out);
+
+// A whole paint in one call: clears out, sets up the mapping (SetUpView),
+// draws the axes and the design. Returns the mapping to paint with. Does
+// nothing but the set-up when no design is open (the window shows only its
+// paper colour). The selection mark is separate (AddSelectionMark), as the
+// interaction code redraws it after the repaints it causes.
+const ViewMapping& BuildView(HullDesign& design, Surface& surface, ViewState& state,
+                             const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out);
+
+// The filled square around the selected vertex (PickedColumn, PickedRow);
+// nothing when none is selected or in the perspective view.
+void AddSelectionMark(const HullDesign& design, const Surface& surface, ViewId view,
+                      const ViewMapping& mapping, DisplayList& out);
+
+// "X" at a vertex picked for straightening (body view: on its drawn side).
+void AddStraightenMark(const HullDesign& design, const Surface& surface, ViewId view,
+                       const ViewMapping& mapping, int column, int row, DisplayList& out);
+
+// With "Update &Vertex Net in Real Time": the up to four net segments from
+// the vertex's neighbours in its column and row to the vertex as it is now,
+// in the net colour, for drawing in XOR mode (once before a move to erase,
+// once after to draw).
+void AddNetDragSegments(const HullDesign& design, const Surface& surface, ViewId view,
+                        const ViewMapping& mapping, int column, int row, DisplayList& out);
+
+// The row or column being moved (moveRow: row `line`, else column `line`)
+// as one polyline in the net colour, for drawing in XOR mode.
+void AddMovedLine(const HullDesign& design, const Surface& surface, ViewId view,
+                  const ViewMapping& mapping, bool moveRow, int line, DisplayList& out);
+
+}  // namespace skelmora
