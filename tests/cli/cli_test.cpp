@@ -1,50 +1,22 @@
 // Runs the skelmora-cli binary the way a script would and checks what it prints.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include "cli/cli_runner.h"
+
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-CliRun Cli(const std::string& arguments) {
-  const fs::path errFile = fs::temp_directory_path() / ("cli_err_" + std::to_string(::getpid()));
-  const std::string command =
-      std::string(SKELMORA_CLI_PATH) + " " + arguments + " 2>" + errFile.string();
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 65536> chunk;
-  size_t n;
-  while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) run.out.append(chunk.data(), n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = ReadAll(errFile);
-  fs::remove(errFile);
-  return run;
-}
+using skelmora::clitest::Cli;
+using skelmora::clitest::CliRun;
+using skelmora::clitest::ReadAll;
 
 const std::string kCruiser = std::string(SKELMORA_EXAMPLES_DIR) + "/cruiser.s98";
 const std::string kWorkboat = std::string(SKELMORA_EXAMPLES_DIR) + "/workboat.s98";

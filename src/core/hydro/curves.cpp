@@ -31,20 +31,8 @@ bool ComputeCurves(HullDesign& design, const Surface& surface, CutBuffers& cuts,
   curves.lengths.fill(0.0);
 
   // Both waterline polylines bound the stations.
-  const CutResult waterline = CutWaterline(design, surface, cuts, 0.0);
-  double ymin = 1e10, ymax = 0.0;
-  if (cuts.pieceCount > 0) {
-    for (int k = 0; k <= waterline.last; ++k) {
-      ymin = std::min(ymin, cuts.section[k].y);
-      ymax = std::max(ymax, cuts.section[k].y);
-    }
-  }
-  if (waterline.loopLast > 0) {
-    for (int k = 0; k <= waterline.loopLast; ++k) {
-      ymin = std::min(ymin, cuts.loop[k].y);
-      ymax = std::max(ymax, cuts.loop[k].y);
-    }
-  }
+  const WaterlineEnds ends = CutWaterlineEnds(design, surface, cuts, 0.0);
+  const double ymin = ends.forward, ymax = ends.aft;
 
   const double spacing = (ymax - ymin) / n;
   for (int k = 0; k <= n; ++k) {

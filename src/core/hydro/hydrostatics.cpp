@@ -189,20 +189,8 @@ bool ComputeHullExtents(const HullDesign& design, const Surface& surface, CutBuf
   }
 
   // Both waterline polylines count for the length.
-  const CutResult waterline = CutWaterline(design, surface, cuts, 0.0);
-  double ymin = 1e10, ymax = 0.0;
-  if (cuts.pieceCount > 0) {
-    for (int k = 0; k <= waterline.last; ++k) {
-      ymin = std::min(ymin, cuts.section[k].y);
-      ymax = std::max(ymax, cuts.section[k].y);
-    }
-  }
-  if (waterline.loopLast > 0) {
-    for (int k = 0; k <= waterline.loopLast; ++k) {
-      ymin = std::min(ymin, cuts.loop[k].y);
-      ymax = std::max(ymax, cuts.loop[k].y);
-    }
-  }
+  const WaterlineEnds ends = CutWaterlineEnds(design, surface, cuts, 0.0);
+  const double ymin = ends.forward, ymax = ends.aft;
   results.lwl = ymax - ymin;
 
   LateralPlane(lattice, f, results);

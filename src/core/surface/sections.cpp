@@ -426,16 +426,26 @@ CutResult CutWaterline(const HullDesign& design, const Surface& surface, CutBuff
   return result;
 }
 
-double WaterlineForwardEnd(const HullDesign& design, const Surface& surface, CutBuffers& buffers) {
-  const CutResult cut = CutWaterline(design, surface, buffers, 0.0);
-  double forward = 1e10;
+WaterlineEnds CutWaterlineEnds(const HullDesign& design, const Surface& surface,
+                               CutBuffers& buffers, double c) {
+  const CutResult cut = CutWaterline(design, surface, buffers, c);
+  WaterlineEnds ends;
+  auto take = [&ends](const SurfacePoint& p) {
+    ends.forward = std::min(ends.forward, p.y);
+    ends.aft = std::max(ends.aft, p.y);
+  };
+  // Entry 0 is stale when no piece was found.
   if (buffers.pieceCount > 0) {
-    for (int k = 0; k <= cut.last; ++k) forward = std::min(forward, buffers.section[k].y);
+    for (int k = 0; k <= cut.last; ++k) take(buffers.section[k]);
   }
   if (cut.loopLast >= 1) {
-    for (int k = 0; k <= cut.loopLast; ++k) forward = std::min(forward, buffers.loop[k].y);
+    for (int k = 0; k <= cut.loopLast; ++k) take(buffers.loop[k]);
   }
-  return forward;
+  return ends;
+}
+
+double WaterlineForwardEnd(const HullDesign& design, const Surface& surface, CutBuffers& buffers) {
+  return CutWaterlineEnds(design, surface, buffers, 0.0).forward;
 }
 
 SectionPlacement StationPositions(HullDesign& design, const Surface& surface, CutBuffers& buffers) {

@@ -32,6 +32,15 @@ CutResult CutButtock(const HullDesign& design, const Surface& surface, CutBuffer
 CutResult CutWaterline(const HullDesign& design, const Surface& surface, CutBuffers& buffers,
                        double c);
 
+// Smallest and largest y of the waterline z = c over its pieces and its
+// loop; forward stays 1e10 and aft 0 when the plane misses the hull.
+struct WaterlineEnds {
+  double forward = 1e10;
+  double aft = 0.0;
+};
+WaterlineEnds CutWaterlineEnds(const HullDesign& design, const Surface& surface,
+                               CutBuffers& buffers, double c);
+
 // Smallest y of the z = 0 waterline, 1e10 when there is none.
 double WaterlineForwardEnd(const HullDesign& design, const Surface& surface, CutBuffers& buffers);
 

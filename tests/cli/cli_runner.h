@@ -1,0 +1,51 @@
+// Runs the skelmora-cli binary the way a script would, capturing its output,
+// its standard error and its exit status.
+#pragma once
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace skelmora::clitest {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline CliRun Cli(const std::string& arguments) {
+  static std::atomic<int> serial{0};
+  const std::filesystem::path errFile =
+      std::filesystem::temp_directory_path() /
+      ("skelmora_cli_err_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
+  const std::string command =
+      std::string(SKELMORA_CLI_PATH) + " " + arguments + " 2>" + errFile.string();
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 65536> chunk;
+  size_t n;
+  while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) run.out.append(chunk.data(), n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadAll(errFile);
+  std::filesystem::remove(errFile);
+  return run;
+}
+
+}  // namespace skelmora::clitest
