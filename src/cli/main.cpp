@@ -6,6 +6,7 @@
 #include "cli_args.h"
 #include "commands.h"
 #include "hydro_commands.h"
+#include "transform_command.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ void Usage(std::ostream& out) {
          "  hydro FILE [--json]\n"
          "  drag FILE [--json]\n"
          "  curve areas|lengths FILE [--stations N] [--json]\n"
-         "  draft FILE --displacement W [--json] [--out OUT.s98]\n";
+         "  draft FILE --displacement W [--json] [--out OUT.s98]\n"
+      << skelmora::cli::kTransformUsage;
 }
 
 }  // namespace
@@ -35,6 +37,8 @@ int main(int argc, char** argv) {
     Usage(std::cout);
     return 0;
   }
+  // transform parses its own operations.
+  if (command == "transform") return RunTransform(argc, argv, 2, std::cout, std::cerr);
   Args args;
   std::string message;
   if (!ParseArgs(argc, argv, 2, args, message)) {

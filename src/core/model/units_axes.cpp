@@ -1,0 +1,88 @@
+#include "model/units_axes.h"
+
+#include <memory>
+#include <utility>
+
+#include "model/net_lines.h"
+#include "model/shape_changed.h"
+#include "model/undo.h"
+
+namespace skelmora {
+
+namespace {
+
+constexpr double kInchToMm = 25.4;
+constexpr double kMmToInch = 0.039370079;
+
+template <typename Edit>
+void ForUsedVertices(HullDesign& design, Edit edit) {
+  for (int c = 0; c <= LastNetIndex(design.LastColumn); ++c) {
+    for (int r = 0; r <= LastNetIndex(design.LastRow); ++r) edit(design.Net[c][r]);
+  }
+}
+
+void Transpose(HullDesign& design) {
+  // The whole array, scratch included, so that a second exchange maps every
+  // slot back to where it was.
+  auto copy = std::make_unique<VertexNet>(design.Net);
+  for (int c = 0; c < kNetSize; ++c) {
+    for (int r = 0; r < kNetSize; ++r) design.Net[c][r] = (*copy)[r][c];
+  }
+  std::swap(design.LastColumn, design.LastRow);
+  std::swap(design.WaterlineTension, design.StationTension);
+  std::swap(design.ColumnChineCount, design.RowChineCount);
+  std::swap(design.ColumnChines, design.RowChines);
+  std::swap(design.PickedColumn, design.PickedRow);
+  std::swap(design.HighlightColumns, design.HighlightRows);
+}
+
+}  // namespace
+
+bool ChangeUnits(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+                 Prompter& prompter) {
+  if (!design.DesignOpen || (design.Units != kInches && design.Units != kMillimetres)) {
+    return false;
+  }
+  const bool toMillimetres = design.Units == kInches;
+  if (!prompter.AskYesNo(toMillimetres ? "Change From INCHES to MILLIMETERS?"
+                                       : "Change From MILLIMETERS to INCHES?")) {
+    return false;
+  }
+  TakeSnapshot(design, workDirectory);
+  design.Units = toMillimetres ? kMillimetres : kInches;
+  const double factor = toMillimetres ? kInchToMm : kMmToInch;
+  ForUsedVertices(design, [factor](Vertex& v) {
+    v.x = static_cast<float>(v.x * factor);
+    v.y = static_cast<float>(v.y * factor);
+    v.z = static_cast<float>(v.z * factor);
+  });
+  design.StationSpacing = 0.0;
+  design.WaterlineSpacing = 0.0;
+  design.ButtockSpacing = 0.0;
+  ShapeChanged(design, surface);
+  return true;
+}
+
+bool ExchangeAxes(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+                  AxisPair pair) {
+  if (!design.DesignOpen) return false;
+  TakeSnapshot(design, workDirectory);
+  if (pair == AxisPair::kLengthHeight) Transpose(design);
+  ForUsedVertices(design, [pair](Vertex& v) {
+    switch (pair) {
+      case AxisPair::kBeamLength:
+        std::swap(v.x, v.y);
+        break;
+      case AxisPair::kBeamHeight:
+        std::swap(v.x, v.z);
+        break;
+      case AxisPair::kLengthHeight:
+        std::swap(v.y, v.z);
+        break;
+    }
+  });
+  ShapeChanged(design, surface);
+  return true;
+}
+
+}  // namespace skelmora

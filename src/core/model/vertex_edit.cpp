@@ -1,0 +1,89 @@
+#include "model/vertex_edit.h"
+
+#include <cmath>
+#include <optional>
+
+#include "files/text_io.h"
+#include "model/net_lines.h"
+#include "model/undo.h"
+
+namespace skelmora {
+
+namespace {
+
+bool InNet(const HullDesign& design, int column, int row) {
+  return column >= 0 && row >= 0 && column <= LastNetIndex(design.LastColumn) &&
+         row <= LastNetIndex(design.LastRow);
+}
+
+float Stored(float current, double field) {
+  const std::optional<double> shown = TryParseReal(FormatFixed(current, 5, 4));
+  if (shown && *shown == field) return current;
+  // A value beyond single precision would put infinity into the net.
+  const float value = static_cast<float>(field);
+  return std::isfinite(value) ? value : current;
+}
+
+void Store(HullDesign& design, const std::filesystem::path& workDirectory,
+           VertexEditSession& session, const VertexEditFields& fields) {
+  Vertex& vertex = design.Net[session.column][session.row];
+  const Vertex updated{Stored(vertex.x, fields.x), Stored(vertex.y, fields.y),
+                       Stored(vertex.z, fields.z), Stored(vertex.w, fields.w)};
+  if (updated.x == vertex.x && updated.y == vertex.y && updated.z == vertex.z &&
+      updated.w == vertex.w) {
+    return;
+  }
+  if (!session.snapshotTaken) {
+    TakeSnapshot(design, workDirectory);
+    session.snapshotTaken = true;
+  }
+  vertex = updated;
+  session.changed = true;
+}
+
+}  // namespace
+
+VertexEditSession BeginVertexEdit(const HullDesign& design) {
+  VertexEditSession session;
+  session.column = std::clamp(design.PickedColumn, 0, LastNetIndex(design.LastColumn));
+  session.row = std::clamp(design.PickedRow, 0, LastNetIndex(design.LastRow));
+  return session;
+}
+
+VertexEditFields VertexEditValues(const HullDesign& design, const VertexEditSession& session) {
+  const Vertex& v = design.Net[session.column][session.row];
+  return {v.x, v.y, v.z, v.w};
+}
+
+bool StepVertexEdit(HullDesign& design, const std::filesystem::path& workDirectory,
+                    Prompter& prompter, VertexEditSession& session, VertexEditFields& fields,
+                    int column, int row) {
+  if (!InNet(design, column, row) || !InNet(design, session.column, session.row)) return false;
+  if (!(fields.w >= 1.0)) {
+    prompter.ShowInformation(kWeightAtLeastOne);
+    fields.w = 1.0;
+  }
+  Store(design, workDirectory, session, fields);
+  session.column = column;
+  session.row = row;
+  design.PickedColumn = column;
+  design.PickedRow = row;
+  fields = VertexEditValues(design, session);
+  return true;
+}
+
+bool FinishVertexEdit(HullDesign& design, Surface& surface,
+                      const std::filesystem::path& workDirectory, Prompter& prompter,
+                      VertexEditSession& session, const VertexEditFields& fields) {
+  if (!(fields.w > 0.0) || !std::isfinite(fields.w)) {
+    prompter.ShowInformation(kWeightPositive);
+    return false;
+  }
+  if (InNet(design, session.column, session.row)) {
+    Store(design, workDirectory, session, fields);
+  }
+  if (session.changed) EvaluateSurfaceGrid(design, surface);
+  return true;
+}
+
+}  // namespace skelmora
