@@ -1,0 +1,339 @@
+#include "files/file_commands.h"
+
+#include <QFileInfo>
+#include <memory>
+
+#include "files/deck.h"
+#include "files/design_file.h"
+#include "files/markers.h"
+#include "files/text_io.h"
+#include "model/shape_changed.h"
+#include "model/undo.h"
+#include "views/picking.h"
+
+namespace skelmora::app {
+
+namespace {
+
+bool HasExtension(const QString& path, const char* extension) {
+  return QFileInfo(path).suffix().compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<NewDesignKind> RunNewTypeDialog(QWidget* parent) {
+  TNewTypeDlg dialog(parent);
+  dialog.setUnavailable(NewDesignKind::kParametricHull,
+                        QStringLiteral("The parametric hull generator comes in a later version."));
+  dialog.setUnavailable(NewDesignKind::kParametricShape,
+                        QStringLiteral("Parametric shapes come in a later version."));
+  dialog.setUnavailable(NewDesignKind::kOffsetTable,
+                        QStringLiteral("Offset entry and the vertex spreadsheet come in a later "
+                                       "version."));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.choice();
+}
+
+}  // namespace
+
+FileCommands::FileCommands(AppState& state, FileChooser& files, Prompter& prompter,
+                           SavedBaseline& baseline, FileCommandHost& host, QWidget* dialogParent)
+    : chooseNewKind(RunNewTypeDialog),
+      state_(state),
+      files_(files),
+      prompter_(prompter),
+      baseline_(baseline),
+      host_(host),
+      parent_(dialogParent) {}
+
+QString FileCommands::StartDirectory() const {
+  return QString::fromStdString(state_.design.DesignDirectory);
+}
+
+FileRequest FileCommands::OpenRequest(int filterIndex) const {
+  FileRequest request;
+  request.caption = QStringLiteral("Open");
+  request.directory = StartDirectory();
+  request.filters = QLatin1String(kOpenFilters);
+  request.filterIndex = filterIndex;
+  request.defaultSuffix = QStringLiteral("s98");
+  return request;
+}
+
+void FileCommands::ForgetPreviousDesign() {
+  ResetHistory(state_.design);
+  // Pick modes and a single-line restriction belong to the net they were
+  // set for.
+  state_.interaction.armed = ArmedMode::kNone;
+  CancelPress(state_.interaction);
+  state_.viewOptions.singleLine = SingleLine{};
+}
+
+bool FileCommands::ReadHull(const QString& path) {
+  HullDesign& design = state_.design;
+  std::string message;
+  // The reader commits only a sound file: a refused one leaves the open
+  // design, its file name and its history exactly as they were.
+  if (!ReadDesignFile(design, *state_.surface, path.toStdString(), message)) {
+    prompter_.ShowError(message);
+    return false;
+  }
+  design.DesignFileName = QFileInfo(path).absoluteFilePath().toStdString();
+  ForgetPreviousDesign();
+  ApplyImportReset(design);
+  design.ExtentsValid = false;
+  ComputeExtents(design, *state_.surface);
+  baseline_.Remember(design);
+  host_.DesignReplaced();
+  return true;
+}
+
+bool FileCommands::Open() {
+  for (;;) {
+    const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, OpenRequest(kOpenDesign));
+    if (!chosen) return false;
+    switch (chosen->filterIndex) {
+      case kOpenDesign:
+        if (ReadHull(chosen->path)) return true;
+        break;
+      case kOpenOlder:
+        prompter_.ShowInformation(kOlderReadLater);
+        break;
+      default:
+        prompter_.ShowError(kNotHullFileMessage);
+        break;
+    }
+  }
+}
+
+bool FileCommands::OpenPath(const QString& path) {
+  if (HasExtension(path, "s98")) return ReadHull(path);
+  if (HasExtension(path, "shl")) {
+    prompter_.ShowInformation(kOlderReadLater);
+  } else {
+    prompter_.ShowError(kNotHullFileMessage);
+  }
+  return false;
+}
+
+bool FileCommands::Save() {
+  HullDesign& design = state_.design;
+  if (!design.DesignOpen) return false;
+  if (design.DesignFileName.empty()) return SaveAs();
+  const std::string before = design.DesignFileName;
+  // No older-format writer yet: SaveDesign then writes this format, under a
+  // ".s98" name when the design came from a ".shl" file.
+  if (!SaveDesign(design, prompter_, SaveOptions{})) return false;
+  if (design.DesignFileName != before) host_.UpdateCaption();
+  baseline_.Remember(design);
+  host_.UpdateUndoState();
+  return true;
+}
+
+bool FileCommands::SaveUnder(const QString& path) {
+  HullDesign& design = state_.design;
+  const std::string before = design.DesignFileName;
+  design.DesignFileName = path.toStdString();
+  if (!SaveDesign(design, prompter_, SaveOptions{})) {
+    design.DesignFileName = before;
+    return false;
+  }
+  host_.UpdateCaption();
+  baseline_.Remember(design);
+  host_.UpdateUndoState();
+  return true;
+}
+
+bool FileCommands::WriteMarkerCopy(const QString& chosen) {
+  const std::string path = MarkerFileNameFor(chosen.toStdString());
+  if (!SaveFileAtomically(path, FormatMarkerText(state_.design))) {
+    prompter_.ShowError("Cannot save the file: " + path);
+    return false;
+  }
+  return true;
+}
+
+bool FileCommands::SaveAs() {
+  HullDesign& design = state_.design;
+  if (!design.DesignOpen) return false;
+  FileRequest request;
+  request.caption = QStringLiteral("Save As");
+  request.directory = design.DesignFileName.empty()
+                          ? StartDirectory()
+                          : QFileInfo(QString::fromStdString(design.DesignFileName)).absolutePath();
+  request.fileName = QString::fromStdString(design.DesignFileName);
+  request.filters = QLatin1String(kSaveFilters);
+  request.filterIndex = kSaveDesign;
+  request.defaultSuffix = QStringLiteral("s98");
+  const std::optional<ChosenFile> chosen = files_.ChooseSave(parent_, request);
+  if (!chosen) return false;
+  switch (chosen->filterIndex) {
+    case kSaveDesign: {
+      QString path = QFileInfo(chosen->path).absoluteFilePath();
+      // A name without ".s98" would be taken for an older file.
+      if (!path.contains(QLatin1String(".s98"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".s98");
+      }
+      return SaveUnder(path);
+    }
+    case kSaveMarkers:
+      return WriteMarkerCopy(chosen->path);
+    case kSaveOlder:
+      prompter_.ShowInformation(kOlderWriteLater);
+      return false;
+    default:
+      prompter_.ShowInformation(kOffsetsWriteLater);
+      return false;
+  }
+}
+
+void FileCommands::ReadMarkerFile() {
+  HullDesign& design = state_.design;
+  if (!design.DesignOpen) {
+    prompter_.ShowError(kMarkerNeedsDesignMessage);
+    return;
+  }
+  const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, OpenRequest(kOpenMarkers));
+  if (!chosen) return;
+  design.MarkerFileName = chosen->path.toStdString();
+  design.MarkersShown = true;
+  host_.AttachmentsChanged();
+  // The views read the file at every paint and report a bad one.
+  host_.RepaintOpenViews();
+}
+
+void FileCommands::SetMarkersDrawn(bool drawn) {
+  HullDesign& design = state_.design;
+  if (!design.DesignOpen || design.MarkerFileName.empty()) return;
+  design.MarkersShown = drawn;
+  host_.AttachmentsChanged();
+  host_.RepaintOpenViews();
+}
+
+void FileCommands::CloseMarkerFile() {
+  if (!state_.design.MarkersShown) return;
+  state_.design.MarkersShown = false;
+  host_.AttachmentsChanged();
+  host_.RepaintOpenViews();
+}
+
+void FileCommands::CloseReferenceHull() {
+  if (!state_.design.RefHullShown) return;
+  state_.design.RefHullShown = false;
+  host_.AttachmentsChanged();
+  host_.RepaintOpenViews();
+}
+
+void FileCommands::CloseKeelRudder() {
+  HullDesign& design = state_.design;
+  if (!design.KeelRudderShown) return;
+  design.KeelRudderShown = false;
+  // The parts widened the fit boxes downwards.
+  design.ExtentsValid = false;
+  ComputeExtents(design, *state_.surface);
+  host_.AttachmentsChanged();
+  host_.RefitViews();
+  host_.RepaintOpenViews();
+}
+
+void FileCommands::New() {
+  const std::optional<NewDesignKind> kind = chooseNewKind(parent_);
+  if (!kind) return;
+  switch (*kind) {
+    case NewDesignKind::kVerticesToMarkers:
+      ConvertVerticesToMarkers();
+      break;
+    case NewDesignKind::kDeck:
+      CreateDeck();
+      break;
+    default:
+      // Offered only once built (the chooser shows them disabled).
+      prompter_.ShowInformation("This kind of new design comes in a later version.");
+      break;
+  }
+}
+
+QString FileCommands::ChooseHull(HullDesign& hull, Surface& surface) {
+  for (;;) {
+    const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, OpenRequest(kOpenDesign));
+    if (!chosen) return {};
+    if (chosen->filterIndex == kOpenOlder) {
+      prompter_.ShowInformation(kOlderReadLater);
+      continue;
+    }
+    if (chosen->filterIndex != kOpenDesign) {
+      prompter_.ShowError(kNotHullTypeMessage);
+      continue;
+    }
+    std::string message;
+    if (ReadDesignFile(hull, surface, chosen->path.toStdString(), message)) {
+      return QFileInfo(chosen->path).absoluteFilePath();
+    }
+    prompter_.ShowError(message);
+  }
+}
+
+void FileCommands::CreateDeck() {
+  auto hull = std::make_unique<HullDesign>(state_.design);
+  auto surface = std::make_unique<Surface>();
+  const QString hullPath = ChooseHull(*hull, *surface);
+  // Nothing changes unless the deck is made: a refusal or a cancelled
+  // camber leaves the open design as it was.
+  if (hullPath.isEmpty() || !AddDeck(*hull, prompter_)) return;
+
+  HullDesign& design = state_.design;
+  design = std::move(*hull);
+  design.DesignFileName = DeckFileName(hullPath.toStdString());
+  design.MarkersShown = false;
+  design.KeelRudderShown = false;
+  ForgetPreviousDesign();
+  ApplyNewDesignDefaults(design);
+  design.ShowVertexNet = true;
+  design.DesignOpen = true;
+  design.BodyViewOpen = design.PlanViewOpen = design.ProfileViewOpen = true;
+  design.PerspectiveViewOpen = true;
+  RebuildSurface(design, *state_.surface);
+  design.ExtentsValid = false;
+  ComputeExtents(design, *state_.surface);
+  // No file holds the deck yet.
+  baseline_.Forget();
+  host_.DesignReplaced();
+}
+
+void FileCommands::ConvertVerticesToMarkers() {
+  auto hull = std::make_unique<HullDesign>(state_.design);
+  auto surface = std::make_unique<Surface>();
+  const QString hullPath = ChooseHull(*hull, *surface);
+  if (hullPath.isEmpty()) return;
+
+  FileRequest request;
+  request.caption = QStringLiteral("Save As");
+  request.directory = QFileInfo(hullPath).absolutePath();
+  request.fileName = QString::fromStdString(MarkerFileNameFor(hullPath.toStdString()));
+  request.filters = QLatin1String(kSaveFilters);
+  request.filterIndex = kSaveMarkers;
+  request.defaultSuffix = QStringLiteral("mkr");
+  const std::optional<ChosenFile> target = files_.ChooseSave(parent_, request);
+  // Without a marker file name the command ends; the open design stays.
+  if (!target) return;
+  if (!WriteMarkersFromVertices(*hull, target->path.toStdString())) {
+    prompter_.ShowError("Cannot save the file: " + MarkerFileNameFor(target->path.toStdString()));
+    return;
+  }
+
+  HullDesign& design = state_.design;
+  design = std::move(*hull);
+  *state_.surface = *surface;
+  design.DesignFileName = hullPath.toStdString();
+  design.ShowStations = true;
+  ForgetPreviousDesign();
+  ApplyNewDesignDefaults(design);
+  design.PerspectiveViewOn = false;
+  design.PerspectiveViewOpen = false;
+  design.ExtentsValid = false;
+  ComputeExtents(design, *state_.surface);
+  baseline_.Remember(design);
+  host_.DesignReplaced();
+  host_.CloseView(kPerspectiveView);
+  host_.TileViews();
+}
+
+}  // namespace skelmora::app

@@ -1,0 +1,118 @@
+// The File menu's design commands: New (the chooser), Open with its dialog
+// loop, Save, Save As, the measure marker file, the close commands, and
+// opening a design named on the command line.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "files/file_chooser.h"
+#include "files/new_type_dialog.h"
+#include "model/app_state.h"
+#include "model/saved_baseline.h"
+
+class QWidget;
+
+namespace skelmora::app {
+
+inline constexpr const char* kOpenFilters =
+    "SKELMORA 98 Hull Files|*.s98|DXF Hull Files|*.dxf|DXF Keel / Rudder Files|*.dxf|"
+    "Measure Marker Files|*.mkr|SKELMORA 5&6 Hull Files|*.shl|IGES NURB Hull Files|*.igs|"
+    "FastShip IDF Files|*.idf";
+inline constexpr const char* kSaveFilters =
+    "SKELMORA 98 Hull Files|*.s98|Measure Marker Files|*.mkr|SKELMORA 5&6 Hull Files|*.shl|"
+    "Text Offset File|*.txt";
+
+// Positions in kOpenFilters / kSaveFilters, from 1.
+enum OpenFilter { kOpenDesign = 1, kOpenMarkers = 4, kOpenOlder = 5 };
+enum SaveFilter { kSaveDesign = 1, kSaveMarkers = 2, kSaveOlder = 3, kSaveOffsets = 4 };
+
+inline constexpr const char* kNotHullFileMessage = "This file type is NOT a SKELMORA hull file";
+inline constexpr const char* kNotHullTypeMessage =
+    "This file is not a hull file type. Please try again";
+inline constexpr const char* kMarkerNeedsDesignMessage =
+    "Open a SKELMORA hull file first, then read a marker file";
+inline constexpr const char* kOlderReadLater =
+    "Reading SKELMORA 5&6 hull files (.shl) comes in a later version.";
+inline constexpr const char* kOlderWriteLater =
+    "Writing SKELMORA 5&6 hull files (.shl) comes in a later version.";
+inline constexpr const char* kOffsetsWriteLater =
+    "Writing text offset files comes in a later version.";
+
+// What the commands ask of the main window.
+class FileCommandHost {
+ public:
+  virtual ~FileCommandHost() = default;
+  // Another design is now open (or the open one was replaced): caption,
+  // tension labels, draw items, Undo, the views refitted and repainted.
+  virtual void DesignReplaced() = 0;
+  // DesignFileName changed.
+  virtual void UpdateCaption() = 0;
+  // UndoCount may have changed.
+  virtual void UpdateUndoState() = 0;
+  // An attached drawing was switched: the draw items follow the flags.
+  virtual void AttachmentsChanged() = 0;
+  virtual void RefitViews() = 0;
+  virtual void RepaintOpenViews() = 0;
+  virtual void CloseView(ViewId view) = 0;
+  virtual void TileViews() = 0;
+};
+
+class FileCommands {
+ public:
+  FileCommands(AppState& state, FileChooser& files, Prompter& prompter, SavedBaseline& baseline,
+               FileCommandHost& host, QWidget* dialogParent);
+
+  // Shows the "Select A New File Type" chooser; the default runs the
+  // dialog. Tests script the answer.
+  std::function<std::optional<NewDesignKind>(QWidget* parent)> chooseNewKind;
+
+  void New();
+  // The open-dialog loop; true when a design was read.
+  bool Open();
+  // A design named on the command line, by its extension.
+  bool OpenPath(const QString& path);
+  bool Save();
+  bool SaveAs();
+  void ReadMarkerFile();
+  void CloseMarkerFile();
+  void CloseReferenceHull();
+  void CloseKeelRudder();
+  // View › "Draw Measure Markers": shows or hides the markers of the file
+  // that was read.
+  void SetMarkersDrawn(bool drawn);
+
+  // "Convert Vertices to Measure Markers": a hull from the open dialog, a
+  // marker file name from the save dialog; nothing changes unless both are
+  // chosen and the marker file is written.
+  void ConvertVerticesToMarkers();
+  // "Create a Deck for an Existing Hull": a hull from the open dialog gets
+  // the deck rows; it becomes the open design, named "<hull>wdeck.s98" and
+  // not yet saved.
+  void CreateDeck();
+
+ private:
+  // The open-dialog loop of the New commands: hull files only. Returns the
+  // file read into hull (absolute path), or empty when cancelled.
+  QString ChooseHull(HullDesign& hull, Surface& surface);
+  // Reads a design file into the program; false (message shown, design
+  // untouched) when it is refused.
+  bool ReadHull(const QString& path);
+  // Resets shared by every path that makes another design the open one:
+  // the history, armed modes, the single-line restriction.
+  void ForgetPreviousDesign();
+  QString StartDirectory() const;
+  FileRequest OpenRequest(int filterIndex) const;
+  bool SaveUnder(const QString& path);
+  bool WriteMarkerCopy(const QString& chosen);
+
+  AppState& state_;
+  FileChooser& files_;
+  Prompter& prompter_;
+  SavedBaseline& baseline_;
+  FileCommandHost& host_;
+  QWidget* parent_;
+};
+
+}  // namespace skelmora::app

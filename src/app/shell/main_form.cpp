@@ -1,0 +1,530 @@
+#include "shell/main_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+#include "files/design_dir_dialog.h"
+#include "files/message_prompter.h"
+#include "model/spline_tension_dialog.h"
+#include "shell/about_box.h"
+#include "shell/help_window.h"
+#include "ui_main_form.h"
+#include "views/animate_delay_dialog.h"
+#include "views/display_mode_dialog.h"
+#include "views/single_line_dialog.h"
+#include "views/view_window.h"
+
+// Resources of a static library are registered by hand.
+static void InitIconResources() { Q_INIT_RESOURCE(icons); }
+
+namespace skelmora::app {
+
+namespace {
+
+constexpr const char* kRowsColumnsLater =
+    "Adding and deleting vertex rows and columns comes in a later version.";
+constexpr const char* kFairingLater = "The fairing dialogs come in a later version.";
+constexpr const char* kChinesLater = "Chine breaks come in a later version.";
+constexpr const char* kRealisticLater = "The realistic 3D hull window comes in a later version.";
+constexpr const char* kHydrostaticsLater = "Hydrostatics come in a later version.";
+constexpr const char* kToolsLater =
+    "Straightening, smoothing and offsetting a row or column come in a later version.";
+constexpr const char* kExchangeLater = "Exchanging coordinates comes in a later version.";
+constexpr const char* kTransformLater =
+    "Stretching, shrinking and shifting the hull come in a later version.";
+
+}  // namespace
+
+// The command table: every menu item and tool button, its handler, its
+// guard, and for a feature not built yet the note that says so.
+const TMainForm::Command TMainForm::kCommands[] = {
+    // File
+    {"FileNewItem", &TMainForm::FileNew, Guard::kNone, nullptr},
+    {"FileOpenItem", &TMainForm::FileOpen, Guard::kNone, nullptr},
+    {"open_button", &TMainForm::FileOpen, Guard::kNone, nullptr},
+    {"FileSaveItem", &TMainForm::FileSave, Guard::kDesign, nullptr},
+    {"save_button", &TMainForm::FileSave, Guard::kDesign, nullptr},
+    {"FileSaveAsItem", &TMainForm::FileSaveAs, Guard::kDesign, nullptr},
+    {"ImportGHSFile1", nullptr, Guard::kDesign, "The GHS geometry import comes in a later version."},
+    {"ImportIGESNURBFile1", nullptr, Guard::kNone,
+     "The IGES NURB import comes in a later version."},
+    {"ReadMeasureMarkerFile1", &TMainForm::ReadMeasureMarkerFile1Click, Guard::kNone, nullptr},
+    {"CloseRefhull", &TMainForm::CloseRefhullClick, Guard::kNone, nullptr},
+    {"CloseMarkerFile1", &TMainForm::CloseMarkerFile1Click, Guard::kNone, nullptr},
+    {"CloseKeelRudderFiles1", &TMainForm::CloseKeelRudderFiles1Click, Guard::kNone, nullptr},
+    {"FilePrintItem", &TMainForm::FilePrint, Guard::kNone, nullptr},
+    {"print_button", &TMainForm::FilePrint, Guard::kNone, nullptr},
+    {"FilePrintSetupItem", &TMainForm::FilePrintSetup, Guard::kNone, nullptr},
+    {"printsetup_button", &TMainForm::FilePrintSetup, Guard::kNone, nullptr},
+    {"FileExitItem", &TMainForm::FileExit, Guard::kNone, nullptr},
+    // Edit
+    {"EditUndoItem", &TMainForm::EditUndo, Guard::kNone, nullptr},
+    {"undo_button", &TMainForm::EditUndo, Guard::kNone, nullptr},
+    {"Vertexspreadsheet1", nullptr, Guard::kDesign,
+     "The visual vertex spreadsheet comes in a later version."},
+    {"Changeaccuracyofoffsets1", nullptr, Guard::kDesign,
+     "The accuracy of offsets comes in a later version."},
+    {"AddColWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
+    {"AddColByIndex", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
+    {"AddRowWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
+    {"AddRoWByIndex", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
+    {"DelColWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
+    {"delcolBYRC", nullptr, Guard::kDesign, kRowsColumnsLater},
+    {"DelRowWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
+    {"delRowBYRC", nullptr, Guard::kDesign, kRowsColumnsLater},
+    {"Fairvertexcolumns1", nullptr, Guard::kDesign, kFairingLater},
+    {"FairSheerBowFairbodyStern1", nullptr, Guard::kDesign, kFairingLater},
+    {"FairVertexRows1", nullptr, Guard::kDesign, kFairingLater},
+    {"FairChines1", nullptr, Guard::kDesign, kFairingLater},
+    {"CurveSettings", nullptr, Guard::kDesign,
+     "Station, waterline and buttock settings come in a later version."},
+    // View
+    {"Body1", &TMainForm::Body1Click, Guard::kDesign, nullptr},
+    {"body_button", &TMainForm::Body1Click, Guard::kDesign, nullptr},
+    {"Profile1", &TMainForm::Profile1Click, Guard::kDesign, nullptr},
+    {"profile_button", &TMainForm::Profile1Click, Guard::kDesign, nullptr},
+    {"Plan1", &TMainForm::Plan1Click, Guard::kDesign, nullptr},
+    {"plan_button", &TMainForm::Plan1Click, Guard::kDesign, nullptr},
+    {"Perspective1", &TMainForm::Perspective1Click, Guard::kDesign, nullptr},
+    {"persp_button", &TMainForm::Perspective1Click, Guard::kDesign, nullptr},
+    {"Animate1", &TMainForm::Animate1Click, Guard::kDesign, nullptr},
+    {"SpeedButton9", &TMainForm::Animate1Click, Guard::kDesign, nullptr},
+    {"Zoomwindow1", &TMainForm::Zoomwindow1Click, Guard::kDesign, nullptr},
+    {"zoomin", &TMainForm::Zoomwindow1Click, Guard::kDesign, nullptr},
+    {"Fithulltowindows1", &TMainForm::Fithulltowindows1Click, Guard::kDesign, nullptr},
+    {"zoomout", &TMainForm::zoomoutClick, Guard::kDesign, nullptr},
+    {"SpecialStationsWlsButts1", nullptr, Guard::kDesign,
+     "Special stations, waterlines and buttocks come in a later version."},
+    {"Changehulldrawingmode1", &TMainForm::Changehulldrawingmode1Click, Guard::kDesign, nullptr},
+    {"Lines_change", &TMainForm::Changehulldrawingmode1Click, Guard::kDesign, nullptr},
+    {"drawkeel", &TMainForm::drawkeelClick, Guard::kNone, nullptr},
+    {"DrawRefHull", &TMainForm::DrawRefHullClick, Guard::kDesign, nullptr},
+    {"DrawMarkers", &TMainForm::DrawMarkersClick, Guard::kDesign, nullptr},
+    {"ColorRendering1", nullptr, Guard::kDesign, kRealisticLater},
+    {"SpeedButton5", nullptr, Guard::kDesign, kRealisticLater},
+    // Spline
+    {"Changestationsplinetension1", &TMainForm::Changestationsplinetension1Click, Guard::kDesign,
+     nullptr},
+    {"Proportionalmove1", &TMainForm::Proportionalmove1Click, Guard::kDesignAndNet, nullptr},
+    {"Translatemove1", &TMainForm::Translatemove1Click, Guard::kDesignAndNet, nullptr},
+    {"Vertica1", nullptr, Guard::kDesignAndNet, kChinesLater},
+    {"Horizontal1", nullptr, Guard::kDesignAndNet, kChinesLater},
+    {"delvertical", nullptr, Guard::kDesignAndNet, kChinesLater},
+    {"delhorizontal", nullptr, Guard::kDesignAndNet, kChinesLater},
+    // Calc
+    {"Hydrostatics1", nullptr, Guard::kDesign, kHydrostaticsLater},
+    {"calcbutton", nullptr, Guard::kDesign, kHydrostaticsLater},
+    {"Wavefrictiondrag1", nullptr, Guard::kDesign,
+     "Wave and friction drag come in a later version."},
+    {"Stability1", nullptr, Guard::kDesign, "Stability comes in a later version."},
+    {"Cureofareas1", nullptr, Guard::kDesign, "The curve of areas comes in a later version."},
+    {"Curveofwettedlengths1", nullptr, Guard::kDesign,
+     "The curve of wetted lengths comes in a later version."},
+    {"Findwaterline1", nullptr, Guard::kNone,
+     "The draft for a displacement comes in a later version."},
+    // Tools
+    {"Stretchshrinkhull1", nullptr, Guard::kDesign, kTransformLater},
+    {"Shifthull1", nullptr, Guard::kDesign, kTransformLater},
+    {"TrimHeelhull1", nullptr, Guard::kNone, "Trim and heel come in a later version."},
+    {"Straightenrowcoloumn1", nullptr, Guard::kDesignAndNet, kToolsLater},
+    {"Smoothrowcolumn1", nullptr, Guard::kDesignAndNet, kToolsLater},
+    {"Offsetvertices1", nullptr, Guard::kDesignAndNet, kToolsLater},
+    {"HighlightColumn1", &TMainForm::HighlightColumn1Click, Guard::kDesignAndNet, nullptr},
+    {"Highlightrowcolumn1", &TMainForm::Highlightrowcolumn1Click, Guard::kDesignAndNet, nullptr},
+    {"RemoveHighlight1", &TMainForm::RemoveHighlight1Click, Guard::kNone, nullptr},
+    {"Changeunitsinmm1", nullptr, Guard::kDesign, "Changing units comes in a later version."},
+    {"Changelinecolors1", &TMainForm::Changelinecolors1Click, Guard::kDesign, nullptr},
+    {"ExchangeBeamandLength1", nullptr, Guard::kNone, kExchangeLater},
+    {"ExchangeBeamandHeightCoordinates1", nullptr, Guard::kNone, kExchangeLater},
+    {"ExchangeLengthandHeightCoordinates1", nullptr, Guard::kNone, kExchangeLater},
+    // Output
+    {"Copyscreentoprinter1", nullptr, Guard::kNone,
+     "Scaled hull printing comes in a later version."},
+    {"printoffsets1", nullptr, Guard::kDesign, "Printing offsets comes in a later version."},
+    // Options
+    {"netwaterlines1", &TMainForm::netwaterlines1Click, Guard::kNone, nullptr},
+    {"drawnetcolumns1", &TMainForm::drawnetcolumns1Click, Guard::kNone, nullptr},
+    {"UpdateHull", &TMainForm::UpdateHullClick, Guard::kNone, nullptr},
+    {"UpdateVertex", &TMainForm::UpdateVertexClick, Guard::kNone, nullptr},
+    {"DrawSingleNetLine1", &TMainForm::DrawSingleNetLine1Click, Guard::kNone, nullptr},
+    {"LabelVertexRowsandColumns1", &TMainForm::LabelVertexRowsandColumns1Click, Guard::kNone,
+     nullptr},
+    {"SetDesignDirectory1", &TMainForm::SetDesignDirectory1Click, Guard::kNone, nullptr},
+    {"net_onoff", &TMainForm::net_onoffClick, Guard::kDesign, nullptr},
+    // Window
+    {"WindowTileItem", &TMainForm::WindowTile, Guard::kNone, nullptr},
+    {"WindowCascadeItem", &TMainForm::WindowCascade, Guard::kNone, nullptr},
+    {"WindowArrangeItem", &TMainForm::WindowArrange, Guard::kNone, nullptr},
+    // Help
+    {"HelpContentsItem", &TMainForm::HelpContents, Guard::kNone, nullptr},
+    {"help_button", &TMainForm::HelpContents, Guard::kNone, nullptr},
+    {"HelpSearchItem", &TMainForm::HelpSearch, Guard::kNone, nullptr},
+    {"HelpHowToUseItem", &TMainForm::HelpHowToUse, Guard::kNone, nullptr},
+    {"HelpAboutItem", &TMainForm::HelpAbout, Guard::kNone, nullptr},
+    {"about_button", &TMainForm::HelpAbout, Guard::kNone, nullptr},
+};
+
+TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      ui_(new Ui::TMainForm),
+      services_(std::move(services)),
+      setting_(services_.settingsFile.isEmpty() ? DesignDirectorySetting::DefaultFile()
+                                                : services_.settingsFile),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  ui_->setupUi(this);
+  setWindowTitle(CaptionFor(state_.design));
+  // A lines plan is wider than high.
+  printer_->setPageOrientation(QPageLayout::Landscape);
+
+  if (services_.prompter) {
+    prompter_ = services_.prompter;
+  } else {
+    ownPrompter_ = std::make_unique<MessageBoxPrompter>(this);
+    prompter_ = ownPrompter_.get();
+  }
+  if (services_.files) {
+    fileChooser_ = services_.files;
+  } else {
+    ownFiles_ = std::make_unique<DialogFileChooser>();
+    fileChooser_ = ownFiles_.get();
+  }
+  state_.prompter = prompter_;
+  FileCommandHost& host = *this;
+  files_ = std::make_unique<FileCommands>(state_, *fileChooser_, *prompter_, baseline_, host,
+                                          this);
+
+  SetUpToolBar();
+  SetUpCommands();
+  // The forms in their start-up order: the views, then the dialogs that
+  // live for the whole run.
+  SetUpViews();
+  displayMode_ = new TchooseDspldlg(state_.design, this);
+  splineTension_ = new Tsplinetension(state_, this);
+  animateDelay_ = new TANimate_delay(*views_->perspective(), this);
+  singleLine_ = new TsingcolrowDlg(state_, this);
+  connect(singleLine_, &TsingcolrowDlg::netLinesChanged, this, &TMainForm::RepaintOpenViews);
+  designDirectory_ = new TDesignDirDlg(state_.design, this);
+
+  DisableDrawItems();
+  state_.design.UndoCount = 0;
+  UpdateUndoState();
+  state_.design.ProgramDirectory =
+      (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+  // The open dialog starts where the user last set the design directory.
+  const QString stored = setting_.StoredDirectory();
+  if (!stored.isEmpty() && state_.design.DesignDirectory.empty()) {
+    state_.design.DesignDirectory = DirectoryWithSeparator(stored).toStdString();
+  }
+  UpdateTensionLabels();
+  SyncSwitches();
+  Status(QStringLiteral("Open a design with File › Open, or start one with File › New."));
+}
+
+TMainForm::~TMainForm() {
+  if (state_.prompter == prompter_) state_.prompter = nullptr;
+}
+
+QString TMainForm::CaptionFor(const HullDesign& design) {
+  return QStringLiteral("%1 - %2")
+      .arg(QLatin1String(kProductTitle), QString::fromStdString(design.DesignFileName));
+}
+
+QMdiArea* TMainForm::clientArea() const { return ui_->ClientArea; }
+
+QAction* TMainForm::command(const QString& name) const {
+  return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void TMainForm::trigger(const QString& name) {
+  QAction* action = command(name);
+  if (action && action->isEnabled()) action->trigger();
+}
+
+void TMainForm::RefreshCommandStates() {
+  UpdateUndoState();
+  UpdateTensionLabels();
+  SyncSwitches();
+}
+
+void TMainForm::SetUpToolBar() {
+  QToolBar* bar = ui_->SpeedBar;
+  bar->setFixedHeight(38);
+  bar->setIconSize(QSize(22, 22));
+  bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  InitIconResources();
+  setWindowIcon(QIcon(QStringLiteral(":/icons/skelmora.svg")));
+  QStyle* style = this->style();
+  ui_->open_button->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
+  ui_->save_button->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+  const std::pair<QAction*, const char*> drawn[] = {
+      {ui_->print_button, "print"},   {ui_->printsetup_button, "printsetup"},
+      {ui_->calcbutton, "calc"},      {ui_->Lines_change, "lines"},
+      {ui_->net_onoff, "net"},        {ui_->undo_button, "undo"},
+      {ui_->SpeedButton5, "render"},  {ui_->zoomin, "zoomin"},
+      {ui_->zoomout, "zoomout"},      {ui_->SpeedButton9, "animate"},
+      {ui_->help_button, "help"},     {ui_->about_button, "about"}};
+  for (const auto& [action, icon] : drawn) {
+    action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+  }
+
+  auto makeLabel = [this](const char* name, const QString& colour) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: %1; padding: 0 8px;").arg(colour));
+    return label;
+  };
+  statension_ = makeLabel("statension", QStringLiteral("blue"));
+  wlstension_ = makeLabel("wlstension", QStringLiteral("blue"));
+  label1_ = makeLabel("Label1", QStringLiteral("black"));
+  label2_ = makeLabel("Label2", QStringLiteral("black"));
+  label1_->setText(QStringLiteral("x="));
+  label2_->setText(QStringLiteral("y="));
+  label1_->setMinimumWidth(110);
+  label2_->setMinimumWidth(110);
+  // The labels sit between Animate Hull and Help Contents.
+  QAction* before = ui_->help_button;
+  bar->insertWidget(before, statension_);
+  bar->insertWidget(before, wlstension_);
+  bar->insertWidget(before, label1_);
+  bar->insertWidget(before, label2_);
+  bar->insertSeparator(before);
+}
+
+void TMainForm::SetUpCommands() {
+  for (QMenu* menu : ui_->MainMenu->findChildren<QMenu*>()) menu->setToolTipsVisible(true);
+  for (const Command& entry : kCommands) {
+    QAction* action = command(QLatin1String(entry.name));
+    Q_ASSERT_X(action, "SetUpCommands", entry.name);
+    if (!action) continue;
+    if (entry.later) {
+      const QString note = QLatin1String(entry.later);
+      action->setEnabled(false);
+      // A tool button keeps its name in front of the note.
+      const QString name = action->toolTip();
+      QString plain = QString(action->text()).remove(QLatin1Char('&'));
+      while (plain.endsWith(QLatin1Char('.')) || plain.endsWith(QLatin1Char(' '))) plain.chop(1);
+      const bool named = !name.isEmpty() && name != plain;
+      action->setToolTip(named ? name + QStringLiteral(": ") + note : note);
+      action->setStatusTip(note);
+      continue;
+    }
+    connect(action, &QAction::triggered, this, [this, &entry] { Run(entry); });
+  }
+  // Items that wait for an attached drawing say what they wait for.
+  const std::pair<QAction*, const char*> waiting[] = {
+      {ui_->drawkeel, "Shows the keel and rudder parts; attaching them comes in a later version."},
+      {ui_->DrawRefHull, "Shows the reference hull; the GHS import that brings one comes in a "
+                         "later version."},
+      {ui_->DrawMarkers, "Shows or hides the markers of the file read with File › Read Measure "
+                         "Marker File."}};
+  for (const auto& [action, note] : waiting) {
+    action->setToolTip(QString::fromUtf8(note));
+    action->setStatusTip(QString::fromUtf8(note));
+  }
+  // A submenu whose every item comes later is dimmed itself, with the note.
+  for (QMenu* menu : ui_->MainMenu->findChildren<QMenu*>()) {
+    if (qobject_cast<QMenuBar*>(menu->parent())) continue;
+    QString note;
+    bool allLater = !menu->actions().isEmpty();
+    for (QAction* item : menu->actions()) {
+      allLater = allLater && !item->isEnabled() && !item->statusTip().isEmpty();
+      if (allLater) note = item->toolTip();
+    }
+    if (!allLater) continue;
+    menu->menuAction()->setEnabled(false);
+    menu->menuAction()->setToolTip(note);
+    menu->menuAction()->setStatusTip(note);
+  }
+}
+
+void TMainForm::Run(const Command& entry) {
+  const HullDesign& design = state_.design;
+  if (entry.guard != Guard::kNone && !design.DesignOpen) {
+    Status(QStringLiteral("No design is open."));
+    SyncSwitches();
+    return;
+  }
+  if (entry.guard == Guard::kDesignAndNet && !design.ShowVertexNet) {
+    Status(QStringLiteral("Switch the vertex net on first."));
+    return;
+  }
+  (this->*entry.handler)();
+}
+
+void TMainForm::SetUpViews() {
+  views_ = new ViewSet(state_, this);
+  // Start-up order: profile, perspective, body, plan.
+  for (ViewWindow* window : {static_cast<ViewWindow*>(views_->profile()),
+                             static_cast<ViewWindow*>(views_->perspective()),
+                             static_cast<ViewWindow*>(views_->body()),
+                             static_cast<ViewWindow*>(views_->plan())}) {
+    QMdiSubWindow* sub = ui_->ClientArea->addSubWindow(window);
+    sub->setWindowTitle(ViewWindow::captionFor(window->viewId()));
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->show();
+    window->setAttachedDrawings(&state_.attached);
+    window->setPrompter(prompter_);
+    connect(window, &ViewWindow::cursorReadout, this, [this](const QString& x, const QString& y) {
+      label1_->setText(x);
+      label2_->setText(y);
+    });
+    connect(window, &ViewWindow::snapshotTaken, this, &TMainForm::UpdateUndoState);
+    connect(window, &ViewWindow::designEdited, this, [this] {
+      UpdateUndoState();
+      UpdateTensionLabels();
+      SyncSwitches();  // a highlight pick enables "Remove Highlight"
+    });
+    connect(window, &ViewWindow::pressCommand, this, [this](const PressAction& action) {
+      if (action.kind == PressAction::Kind::kEditVertex) {
+        Status(QStringLiteral("Vertex %1,%2 selected; the vertex edit dialog comes in a later "
+                              "version.")
+                   .arg(action.column)
+                   .arg(action.row));
+      }
+    });
+  }
+}
+
+ViewWindow* TMainForm::activeView() const {
+  if (QMdiSubWindow* sub = ui_->ClientArea->activeSubWindow()) {
+    if (auto* view = qobject_cast<ViewWindow*>(sub->widget())) return view;
+  }
+  return nullptr;
+}
+
+void TMainForm::Status(const QString& text) { statusBar()->showMessage(text); }
+
+void TMainForm::UpdateTensionLabels() {
+  statension_->setText(QStringLiteral("Sta.Tension=%1").arg(state_.design.StationTension));
+  wlstension_->setText(QStringLiteral("Wls.Tension=%1").arg(state_.design.WaterlineTension));
+}
+
+void TMainForm::UpdateCaption() { setWindowTitle(CaptionFor(state_.design)); }
+
+void TMainForm::UpdateUndoState() {
+  const bool any = state_.design.UndoCount > 0;
+  ui_->EditUndoItem->setEnabled(any);
+  ui_->undo_button->setEnabled(any);
+}
+
+void TMainForm::DisableDrawItems() {
+  ui_->drawkeel->setEnabled(false);
+  ui_->DrawMarkers->setEnabled(false);
+  ui_->DrawRefHull->setEnabled(false);
+}
+
+void TMainForm::AttachmentsChanged() {
+  const HullDesign& design = state_.design;
+  // Markers can be switched back on once a file has been read.
+  if (design.MarkersShown) ui_->DrawMarkers->setEnabled(true);
+  SyncSwitches();
+}
+
+void TMainForm::SyncSwitches() {
+  const HullDesign& design = state_.design;
+  // The button is shown down while the net is off.
+  ui_->net_onoff->setChecked(design.DesignOpen && !design.ShowVertexNet);
+  ui_->netwaterlines1->setChecked(state_.viewOptions.netRowLines);
+  ui_->drawnetcolumns1->setChecked(state_.viewOptions.netColumnLines);
+  ui_->LabelVertexRowsandColumns1->setChecked(state_.viewOptions.vertexLabels);
+  ui_->UpdateHull->setChecked(state_.interaction.realTimeHull);
+  ui_->UpdateVertex->setChecked(!state_.interaction.realTimeHull);
+  ui_->DrawMarkers->setChecked(design.MarkersShown);
+  ui_->DrawRefHull->setChecked(design.RefHullShown);
+  ui_->RemoveHighlight1->setEnabled(design.HighlightPending || design.HighlightRows ||
+                                    design.HighlightColumns);
+  // The close commands only have something to close while it is shown.
+  ui_->CloseRefhull->setEnabled(design.RefHullShown);
+  ui_->CloseMarkerFile1->setEnabled(design.MarkersShown);
+  ui_->CloseKeelRudderFiles1->setEnabled(design.KeelRudderShown);
+}
+
+void TMainForm::DesignReplaced() {
+  UpdateCaption();
+  UpdateTensionLabels();
+  DisableDrawItems();
+  UpdateUndoState();
+  SyncSwitches();
+  RefitViews();
+  for (ViewWindow* window : views_->all()) {
+    bool open = false;
+    switch (window->viewId()) {
+      case kBodyView: open = state_.design.BodyViewOpen; break;
+      case kPlanView: open = state_.design.PlanViewOpen; break;
+      case kProfileView: open = state_.design.ProfileViewOpen; break;
+      case kPerspectiveView: open = state_.design.PerspectiveViewOpen; break;
+    }
+    if (open) window->openView();
+    window->update();
+  }
+  Status(QStringLiteral("%1 open.").arg(QString::fromStdString(state_.design.DesignFileName)));
+}
+
+void TMainForm::RefitViews() {
+  views_->RefitViews();
+  for (ViewWindow* window : views_->all()) window->refit();
+}
+
+void TMainForm::RepaintOpenViews() {
+  for (ViewWindow* window : views_->all()) window->update();
+}
+
+void TMainForm::RepaintAllViews() { views_->repaintAll(); }
+
+void TMainForm::CloseView(ViewId view) { views_->window(view)->closeView(); }
+
+void TMainForm::TileViews() { ui_->ClientArea->tileSubWindows(); }
+
+void TMainForm::UpdateViewCursors() {
+  for (ViewWindow* window : views_->all()) window->updateCursor();
+}
+
+bool TMainForm::HasUnsavedChanges() const { return baseline_.Differs(state_.design); }
+
+bool TMainForm::OpenDesignFile(const QString& path) { return files_->OpenPath(path); }
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  TileViews();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // Tile once the MDI area has its new size.
+  QTimer::singleShot(0, this, &TMainForm::TileViews);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  // Closing used to drop unsaved work without a word; ask first.
+  if (HasUnsavedChanges()) {
+    const std::string name = state_.design.DesignFileName.empty()
+                                 ? std::string("the new design")
+                                 : state_.design.DesignFileName;
+    const int answer = prompter_->AskYesNoCancel("Save changes to " + name + "?");
+    if (answer < 0 || (answer > 0 && !files_->Save())) {
+      event->ignore();
+      return;
+    }
+  }
+  if (animateDelay_) animateDelay_->close();
+  if (singleLine_) singleLine_->close();
+  if (help_) help_->close();
+  event->accept();
+}
+
+}  // namespace skelmora::app

@@ -1,0 +1,202 @@
+// TMainForm: the main window. It owns the menu with the whole command
+// table, the tool bar with the tension and cursor labels, the four view
+// windows in its MDI area and the dialogs that live for the whole run.
+// Every command starts here; a command whose feature is not built yet is
+// present, disabled, and says so in its tool tip and status text.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "files/file_chooser.h"
+#include "files/file_commands.h"
+#include "model/app_state.h"
+#include "model/design_directory_setting.h"
+#include "model/saved_baseline.h"
+
+namespace Ui {
+class TMainForm;
+}
+class QLabel;
+class QMdiArea;
+class QPrinter;
+
+namespace skelmora::app {
+
+class HelpWindow;
+class MessageBoxPrompter;
+class TANimate_delay;
+class TchooseDspldlg;
+class TDesignDirDlg;
+class TsingcolrowDlg;
+class Tsplinetension;
+class ViewSet;
+class ViewWindow;
+
+// What tests replace; the program leaves everything at its default.
+struct ShellServices {
+  FileChooser* files = nullptr;  // QFileDialog when null
+  Prompter* prompter = nullptr;  // message boxes when null
+  QString settingsFile;          // "s.ini"; the per-user one when empty
+  // The print and printer set-up dialogs on the program's printer; true to
+  // go on. QPrintDialog / QPageSetupDialog when empty.
+  std::function<bool(QPrinter&, QWidget*)> printDialog;
+  std::function<bool(QPrinter&, QWidget*)> printSetupDialog;
+};
+
+class TMainForm : public QMainWindow, private FileCommandHost {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(AppState& state, ShellServices services = {}, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // A design named on the command line. A file that cannot be read leaves
+  // the program running without it, after a message.
+  bool OpenDesignFile(const QString& path);
+
+  // "Skelmora - " and the design's full path.
+  static QString CaptionFor(const HullDesign& design);
+
+  bool HasUnsavedChanges() const;
+  // Paints the active view (the body view when none is active) fitted to
+  // the printer's page under a title line; false when no design is open.
+  bool PrintActiveView(QPrinter& printer);
+
+  FileCommands& fileCommands() { return *files_; }
+  ViewSet& views() { return *views_; }
+  QMdiArea* clientArea() const;
+  ViewWindow* activeView() const;
+  HelpWindow* helpWindow();
+  TchooseDspldlg* displayModeDialog() const { return displayMode_; }
+  Tsplinetension* splineTensionDialog() const { return splineTension_; }
+  TDesignDirDlg* designDirectoryDialog() const { return designDirectory_; }
+  TANimate_delay* animationDialog() const { return animateDelay_; }
+  TsingcolrowDlg* singleLineDialog() const { return singleLine_; }
+  QPrinter& printer() { return *printer_; }
+
+  // A menu item or tool button by its component name ("FileOpenItem",
+  // "undo_button"); null when there is none.
+  QAction* command(const QString& name) const;
+  // Runs it as a click would, through its guard.
+  void trigger(const QString& name);
+  // Brings the enabled and checked states of the commands up to date with
+  // the design (for code that changed it outside a command).
+  void RefreshCommandStates();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  enum class Guard { kNone, kDesign, kDesignAndNet };
+  struct Command {
+    const char* name;
+    void (TMainForm::*handler)();
+    Guard guard;
+    const char* later;  // the feature that comes in a later version
+  };
+  static const Command kCommands[];
+
+  // FileCommandHost
+  void DesignReplaced() override;
+  void UpdateCaption() override;
+  void UpdateUndoState() override;
+  void AttachmentsChanged() override;
+  void RefitViews() override;
+  void RepaintOpenViews() override;
+  void CloseView(ViewId view) override;
+  void TileViews() override;
+
+  void SetUpToolBar();
+  void SetUpCommands();
+  void SetUpViews();
+  void Run(const Command& command);
+  void UpdateTensionLabels();
+  // The check marks and the net button follow the design's switches.
+  void SyncSwitches();
+  void DisableDrawItems();
+  void RepaintAllViews();
+  void UpdateViewCursors();
+  void ShowView(ViewId view);
+  void Status(const QString& text);
+
+  // --- the commands, named after their handlers ----------------------------
+  void FileNew();
+  void FileOpen();
+  void FileSave();
+  void FileSaveAs();
+  void ReadMeasureMarkerFile1Click();
+  void CloseRefhullClick();
+  void CloseMarkerFile1Click();
+  void CloseKeelRudderFiles1Click();
+  void FilePrint();
+  void FilePrintSetup();
+  void FileExit();
+  void EditUndo();
+  void Body1Click();
+  void Profile1Click();
+  void Plan1Click();
+  void Perspective1Click();
+  void Animate1Click();
+  void Zoomwindow1Click();
+  void Fithulltowindows1Click();
+  void zoomoutClick();
+  void Changehulldrawingmode1Click();
+  void drawkeelClick();
+  void DrawRefHullClick();
+  void DrawMarkersClick();
+  void Changestationsplinetension1Click();
+  void Proportionalmove1Click();
+  void Translatemove1Click();
+  void RowColumnMove(bool translate);
+  void HighlightColumn1Click();
+  void Highlightrowcolumn1Click();
+  void RemoveHighlight1Click();
+  void Changelinecolors1Click();
+  void netwaterlines1Click();
+  void drawnetcolumns1Click();
+  void UpdateHullClick();
+  void UpdateVertexClick();
+  void DrawSingleNetLine1Click();
+  void LabelVertexRowsandColumns1Click();
+  void SetDesignDirectory1Click();
+  void net_onoffClick();
+  void WindowTile();
+  void WindowCascade();
+  void WindowArrange();
+  void HelpContents();
+  void HelpSearch();
+  void HelpHowToUse();
+  void HelpAbout();
+
+  AppState& state_;
+  std::unique_ptr<Ui::TMainForm> ui_;
+  std::unique_ptr<MessageBoxPrompter> ownPrompter_;
+  std::unique_ptr<FileChooser> ownFiles_;
+  Prompter* prompter_ = nullptr;
+  FileChooser* fileChooser_ = nullptr;
+  ShellServices services_;
+  DesignDirectorySetting setting_;
+  SavedBaseline baseline_;
+  std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<QPrinter> printer_;
+
+  ViewSet* views_ = nullptr;
+  QLabel* statension_ = nullptr;
+  QLabel* wlstension_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+
+  TchooseDspldlg* displayMode_ = nullptr;
+  Tsplinetension* splineTension_ = nullptr;
+  TANimate_delay* animateDelay_ = nullptr;
+  TsingcolrowDlg* singleLine_ = nullptr;
+  TDesignDirDlg* designDirectory_ = nullptr;
+  QPointer<HelpWindow> help_;
+};
+
+}  // namespace skelmora::app

@@ -1,0 +1,39 @@
+#include "views/key_step_dialog.h"
+
+#include <QMessageBox>
+
+#include "ui_key_step_dialog.h"
+#include "views/real_field.h"
+
+namespace skelmora::app {
+
+TKeymovestepchng::TKeymovestepchng(InteractionState& interaction, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TKeymovestepchng>()), interaction_(interaction) {
+  ui_->setupUi(this);
+  InstallRealFilter(ui_->stepedit);
+  message_ = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
+}
+
+TKeymovestepchng::~TKeymovestepchng() = default;
+
+void TKeymovestepchng::setMessageHandler(std::function<void(const QString&)> handler) {
+  message_ = std::move(handler);
+}
+
+void TKeymovestepchng::showEvent(QShowEvent* event) {
+  ui_->stepedit->setText(QString::number(interaction_.keyStep));
+  ui_->stepedit->selectAll();
+  QDialog::showEvent(event);
+}
+
+void TKeymovestepchng::done(int result) {
+  const double step = RealFieldValue(ui_->stepedit->text());
+  if (step == 0.0) {
+    message_(QStringLiteral("Step Size MUST be greater than 0"));
+    return;
+  }
+  interaction_.keyStep = step;
+  QDialog::done(result);
+}
+
+}  // namespace skelmora::app
