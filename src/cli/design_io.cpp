@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "files/design_file.h"
+#include "files/markers.h"
 
 namespace skelmora::cli {
 
@@ -35,11 +36,16 @@ bool LoadDesign(const std::string& path, HullDesign& design, Surface& surface,
 }
 
 bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message) {
-  if (Extension(path) != ".s98") {
-    message = "Cannot write this file type: " + path;
+  const std::string ext = Extension(path);
+  if (ext == ".s98") return WriteDesignFile(design, path, message);
+  if (ext == ".mkr") {
+    // The net's vertices as measure markers.
+    if (WriteMarkersFromVertices(design, path)) return true;
+    message = "Cannot save the file: " + MarkerFileNameFor(path);
     return false;
   }
-  return WriteDesignFile(design, path, message);
+  message = "Cannot write this file type: " + path;
+  return false;
 }
 
 }  // namespace skelmora::cli

@@ -115,6 +115,20 @@ TEST(CliConvert, RewritesADesignByteForByte) {
   fs::remove(out);
 }
 
+TEST(CliConvert, WritesTheNetAsAMarkerFile) {
+  const fs::path out = fs::temp_directory_path() / "cli_convert_markers.mkr";
+  const CliRun run = Cli("convert " + kCruiser + " " + out.string());
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::istringstream text(ReadAll(out));
+  std::string line;
+  std::getline(text, line);
+  EXPECT_EQ(line, "10 6\r");  // last column and row of the net
+  int points = 0;
+  while (std::getline(text, line)) ++points;
+  EXPECT_EQ(points, 11 * 7);
+  fs::remove(out);
+}
+
 TEST(CliErrors, FailuresGoToStandardErrorWithANonZeroStatus) {
   struct Case {
     std::string arguments;
