@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "editing/edit_commands.h"
 #include "files/design_dir_dialog.h"
 #include "files/message_prompter.h"
 #include "model/spline_tension_dialog.h"
@@ -31,17 +32,8 @@ namespace skelmora::app {
 
 namespace {
 
-constexpr const char* kRowsColumnsLater =
-    "Adding and deleting vertex rows and columns comes in a later version.";
 constexpr const char* kFairingLater = "The fairing dialogs come in a later version.";
-constexpr const char* kChinesLater = "Chine breaks come in a later version.";
 constexpr const char* kRealisticLater = "The realistic 3D hull window comes in a later version.";
-constexpr const char* kHydrostaticsLater = "Hydrostatics come in a later version.";
-constexpr const char* kToolsLater =
-    "Straightening, smoothing and offsetting a row or column come in a later version.";
-constexpr const char* kExchangeLater = "Exchanging coordinates comes in a later version.";
-constexpr const char* kTransformLater =
-    "Stretching, shrinking and shifting the hull come in a later version.";
 
 }  // namespace
 
@@ -72,22 +64,21 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"undo_button", &TMainForm::EditUndo, Guard::kNone, nullptr},
     {"Vertexspreadsheet1", nullptr, Guard::kDesign,
      "The visual vertex spreadsheet comes in a later version."},
-    {"Changeaccuracyofoffsets1", nullptr, Guard::kDesign,
-     "The accuracy of offsets comes in a later version."},
-    {"AddColWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
-    {"AddColByIndex", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
-    {"AddRowWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
-    {"AddRoWByIndex", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
-    {"DelColWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
-    {"delcolBYRC", nullptr, Guard::kDesign, kRowsColumnsLater},
-    {"DelRowWMouse", nullptr, Guard::kDesignAndNet, kRowsColumnsLater},
-    {"delRowBYRC", nullptr, Guard::kDesign, kRowsColumnsLater},
+    {"Changeaccuracyofoffsets1", &TMainForm::Changeaccuracyofoffsets1Click, Guard::kDesign,
+     nullptr},
+    {"AddColWMouse", &TMainForm::AddColWMouseClick, Guard::kDesignAndNet, nullptr},
+    {"AddColByIndex", &TMainForm::AddColByIndexClick, Guard::kDesignAndNet, nullptr},
+    {"AddRowWMouse", &TMainForm::AddRowWMouseClick, Guard::kDesignAndNet, nullptr},
+    {"AddRoWByIndex", &TMainForm::AddRoWByIndexClick, Guard::kDesignAndNet, nullptr},
+    {"DelColWMouse", &TMainForm::DelColWMouseClick, Guard::kDesignAndNet, nullptr},
+    {"delcolBYRC", &TMainForm::delcolBYRCClick, Guard::kDesign, nullptr},
+    {"DelRowWMouse", &TMainForm::DelRowWMouseClick, Guard::kDesignAndNet, nullptr},
+    {"delRowBYRC", &TMainForm::delRowBYRCClick, Guard::kDesign, nullptr},
     {"Fairvertexcolumns1", nullptr, Guard::kDesign, kFairingLater},
     {"FairSheerBowFairbodyStern1", nullptr, Guard::kDesign, kFairingLater},
     {"FairVertexRows1", nullptr, Guard::kDesign, kFairingLater},
     {"FairChines1", nullptr, Guard::kDesign, kFairingLater},
-    {"CurveSettings", nullptr, Guard::kDesign,
-     "Station, waterline and buttock settings come in a later version."},
+    {"CurveSettings", &TMainForm::CurveSettingsClick, Guard::kDesign, nullptr},
     // View
     {"Body1", &TMainForm::Body1Click, Guard::kDesign, nullptr},
     {"body_button", &TMainForm::Body1Click, Guard::kDesign, nullptr},
@@ -103,8 +94,8 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"zoomin", &TMainForm::Zoomwindow1Click, Guard::kDesign, nullptr},
     {"Fithulltowindows1", &TMainForm::Fithulltowindows1Click, Guard::kDesign, nullptr},
     {"zoomout", &TMainForm::zoomoutClick, Guard::kDesign, nullptr},
-    {"SpecialStationsWlsButts1", nullptr, Guard::kDesign,
-     "Special stations, waterlines and buttocks come in a later version."},
+    {"SpecialStationsWlsButts1", &TMainForm::SpecialStationsWlsButts1Click, Guard::kDesign,
+     nullptr},
     {"Changehulldrawingmode1", &TMainForm::Changehulldrawingmode1Click, Guard::kDesign, nullptr},
     {"Lines_change", &TMainForm::Changehulldrawingmode1Click, Guard::kDesign, nullptr},
     {"drawkeel", &TMainForm::drawkeelClick, Guard::kNone, nullptr},
@@ -117,36 +108,36 @@ const TMainForm::Command TMainForm::kCommands[] = {
      nullptr},
     {"Proportionalmove1", &TMainForm::Proportionalmove1Click, Guard::kDesignAndNet, nullptr},
     {"Translatemove1", &TMainForm::Translatemove1Click, Guard::kDesignAndNet, nullptr},
-    {"Vertica1", nullptr, Guard::kDesignAndNet, kChinesLater},
-    {"Horizontal1", nullptr, Guard::kDesignAndNet, kChinesLater},
-    {"delvertical", nullptr, Guard::kDesignAndNet, kChinesLater},
-    {"delhorizontal", nullptr, Guard::kDesignAndNet, kChinesLater},
+    {"Vertica1", &TMainForm::Vertica1Click, Guard::kDesignAndNet, nullptr},
+    {"Horizontal1", &TMainForm::Horizontal1Click, Guard::kDesignAndNet, nullptr},
+    {"delvertical", &TMainForm::delverticalClick, Guard::kDesignAndNet, nullptr},
+    {"delhorizontal", &TMainForm::delhorizontalClick, Guard::kDesignAndNet, nullptr},
     // Calc
-    {"Hydrostatics1", nullptr, Guard::kDesign, kHydrostaticsLater},
-    {"calcbutton", nullptr, Guard::kDesign, kHydrostaticsLater},
-    {"Wavefrictiondrag1", nullptr, Guard::kDesign,
-     "Wave and friction drag come in a later version."},
+    {"Hydrostatics1", &TMainForm::Hydrostatics1Click, Guard::kDesign, nullptr},
+    {"calcbutton", &TMainForm::calcbuttonClick, Guard::kDesign, nullptr},
+    {"Wavefrictiondrag1", &TMainForm::Wavefrictiondrag1Click, Guard::kDesign, nullptr},
     {"Stability1", nullptr, Guard::kDesign, "Stability comes in a later version."},
-    {"Cureofareas1", nullptr, Guard::kDesign, "The curve of areas comes in a later version."},
-    {"Curveofwettedlengths1", nullptr, Guard::kDesign,
-     "The curve of wetted lengths comes in a later version."},
-    {"Findwaterline1", nullptr, Guard::kNone,
-     "The draft for a displacement comes in a later version."},
+    {"Cureofareas1", &TMainForm::Cureofareas1Click, Guard::kDesign, nullptr},
+    {"Curveofwettedlengths1", &TMainForm::Curveofwettedlengths1Click, Guard::kDesign, nullptr},
+    {"Findwaterline1", &TMainForm::Findwaterline1Click, Guard::kNone, nullptr},
     // Tools
-    {"Stretchshrinkhull1", nullptr, Guard::kDesign, kTransformLater},
-    {"Shifthull1", nullptr, Guard::kDesign, kTransformLater},
+    {"Stretchshrinkhull1", &TMainForm::Stretchshrinkhull1Click, Guard::kDesign, nullptr},
+    {"Shifthull1", &TMainForm::Shifthull1Click, Guard::kDesign, nullptr},
     {"TrimHeelhull1", nullptr, Guard::kNone, "Trim and heel come in a later version."},
-    {"Straightenrowcoloumn1", nullptr, Guard::kDesignAndNet, kToolsLater},
-    {"Smoothrowcolumn1", nullptr, Guard::kDesignAndNet, kToolsLater},
-    {"Offsetvertices1", nullptr, Guard::kDesignAndNet, kToolsLater},
+    {"Straightenrowcoloumn1", &TMainForm::Straightenrowcoloumn1Click, Guard::kDesignAndNet,
+     nullptr},
+    {"Smoothrowcolumn1", &TMainForm::Smoothrowcolumn1Click, Guard::kDesignAndNet, nullptr},
+    {"Offsetvertices1", &TMainForm::Offsetvertices1Click, Guard::kDesignAndNet, nullptr},
     {"HighlightColumn1", &TMainForm::HighlightColumn1Click, Guard::kDesignAndNet, nullptr},
     {"Highlightrowcolumn1", &TMainForm::Highlightrowcolumn1Click, Guard::kDesignAndNet, nullptr},
     {"RemoveHighlight1", &TMainForm::RemoveHighlight1Click, Guard::kNone, nullptr},
-    {"Changeunitsinmm1", nullptr, Guard::kDesign, "Changing units comes in a later version."},
+    {"Changeunitsinmm1", &TMainForm::Changeunitsinmm1Click, Guard::kDesign, nullptr},
     {"Changelinecolors1", &TMainForm::Changelinecolors1Click, Guard::kDesign, nullptr},
-    {"ExchangeBeamandLength1", nullptr, Guard::kNone, kExchangeLater},
-    {"ExchangeBeamandHeightCoordinates1", nullptr, Guard::kNone, kExchangeLater},
-    {"ExchangeLengthandHeightCoordinates1", nullptr, Guard::kNone, kExchangeLater},
+    {"ExchangeBeamandLength1", &TMainForm::ExchangeBeamandLength1Click, Guard::kNone, nullptr},
+    {"ExchangeBeamandHeightCoordinates1", &TMainForm::ExchangeBeamandHeightCoordinates1Click,
+     Guard::kNone, nullptr},
+    {"ExchangeLengthandHeightCoordinates1", &TMainForm::ExchangeLengthandHeightCoordinates1Click,
+     Guard::kNone, nullptr},
     // Output
     {"Copyscreentoprinter1", nullptr, Guard::kNone,
      "Scaled hull printing comes in a later version."},
@@ -206,6 +197,7 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
 
   SetUpToolBar();
   SetUpCommands();
+  SetUpEditing();
   // The forms in their start-up order: the views, then the dialogs that
   // live for the whole run.
   SetUpViews();
@@ -389,13 +381,8 @@ void TMainForm::SetUpViews() {
       UpdateTensionLabels();
       SyncSwitches();  // a highlight pick enables "Remove Highlight"
     });
-    connect(window, &ViewWindow::pressCommand, this, [this](const PressAction& action) {
-      if (action.kind == PressAction::Kind::kEditVertex) {
-        Status(QStringLiteral("Vertex %1,%2 selected; the vertex edit dialog comes in a later "
-                              "version.")
-                   .arg(action.column)
-                   .arg(action.row));
-      }
+    connect(window, &ViewWindow::pressCommand, this, [this, window](const PressAction& action) {
+      edit_->Press(window->viewId(), action);
     });
   }
 }

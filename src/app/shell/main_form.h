@@ -25,6 +25,7 @@ class QPrinter;
 
 namespace skelmora::app {
 
+class EditCommands;
 class HelpWindow;
 class MessageBoxPrompter;
 class TANimate_delay;
@@ -66,6 +67,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   bool PrintActiveView(QPrinter& printer);
 
   FileCommands& fileCommands() { return *files_; }
+  EditCommands& editCommands() { return *edit_; }
   ViewSet& views() { return *views_; }
   QMdiArea* clientArea() const;
   ViewWindow* activeView() const;
@@ -114,6 +116,9 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void SetUpToolBar();
   void SetUpCommands();
   void SetUpViews();
+  void SetUpEditing();
+  // After a net edit: extents, views, Undo, tension labels.
+  void NetEdited();
   void Run(const Command& command);
   void UpdateTensionLabels();
   // The check marks and the net button follow the design's switches.
@@ -172,6 +177,38 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void HelpSearch();
   void HelpHowToUse();
   void HelpAbout();
+  // Edit, Spline and Tools: net editing (main_form_editing.cpp)
+  void Changeaccuracyofoffsets1Click();
+  void CurveSettingsClick();
+  void SpecialStationsWlsButts1Click();
+  void AddColWMouseClick();
+  void AddColByIndexClick();
+  void AddRowWMouseClick();
+  void AddRoWByIndexClick();
+  void DelColWMouseClick();
+  void delcolBYRCClick();
+  void DelRowWMouseClick();
+  void delRowBYRCClick();
+  void Vertica1Click();
+  void Horizontal1Click();
+  void delverticalClick();
+  void delhorizontalClick();
+  void Stretchshrinkhull1Click();
+  void Shifthull1Click();
+  void Straightenrowcoloumn1Click();
+  void Smoothrowcolumn1Click();
+  void Offsetvertices1Click();
+  void Changeunitsinmm1Click();
+  void ExchangeBeamandLength1Click();
+  void ExchangeBeamandHeightCoordinates1Click();
+  void ExchangeLengthandHeightCoordinates1Click();
+  // Calc (main_form_hydro.cpp)
+  void Hydrostatics1Click();
+  void calcbuttonClick();
+  void Wavefrictiondrag1Click();
+  void Cureofareas1Click();
+  void Curveofwettedlengths1Click();
+  void Findwaterline1Click();
 
   AppState& state_;
   std::unique_ptr<Ui::TMainForm> ui_;
@@ -197,6 +234,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   TsingcolrowDlg* singleLine_ = nullptr;
   TDesignDirDlg* designDirectory_ = nullptr;
   QPointer<HelpWindow> help_;
+  EditCommands* edit_ = nullptr;
 };
 
 }  // namespace skelmora::app

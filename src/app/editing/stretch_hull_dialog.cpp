@@ -1,0 +1,118 @@
+#include "editing/stretch_hull_dialog.h"
+
+#include "ui_stretch_hull_dialog.h"
+#include "ui_translate_dialog.h"
+#include "views/real_field.h"
+
+namespace skelmora::app {
+
+namespace {
+
+// The fields take what the filter lets through; a text with nothing of a
+// number in it (empty, a lone sign) is not a value.
+bool HasNumber(const QString& text) {
+  for (QChar c : text) {
+    if (c.isDigit()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TstretchHullDlg::TstretchHullDlg(AppState& state, QWidget* parent)
+    : QDialog(parent), state_(state), ui_(new Ui::TstretchHullDlg) {
+  ui_->setupUi(this);
+  InstallRealFilter(ui_->editdimen);
+  InstallRealFilter(ui_->editscale);
+  for (QRadioButton* b : {ui_->overallButton, ui_->lengthbutton, ui_->beambutton,
+                          ui_->freebutton, ui_->draftbutton}) {
+    connect(b, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) showCurrent();
+    });
+  }
+  connect(ui_->SetDimen, &QRadioButton::toggled, this, &TstretchHullDlg::modeChanged);
+}
+
+TstretchHullDlg::~TstretchHullDlg() = default;
+
+QRadioButton* TstretchHullDlg::button(const char* name) const {
+  return findChild<QRadioButton*>(QLatin1String(name));
+}
+QLineEdit* TstretchHullDlg::dimensionEdit() const { return ui_->editdimen; }
+QLineEdit* TstretchHullDlg::scaleEdit() const { return ui_->editscale; }
+
+void TstretchHullDlg::prepare(Prompter& prompter) {
+  prompter_ = &prompter;
+  ui_->SetDimen->setChecked(true);
+  ui_->overallButton->setChecked(true);
+  ui_->editscale->setText(QStringLiteral("0"));
+  modeChanged();
+  showCurrent();
+}
+
+HullParameter TstretchHullDlg::parameter() const {
+  if (ui_->lengthbutton->isChecked()) return HullParameter::kLength;
+  if (ui_->beambutton->isChecked()) return HullParameter::kHalfBeam;
+  if (ui_->freebutton->isChecked()) return HullParameter::kFreeboard;
+  if (ui_->draftbutton->isChecked()) return HullParameter::kDraft;
+  return HullParameter::kOverall;
+}
+
+void TstretchHullDlg::showCurrent() {
+  ui_->editdimen->setText(
+      QString::number(StretchCurrentValue(state_.design, parameter()), 'f', 3));
+}
+
+void TstretchHullDlg::modeChanged() {
+  const bool set = ui_->SetDimen->isChecked();
+  ui_->editdimen->setEnabled(set);
+  ui_->editscale->setEnabled(!set);
+}
+
+void TstretchHullDlg::accept() {
+  const bool set = ui_->SetDimen->isChecked();
+  const QString text = (set ? ui_->editdimen : ui_->editscale)->text();
+  if (!HasNumber(text) || !prompter_) return;
+  if (!StretchHull(state_.design, *state_.surface, state_.workDirectory, *prompter_,
+                   set ? StretchMode::kSetDimension : StretchMode::kScaleByPercent, parameter(),
+                   RealFieldValue(text))) {
+    return;
+  }
+  QDialog::accept();
+}
+
+Ttranslatedlg::Ttranslatedlg(AppState& state, QWidget* parent)
+    : QDialog(parent), state_(state), ui_(new Ui::Ttranslatedlg) {
+  ui_->setupUi(this);
+  InstallRealFilter(ui_->Edit1);
+  connect(ui_->bowtozerobutton, &QRadioButton::toggled, this,
+          [this](bool on) { ui_->Edit1->setEnabled(!on); });
+}
+
+Ttranslatedlg::~Ttranslatedlg() = default;
+
+QRadioButton* Ttranslatedlg::button(const char* name) const {
+  return findChild<QRadioButton*>(QLatin1String(name));
+}
+QLineEdit* Ttranslatedlg::distanceEdit() const { return ui_->Edit1; }
+
+void Ttranslatedlg::prepare() {
+  ui_->bowtozerobutton->setChecked(true);
+  ui_->Edit1->setEnabled(false);
+}
+
+void Ttranslatedlg::accept() {
+  ShiftKind kind = ShiftKind::kBowToZero;
+  if (ui_->foreaftbutton->isChecked()) kind = ShiftKind::kForeAft;
+  if (ui_->updnbutton->isChecked()) kind = ShiftKind::kUpDown;
+  if (ui_->rtlftbutton->isChecked()) kind = ShiftKind::kRightLeft;
+  double distance = 0.0;
+  if (kind != ShiftKind::kBowToZero) {
+    if (!HasNumber(ui_->Edit1->text())) return;
+    distance = RealFieldValue(ui_->Edit1->text());
+  }
+  if (!TranslateHull(state_.design, *state_.surface, state_.workDirectory, kind, distance)) return;
+  QDialog::accept();
+}
+
+}  // namespace skelmora::app

@@ -1,0 +1,10 @@
+#include "hydro/hydro_records.h"
+
+namespace skelmora::app {
+
+HydroRecords& ProgramHydroRecords() {
+  static HydroRecords records;
+  return records;
+}
+
+}  // namespace skelmora::app

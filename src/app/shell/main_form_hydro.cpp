@@ -1,0 +1,48 @@
+// The Calc menu's handlers: the hydrostatics report, the drag window, the
+// curves and the displacement dialog. The work is in src/app/hydro.
+#include <QStatusBar>
+
+#include "hydro/hydro_commands.h"
+#include "shell/main_form.h"
+
+namespace skelmora::app {
+
+namespace {
+
+// Each stage shows at once, before the computation goes on.
+StatusSink StageStatus(QStatusBar* bar) {
+  return [bar](const QString& text) {
+    bar->showMessage(text);
+    bar->repaint();
+  };
+}
+
+}  // namespace
+
+void TMainForm::Hydrostatics1Click() {
+  RunHydrostaticsCommand(state_, this, *printer_, true, StageStatus(statusBar()));
+}
+
+void TMainForm::calcbuttonClick() {
+  RunHydrostaticsCommand(state_, this, *printer_, false, StageStatus(statusBar()));
+}
+
+void TMainForm::Wavefrictiondrag1Click() { RunDragCommand(state_, this, StageStatus(statusBar())); }
+
+void TMainForm::Cureofareas1Click() {
+  RunCurveCommand(state_, this, *printer_, CurveKind::kAreas, StageStatus(statusBar()));
+}
+
+void TMainForm::Curveofwettedlengths1Click() {
+  RunCurveCommand(state_, this, *printer_, CurveKind::kLengths, StageStatus(statusBar()));
+}
+
+void TMainForm::Findwaterline1Click() {
+  if (state_.design.DesignOpen) RunDraftCommand(state_, this, StageStatus(statusBar()));
+  // The hull may have moved: new extents, views refitted and redrawn.
+  state_.design.ExtentsValid = false;
+  RefitViews();
+  RepaintAllViews();
+}
+
+}  // namespace skelmora::app
