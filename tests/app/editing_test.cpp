@@ -483,6 +483,28 @@ class EditingTest : public QObject {
     QCOMPARE(d.StationSpacing, 0.0);
   }
 
+  void curveSettingsInSurfaceModeDisableSectionOnlyFields() {
+    EditShell shell;
+    QVERIFY(shell.opened);
+    shell.design().ShowSurface = true;
+    bool checked = false;
+    shell.form->editCommands().CurveSettingsCommand([&checked](QDialog& dialog) {
+      QTimer::singleShot(0, &dialog, [&dialog, &checked] {
+        auto& settings = static_cast<TcurvesetDlg&>(dialog);
+        for (const char* name : {"chineptsedit", "edgeptsedit", "buttedit"}) {
+          QVERIFY2(!settings.edit(name)->isEnabled(), name);
+        }
+        for (const char* name : {"numberbutton", "spacingbutton", "cutwaterbutton"}) {
+          QVERIFY2(!settings.button(name)->isEnabled(), name);
+        }
+        QVERIFY(settings.edit("stationedit")->isEnabled());
+        checked = true;
+        dialog.reject();
+      });
+    });
+    QVERIFY(checked);
+  }
+
   void singleSectionsPackedInGridOrder() {
     EditShell shell;
     QVERIFY(shell.opened);

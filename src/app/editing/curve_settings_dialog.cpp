@@ -66,6 +66,12 @@ TcurvesetDlg::TcurvesetDlg(AppState& state, bool spacingMode, QWidget* parent)
   };
   connect(ui_->spacingbutton, &QRadioButton::toggled, this, modeChanged);
   modeChanged();
+  // Surface lines come straight from the grid: these settings have no effect there.
+  if (state_.design.ShowSurface) {
+    QWidget* const unused[] = {ui_->chineptsedit, ui_->edgeptsedit, ui_->buttedit,
+                               ui_->Num_Space, ui_->Sta_ref};
+    for (QWidget* w : unused) w->setEnabled(false);
+  }
   connect(ui_->bowrefbutton, &QRadioButton::toggled, this, &TcurvesetDlg::referenceChanged);
   connect(ui_->cutwaterbutton, &QRadioButton::toggled, this, &TcurvesetDlg::referenceChanged);
   const std::pair<QRadioButton*, LinesQuality> qualities[] = {
