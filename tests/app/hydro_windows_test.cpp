@@ -252,8 +252,8 @@ class HydroWindowsTest : public QObject {
              Fixed(expected.momentToTrim, 5, 3) + trimUnit);
     QCOMPARE(shown(caption(immersionCaption).constData()), Fixed(expected.immersion, 5, 3));
     // The program's record holds the run, and the design its dimensions.
-    QCOMPARE(ProgramHydroRecords().results.cp, expected.cp);
-    QCOMPARE(ProgramHydroRecords().results.lowestZ, expected.lowestZ);
+    QCOMPARE((*shell.state.hydro).results.cp, expected.cp);
+    QCOMPARE((*shell.state.hydro).results.lowestZ, expected.lowestZ);
 
     // The tool button shows the same report without the guard.
     WhenShown<THydroReport> again([](THydroReport* window) { window->accept(); });
@@ -342,7 +342,7 @@ class HydroWindowsTest : public QObject {
     });
     shell.form->trigger(QStringLiteral("Wavefrictiondrag1"));
     QCOMPARE(script.shown, 1);
-    const DragResults& drag = ProgramHydroRecords().drag;
+    const DragResults& drag = (*shell.state.hydro).drag;
     QCOMPARE(froude[0], QStringLiteral("Froude"));
     QCOMPARE(speed[0], QStringLiteral("Vel.Kts"));
     for (int i = 1; i <= kDragRows; ++i) {
@@ -350,7 +350,7 @@ class HydroWindowsTest : public QObject {
       QCOMPARE(speed[i], QString::number(drag.maxVelocity * i / 14.0, 'f', 3));
     }
     // Only row 14's speed is the one of its Froude number.
-    const double lwlFeet = ProgramHydroRecords().results.lwl / 12.0;
+    const double lwlFeet = (*shell.state.hydro).results.lwl / 12.0;
     QCOMPARE(speed[14], QString::number(std::sqrt(lwlFeet) * 0.45 * 3.33333, 'f', 3));
     QCOMPARE(maxVelocity, speed[14]);
     QCOMPARE(step, QString::number(drag.maxVelocity / 14.0, 'f', 3));
@@ -368,7 +368,7 @@ class HydroWindowsTest : public QObject {
     QVERIFY(shell.open(path));
     const QString pdf = shell.dir.filePath(QStringLiteral("curve.pdf"));
     PrintToPdf(shell, pdf);
-    ProgramHydroRecords().curves.stations = kDefaultCurveStations;
+    (*shell.state.hydro).curves.stations = kDefaultCurveStations;
     QList<int> points;
     int spinnerAfterEighty = 0;
     bool undoBefore = true, undoAfterZoom = false, undoAfterUndo = true;
@@ -402,10 +402,10 @@ class HydroWindowsTest : public QObject {
     QVERIFY(!undoBefore && undoAfterZoom && !undoAfterUndo);
     QVERIFY(!cancelledPrint);
     QVERIFY(printed);
-    QCOMPARE(ProgramHydroRecords().curveLabel, std::string("Cruiser areas"));
+    QCOMPARE((*shell.state.hydro).curveLabel, std::string("Cruiser areas"));
 
     if (HavePdfToText()) {
-      const CurveResults& curves = ProgramHydroRecords().curves;
+      const CurveResults& curves = (*shell.state.hydro).curves;
       const QStringList lines = TextLines(PdfLines(pdf));
       QCOMPARE(lines.size(), 2 + 10);  // label, heading, stations 1..10
       QCOMPARE(lines[0].trimmed(), QStringLiteral("Cruiser areas"));
@@ -421,7 +421,7 @@ class HydroWindowsTest : public QObject {
     }
 
     // The lengths reuse the window with the station count kept.
-    ProgramHydroRecords().curves.stations = 7;
+    (*shell.state.hydro).curves.stations = 7;
     QString axisTitle;
     int lengthPoints = 0;
     WhenShown<Tarea_length_dlg> lengths([&](Tarea_length_dlg* window) {
@@ -485,7 +485,7 @@ class HydroWindowsTest : public QObject {
                                          *shell.state.cuts),
                            shell.state.design.Units);
     QVERIFY2(std::fabs(weight - target) < 0.01 * target, qPrintable(QString::number(weight)));
-    QCOMPARE(ProgramHydroRecords().results.lowestZ, finalDraft);
+    QCOMPARE((*shell.state.hydro).results.lowestZ, finalDraft);
     QVERIFY(finalDraft < initialDraft);
   }
 };

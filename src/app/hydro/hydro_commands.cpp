@@ -48,7 +48,7 @@ bool Guarded(AppState& state, const StatusSink& status) {
 bool RunHydrostaticsCommand(AppState& state, QWidget* parent, QPrinter& printer, bool withGuard,
                             const StatusSink& status) {
   if (withGuard && !Guarded(state, status)) return false;
-  HydroRecords& records = ProgramHydroRecords();
+  HydroRecords& records = *state.hydro;
   bool ran = false;
   {
     WaitCursor wait;
@@ -72,7 +72,7 @@ bool RunHydrostaticsCommand(AppState& state, QWidget* parent, QPrinter& printer,
 
 bool RunDragCommand(AppState& state, QWidget* parent, const StatusSink& status) {
   if (!Guarded(state, status)) return false;
-  HydroRecords& records = ProgramHydroRecords();
+  HydroRecords& records = *state.hydro;
   bool ran = false;
   {
     WaitCursor wait;
@@ -94,7 +94,7 @@ bool RunDragCommand(AppState& state, QWidget* parent, const StatusSink& status) 
 bool RunCurveCommand(AppState& state, QWidget* parent, QPrinter& printer, CurveKind kind,
                      const StatusSink& status) {
   if (!Guarded(state, status)) return false;
-  HydroRecords& records = ProgramHydroRecords();
+  HydroRecords& records = *state.hydro;
   records.curveKind = kind;
   Say(status, kind == CurveKind::kAreas ? QStringLiteral("Curve of Areas")
                                         : QStringLiteral("Curve of Wetted Lengths"));
@@ -111,7 +111,7 @@ bool RunCurveCommand(AppState& state, QWidget* parent, QPrinter& printer, CurveK
 
 bool RunDraftCommand(AppState& state, QWidget* parent, const StatusSink& status) {
   Say(status, QStringLiteral("Draft for Displacement"));
-  TDispDialog dialog(state, ProgramHydroRecords(), parent);
+  TDispDialog dialog(state, *state.hydro, parent);
   const bool kept = dialog.exec() == QDialog::Accepted;
   Say(status, QString());
   return kept;

@@ -1,5 +1,5 @@
-// The calculations' program-wide records: like the design itself there is
-// one of each for the whole run, overwritten by every calculation.
+// The calculations' latest results; the program holds one (in AppState),
+// overwritten by every calculation.
 #pragma once
 
 #include <string>
@@ -17,7 +17,5 @@ struct HydroRecords {
   CurveKind curveKind = CurveKind::kAreas;
   std::string curveLabel;         // offered again by the next "Print Data"
 };
-
-HydroRecords& ProgramHydroRecords();
 
 }  // namespace skelmora::app

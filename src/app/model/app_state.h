@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/hull_design.h"
+#include "hydro/hydro_records.h"
 #include "model/prompter.h"
 #include "surface/sections.h"
 #include "surface/surface.h"
@@ -29,6 +30,8 @@ struct AppState {
   // fake in tests). Set by the main window; the marker reader of a repaint
   // reports through it.
   Prompter* prompter = nullptr;
+  // The latest calculation results, overwritten by every run.
+  std::unique_ptr<HydroRecords> hydro = std::make_unique<HydroRecords>();
 };
 
 }  // namespace skelmora::app
