@@ -19,6 +19,7 @@
 #include "files/design_dir_dialog.h"
 #include "shell/help_window.h"
 #include "shell_fixtures.h"
+#include "views/view_window.h"
 
 using namespace skelmora;
 using namespace skelmora::app;
@@ -33,6 +34,15 @@ class ShellCommandsTest : public QObject {
   // A dimmed item either waits for a state (history, attachments, a
   // highlight) or says which later version brings it; nothing is dimmed
   // without a reason and nothing "later" can be clicked.
+  void wideWindowUsesTheSelectionCursor() {
+    Shell shell;
+    shell.form->resize(1500, 900);
+    shell.form->show();
+    QTRY_VERIFY(shell.form->views().body()->usesSelectCursor());
+    shell.form->resize(800, 600);
+    QTRY_VERIFY(!shell.form->views().body()->usesSelectCursor());
+  }
+
   void dimmedItemsSayWhy() {
     Shell shell;
     const QStringList stateful = {QStringLiteral("EditUndoItem"), QStringLiteral("undo_button"),

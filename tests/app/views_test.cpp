@@ -456,6 +456,17 @@ void ViewsTest::cursorsFollowTheMode() {
   QVERIFY(d.HighlightRows);
   QCOMPARE(d.HighlightIndex, 3);
   QCOMPARE(plan->cursor().shape(), Qt::CrossCursor);
+  // A wide main window swaps the cross-hair for the selection cursor; an
+  // armed mode still shows the hand.
+  plan->setUseSelectCursor(true);
+  perspective->setUseSelectCursor(true);
+  QCOMPARE(shapes(), std::pair(Qt::BitmapCursor, Qt::ArrowCursor));
+  QVERIFY(!plan->cursor().pixmap().isNull());
+  s.state.interaction.armed = ArmedMode::kZoomWindow;
+  QCOMPARE(shapes().first, Qt::PointingHandCursor);
+  s.state.interaction.armed = ArmedMode::kNone;
+  plan->setUseSelectCursor(false);
+  QCOMPARE(shapes().first, Qt::CrossCursor);
   d.ShowVertexNet = false;
   QCOMPARE(shapes(), std::pair(Qt::ArrowCursor, Qt::ArrowCursor));
 }

@@ -487,11 +487,19 @@ bool TMainForm::OpenDesignFile(const QString& path) { return files_->OpenPath(pa
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  UpdateSelectCursor();
   TileViews();
+}
+
+void TMainForm::UpdateSelectCursor() {
+  if (!views_) return;
+  const bool wide = ui_->ClientArea->width() > 1024;
+  for (ViewWindow* window : views_->all()) window->setUseSelectCursor(wide);
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  UpdateSelectCursor();
   // Tile once the MDI area has its new size.
   QTimer::singleShot(0, this, &TMainForm::TileViews);
 }

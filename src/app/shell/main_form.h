@@ -126,6 +126,8 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void DisableDrawItems();
   void RepaintAllViews();
   void UpdateViewCursors();
+  // Views use the selection cursor while the client area is wider than 1024 pixels.
+  void UpdateSelectCursor();
   void ShowView(ViewId view);
   void Status(const QString& text);
 

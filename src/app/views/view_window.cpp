@@ -10,10 +10,13 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
+#include <QPixmap>
 #include <QPointer>
 #include <QRubberBand>
 #include <QStyle>
 #include <functional>
+#include <utility>
 
 #include "model/undo.h"
 #include "views/key_step_dialog.h"
@@ -540,6 +543,30 @@ void ViewWindow::zoomOff() {
 
 void ViewWindow::fitToWindow() { zoomOff(); }
 
+QCursor ViewWindow::SelectCursor() {
+  static const QCursor cursor = [] {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    // White under black keeps the cursor visible on any paper colour.
+    for (const auto& [colour, width] : {std::pair{Qt::white, 3}, std::pair{Qt::black, 1}}) {
+      painter.setPen(QPen(colour, width));
+      painter.drawLine(16, 2, 16, 11);
+      painter.drawLine(16, 21, 16, 30);
+      painter.drawLine(2, 16, 11, 16);
+      painter.drawLine(21, 16, 30, 16);
+      painter.drawRect(12, 12, 8, 8);
+    }
+    return QCursor(pixmap, 16, 16);
+  }();
+  return cursor;
+}
+
+void ViewWindow::setUseSelectCursor(bool on) {
+  useSelectCursor_ = on;
+  updateCursor();
+}
+
 void ViewWindow::updateCursor() {
   const HullDesign& d = state_.design;
   const InteractionState& interaction = state_.interaction;
@@ -547,10 +574,15 @@ void ViewWindow::updateCursor() {
   if (d.DesignOpen && (interaction.armed != ArmedMode::kNone || d.HighlightPending)) {
     shape = Qt::PointingHandCursor;
   } else if (d.DesignOpen && view_ != kPerspectiveView && d.ShowVertexNet) {
-    shape = Qt::CrossCursor;
+    shape = useSelectCursor_ ? Qt::BitmapCursor : Qt::CrossCursor;
   }
   // Called at every mouse move: only a change reaches the window system.
-  if (cursor().shape() != shape) setCursor(shape);
+  if (cursor().shape() == shape) return;
+  if (shape == Qt::BitmapCursor) {
+    setCursor(SelectCursor());
+  } else {
+    setCursor(shape);
+  }
 }
 
 void ViewWindow::renderForPrint(QPainter& painter, const QRect& page) {

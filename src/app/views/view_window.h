@@ -34,6 +34,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
+#include <QCursor>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -94,6 +95,12 @@ class ViewWindow : public QWidget {
   void zoomOff();
   void fitToWindow();
   void updateCursor();
+  // On a wide main window the plain cross-hair is replaced by the selection
+  // cursor (a cross with a pick square), easier to see on a large screen.
+  void setUseSelectCursor(bool on);
+  bool usesSelectCursor() const { return useSelectCursor_; }
+  // The selection cursor itself: a cross with an open square at its centre.
+  static QCursor SelectCursor();
 
  signals:
   void cursorReadout(const QString& x, const QString& y);
@@ -113,6 +120,7 @@ class ViewWindow : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
+  bool useSelectCursor_ = false;
   AppState& state_;
 
   // The drawing area: the widget less the visible scroll bars.
