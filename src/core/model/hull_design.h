@@ -43,6 +43,24 @@ constexpr int kDimensionSternAngle = 5;
 
 enum ViewId : int { kBodyView = 0, kPlanView = 1, kProfileView = 2, kPerspectiveView = 3 };
 
+// The two model coordinates a planar view shows, as stored: body (x, z),
+// plan (y, x), profile (y, z); the body view's horizontal is x itself, not
+// its drawn side.
+inline void ViewCoordinatesOf(const Vertex& v, ViewId view, double& h, double& vert) {
+  switch (view) {
+    case kPlanView:
+      h = v.y, vert = v.x;
+      return;
+    case kProfileView:
+      h = v.y, vert = v.z;
+      return;
+    case kBodyView:
+    case kPerspectiveView:
+      break;
+  }
+  h = v.x, vert = v.z;
+}
+
 struct HullDesign {
   // --- geometry -----------------------------------------------------------
   int32_t Units = kUnitsUnset;

@@ -16,22 +16,6 @@ bool InNet(const HullDesign& design, int column, int row) {
          row <= LastNetIndex(design.LastRow);
 }
 
-// The two model coordinates the view shows, as stored.
-void ViewCoordinates(const Vertex& v, ViewId view, double& h, double& vert) {
-  switch (view) {
-    case kPlanView:
-      h = v.y, vert = v.x;
-      return;
-    case kProfileView:
-      h = v.y, vert = v.z;
-      return;
-    case kBodyView:
-    case kPerspectiveView:
-      break;
-  }
-  h = v.x, vert = v.z;
-}
-
 void SetHorizontal(Vertex& v, ViewId view, double h) {
   (view == kBodyView ? v.x : v.y) = static_cast<float>(h);
 }
@@ -80,12 +64,12 @@ using RunEdit = void (*)(HullDesign& design, const Run& run, ViewId view);
 
 void StraightenRun(HullDesign& design, const Run& run, ViewId view) {
   double ha, va, hb, vb;
-  ViewCoordinates(run.At(design, run.first), view, ha, va);
-  ViewCoordinates(run.At(design, run.last), view, hb, vb);
+  ViewCoordinatesOf(run.At(design, run.first), view, ha, va);
+  ViewCoordinatesOf(run.At(design, run.last), view, hb, vb);
   for (int k = run.first + 1; k < run.last; ++k) {
     Vertex& vertex = run.At(design, k);
     double h, v;
-    ViewCoordinates(vertex, view, h, v);
+    ViewCoordinatesOf(vertex, view, h, v);
     if (ha == hb) {
       SetHorizontal(vertex, view, hb);
     } else if (run.alongRow) {
@@ -109,7 +93,7 @@ void SmoothRun(HullDesign& design, const Run& run, ViewId view) {
   std::array<double, kNetSize> along{}, across{};
   for (int k = 0; k < count; ++k) {
     double h, v;
-    ViewCoordinates(run.At(design, run.first + k), view, h, v);
+    ViewCoordinatesOf(run.At(design, run.first + k), view, h, v);
     along[k] = h;
     across[k] = v;
   }
@@ -162,8 +146,8 @@ void SmoothRun(HullDesign& design, const Run& run, ViewId view) {
 
 bool EndsApart(HullDesign& design, const Run& run, ViewId view) {
   double ha, va, hb, vb;
-  ViewCoordinates(run.At(design, run.first), view, ha, va);
-  ViewCoordinates(run.At(design, run.last), view, hb, vb);
+  ViewCoordinatesOf(run.At(design, run.first), view, ha, va);
+  ViewCoordinatesOf(run.At(design, run.last), view, hb, vb);
   return ha != hb || va != vb;
 }
 

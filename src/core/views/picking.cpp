@@ -28,23 +28,6 @@ bool OnSingleLine(const SingleLine& single, int column, int row, const HullDesig
   return row == std::clamp(single.index, 0, LastIndex(design.LastRow));
 }
 
-// The two model coordinates a planar view shows, as stored (the body view's
-// horizontal is x itself, not its drawn side).
-void ViewCoordinatesOf(const Vertex& v, ViewId view, double& h, double& vert) {
-  switch (view) {
-    case kPlanView:
-      h = v.y, vert = v.x;
-      return;
-    case kProfileView:
-      h = v.y, vert = v.z;
-      return;
-    case kBodyView:
-    case kPerspectiveView:
-      break;
-  }
-  h = v.x, vert = v.z;
-}
-
 void SetViewCoordinates(Vertex& v, ViewId view, bool setH, double h, bool setV, double vert) {
   switch (view) {
     case kPlanView:
@@ -68,6 +51,7 @@ bool HighlightArmed(const HullDesign& design, const InteractionState& state) {
 }
 
 }  // namespace
+
 
 VertexIndex SelectedVertex(const HullDesign& design) {
   if (!InNet(design, design.PickedColumn, design.PickedRow)) return {};
