@@ -47,22 +47,13 @@ bool EditCommands::ArmWithMouse(ArmedMode mode) {
     // A tension of 1 already breaks every line of that direction; saying so
     // now spares the user a pick that cannot work.
     case ArmedMode::kChineColumn:
-      if (design.WaterlineTension == 1) {
-        prompter_.ShowError("Columns already chined! Waterline Tension=1");
-        return false;
-      }
+      if (!CanMakeChine(design, prompter_, ChineKind::kColumn)) return false;
       break;
     case ArmedMode::kChineRow:
-      if (design.StationTension == 1) {
-        prompter_.ShowError("Rows already chined! Station Tension=1");
-        return false;
-      }
+      if (!CanMakeChine(design, prompter_, ChineKind::kRow)) return false;
       break;
     case ArmedMode::kRemoveRowChine:
-      if (design.RowChineCount == 0) {
-        prompter_.ShowError("NO Horizontal chines exist!");
-        return false;
-      }
+      if (!CanDeleteChine(design, prompter_, ChineKind::kRow)) return false;
       break;
     default: break;
   }

@@ -449,14 +449,7 @@ void TMainForm::DesignReplaced() {
   SyncSwitches();
   RefitViews();
   for (ViewWindow* window : views_->all()) {
-    bool open = false;
-    switch (window->viewId()) {
-      case kBodyView: open = state_.design.BodyViewOpen; break;
-      case kPlanView: open = state_.design.PlanViewOpen; break;
-      case kProfileView: open = state_.design.ProfileViewOpen; break;
-      case kPerspectiveView: open = state_.design.PerspectiveViewOpen; break;
-    }
-    if (open) window->openView();
+    if (window->isOpen()) window->openView();
     window->update();
   }
   Status(QStringLiteral("%1 open.").arg(QString::fromStdString(state_.design.DesignFileName)));

@@ -180,20 +180,7 @@ QString ViewWindow::captionFor(ViewId view) {
 
 bool ViewWindow::isZoomed() const { return state_.design.ViewZoomed[view_]; }
 
-bool ViewWindow::isOpen() const {
-  const HullDesign& d = state_.design;
-  switch (view_) {
-    case kBodyView:
-      return d.BodyViewOpen;
-    case kPlanView:
-      return d.PlanViewOpen;
-    case kProfileView:
-      return d.ProfileViewOpen;
-    case kPerspectiveView:
-      break;
-  }
-  return d.PerspectiveViewOpen;
-}
+bool ViewWindow::isOpen() const { return ViewOpenFlag(state_.design, view_); }
 
 bool ViewWindow::scrollBarsShown() const { return isZoomed(); }
 
@@ -218,35 +205,9 @@ void ViewWindow::layOutScrollBars() {
   vBar_->setVisible(shown);
 }
 
-bool& ViewWindow::openFlag() {
-  HullDesign& d = state_.design;
-  switch (view_) {
-    case kBodyView:
-      return d.BodyViewOpen;
-    case kPlanView:
-      return d.PlanViewOpen;
-    case kProfileView:
-      return d.ProfileViewOpen;
-    case kPerspectiveView:
-      break;
-  }
-  return d.PerspectiveViewOpen;
-}
+bool& ViewWindow::openFlag() { return ViewOpenFlag(state_.design, view_); }
 
-bool& ViewWindow::drawFlag() {
-  HullDesign& d = state_.design;
-  switch (view_) {
-    case kBodyView:
-      return d.BodyViewOn;
-    case kPlanView:
-      return d.PlanViewOn;
-    case kProfileView:
-      return d.ProfileViewOn;
-    case kPerspectiveView:
-      break;
-  }
-  return d.PerspectiveViewOn;
-}
+bool& ViewWindow::drawFlag() { return ViewDrawFlag(state_.design, view_); }
 
 bool ViewWindow::sectionsShown() const {
   const HullDesign& d = state_.design;

@@ -23,16 +23,30 @@ bool IsChined(const NetLines& lines, int index) {
 
 }  // namespace
 
+bool CanMakeChine(HullDesign& design, Prompter& prompter, ChineKind kind) {
+  if (LinesOf(design, kind).tension == 1) {
+    prompter.ShowError(kind == ChineKind::kRow ? "Rows already chined! Station Tension=1"
+                                               : "Columns already chined! Waterline Tension=1");
+    return false;
+  }
+  return true;
+}
+
+bool CanDeleteChine(HullDesign& design, Prompter& prompter, ChineKind kind) {
+  if (ChineSlots(LinesOf(design, kind).chineCount) == 0) {
+    prompter.ShowError(kind == ChineKind::kRow ? "NO Horizontal chines exist!"
+                                               : "NO Vertical chines exist!");
+    return false;
+  }
+  return true;
+}
+
 bool MakeChine(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
                Prompter& prompter, ChineKind kind, int index) {
   if (!design.DesignOpen) return false;
   const NetLines lines = LinesOf(design, kind);
   if (!CheckLineIndex(lines, index, prompter)) return false;
-  if (lines.tension == 1) {
-    prompter.ShowError(lines.rows ? "Rows already chined! Station Tension=1"
-                                  : "Columns already chined! Waterline Tension=1");
-    return false;
-  }
+  if (!CanMakeChine(design, prompter, kind)) return false;
   if (index == 0 || index == lines.last) {
     prompter.ShowError(lines.rows ? "Cannot Chine Sheer or Fairbody" : "Cannot Chine Bow or Stern");
     return false;
@@ -69,10 +83,7 @@ bool DeleteChine(HullDesign& design, Surface& surface, const std::filesystem::pa
   if (!design.DesignOpen) return false;
   const NetLines lines = LinesOf(design, kind);
   const int count = ChineSlots(lines.chineCount);
-  if (count == 0) {
-    prompter.ShowError(lines.rows ? "NO Horizontal chines exist!" : "NO Vertical chines exist!");
-    return false;
-  }
+  if (!CanDeleteChine(design, prompter, kind)) return false;
   if (!CheckLineIndex(lines, index, prompter)) return false;
   if (!IsChined(lines, index)) {
     prompter.ShowError((lines.rows ? "Row " : "Column ") + std::to_string(index) +

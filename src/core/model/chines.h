@@ -21,6 +21,12 @@ enum class ChineKind {
   kRow,     // "Horizontal": a chined row
 };
 
+// The guards a chine command checks when it is chosen, before any pick:
+// no chine on a tension of 1, no removal from an empty list. Each shows
+// its message when it refuses.
+bool CanMakeChine(HullDesign& design, Prompter& prompter, ChineKind kind);
+bool CanDeleteChine(HullDesign& design, Prompter& prompter, ChineKind kind);
+
 // Adds the chine and keeps the list sorted. Refused: tension 1 in that
 // direction, the first or last index, a full list of 10, a line already
 // chined, and a chine that would take the working net past 51 entries.

@@ -23,6 +23,34 @@ int32_t RoundClamped(double value) {
 
 int32_t TruncClamped(double value) { return static_cast<int32_t>(std::trunc(Clamp(value))); }
 
+bool& ViewOpenFlag(HullDesign& design, ViewId view) {
+  switch (view) {
+    case kBodyView:
+      return design.BodyViewOpen;
+    case kPlanView:
+      return design.PlanViewOpen;
+    case kProfileView:
+      return design.ProfileViewOpen;
+    case kPerspectiveView:
+      break;
+  }
+  return design.PerspectiveViewOpen;
+}
+
+bool& ViewDrawFlag(HullDesign& design, ViewId view) {
+  switch (view) {
+    case kBodyView:
+      return design.BodyViewOn;
+    case kPlanView:
+      return design.PlanViewOn;
+    case kProfileView:
+      return design.ProfileViewOn;
+    case kPerspectiveView:
+      break;
+  }
+  return design.PerspectiveViewOn;
+}
+
 void ResetNet(HullDesign& design) {
   for (auto& column : design.Net) {
     column.fill(Vertex{0.0f, 0.0f, 0.0f, 1.0f});

@@ -168,6 +168,13 @@ struct HullDesign {
   HullDesign();
 };
 
+// The open and draw flags of one view.
+bool& ViewOpenFlag(HullDesign& design, ViewId view);
+bool& ViewDrawFlag(HullDesign& design, ViewId view);
+inline bool ViewOpenFlag(const HullDesign& design, ViewId view) {
+  return ViewOpenFlag(const_cast<HullDesign&>(design), view);
+}
+
 // Clamp to [-30000, 30000], then round half to even / truncate toward zero.
 int32_t RoundClamped(double value);
 int32_t TruncClamped(double value);

@@ -17,19 +17,6 @@ constexpr int kMarkerArm = 5;
 
 int LastIndex(int32_t value) { return std::clamp<int32_t>(value, 0, kMaxIndex); }
 
-bool ViewOpen(const HullDesign& design, ViewId view) {
-  switch (view) {
-    case kBodyView:
-      return design.BodyViewOpen;
-    case kPlanView:
-      return design.PlanViewOpen;
-    case kProfileView:
-      return design.ProfileViewOpen;
-    case kPerspectiveView:
-      break;
-  }
-  return design.PerspectiveViewOpen;
-}
 
 // Marker messages go nowhere when the caller gave no prompter.
 class SilentPrompter : public Prompter {
@@ -513,7 +500,7 @@ void DrawDesign(HullDesign& design, const Surface& surface, ViewId view, const V
 const ViewMapping& BuildView(HullDesign& design, Surface& surface, ViewState& state,
                              const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out) {
   out.Clear();
-  if (!design.DesignOpen || !ViewOpen(design, state.view)) return state.mapping;
+  if (!design.DesignOpen || !ViewOpenFlag(design, state.view)) return state.mapping;
   const ViewMapping& mapping = SetUpView(design, surface, state);
   DrawAxes(state.view, mapping, out);
   DrawDesign(design, surface, state.view, mapping, inputs, scratch, out);
