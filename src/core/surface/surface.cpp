@@ -56,30 +56,39 @@ void BuildKnots(int n, int d, float* knots) {
   }
 }
 
-// Evaluation from precomputed spans and basis values, shared by the single
-// point and the grid so both give bit-identical results.
-void Combine(const Surface& surface, int su, const double* nu, int sv, const double* nv,
-             SurfacePoint& out) {
-  const int p = surface.knots.degreeU;
-  const int q = surface.knots.degreeV;
-  const VertexNet& net = surface.working.net;
+// The u-direction partial sums of one working row: the weighted x, y, z and
+// the weight, combined with the u-basis of one parameter.
+struct RowPartial {
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+  double w = 0.0;
+};
+
+RowPartial CombineRow(const VertexNet& net, int su, int p, const double* nu, int row) {
+  RowPartial partial;
+  for (int k = 0; k <= p; ++k) {
+    const Vertex& vertex = net[su - p + k][row];
+    const double w = vertex.w;
+    const double nw = nu[k] * w;
+    partial.w += nw;
+    partial.x += nw * vertex.x;
+    partial.y += nw * vertex.y;
+    partial.z += nw * vertex.z;
+  }
+  return partial;
+}
+
+// Combines the q + 1 row partials of a v-span. The point evaluator and the
+// grid both sum in this order, so the grid is bit-identical to single points.
+void CombineRows(const RowPartial* partials, int sv, int q, const double* nv, SurfacePoint& out) {
   double x = 0.0, y = 0.0, z = 0.0, weight = 0.0;
   for (int l = 0; l <= q; ++l) {
-    const int row = sv - q + l;
-    double px = 0.0, py = 0.0, pz = 0.0, pw = 0.0;
-    for (int k = 0; k <= p; ++k) {
-      const Vertex& vertex = net[su - p + k][row];
-      const double w = vertex.w;
-      const double nw = nu[k] * w;
-      pw += nw;
-      px += nw * vertex.x;
-      py += nw * vertex.y;
-      pz += nw * vertex.z;
-    }
-    weight += nv[l] * pw;
-    x += nv[l] * px;
-    y += nv[l] * py;
-    z += nv[l] * pz;
+    const RowPartial& partial = partials[sv - q + l];
+    weight += nv[l] * partial.w;
+    x += nv[l] * partial.x;
+    y += nv[l] * partial.y;
+    z += nv[l] * partial.z;
   }
   if (std::fabs(weight) < 1e-9) {
     out.x = out.y = out.z = 0.0;
@@ -194,8 +203,14 @@ SurfacePoint EvaluateSurfacePoint(const Surface& surface, double u, double v) {
   BasisFunctions(su, u, knots.degreeU, knots.u.data(), nu);
   const int sv = FindKnotSpan(knots.lastRow, knots.degreeV, knots.v.data(), v);
   BasisFunctions(sv, v, knots.degreeV, knots.v.data(), nv);
+  RowPartial partials[kNetSize];
+  const int p = knots.degreeU;
+  const int q = knots.degreeV;
+  for (int row = sv - q; row <= sv; ++row) {
+    partials[row] = CombineRow(surface.working.net, su, p, nu, row);
+  }
   SurfacePoint point;
-  Combine(surface, su, nu, sv, nv, point);
+  CombineRows(partials, sv, q, nv, point);
   point.u = u;
   point.v = v;
   return point;
@@ -228,13 +243,22 @@ void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
     spanV[j] = FindKnotSpan(knots.lastRow, q, knots.v.data(), v);
     BasisFunctions(spanV[j], v, q, knots.v.data(), basisV[j]);
   }
-  for (int j = 0; j <= nv; ++j) {
-    const double v = GridParameter(j, nv);
-    for (int i = 0; i <= nu; ++i) {
-      SurfacePoint& point = surface.grid[i][j];
-      Combine(surface, spanU[i], basisU[i], spanV[j], basisV[j], point);
-      point.u = GridParameter(i, nu);
-      point.v = v;
+  // Tensor-product factorisation: each grid column combines its u-basis with
+  // every working row once; each point then needs only its v-span's rows.
+  const VertexNet& net = surface.working.net;
+  const int lastRow = std::clamp(knots.lastRow, 0, kMaxIndex);
+  RowPartial partials[kNetSize];
+  for (int i = 0; i <= nu; ++i) {
+    for (int row = 0; row <= lastRow; ++row) {
+      partials[row] = CombineRow(net, spanU[i], p, basisU[i], row);
+    }
+    const double u = GridParameter(i, nu);
+    auto& column = surface.grid[i];
+    for (int j = 0; j <= nv; ++j) {
+      SurfacePoint& point = column[j];
+      CombineRows(partials, spanV[j], q, basisV[j], point);
+      point.u = u;
+      point.v = GridParameter(j, nv);
     }
   }
 }
