@@ -263,20 +263,37 @@ void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
   }
 }
 
-ProjectedPoint ProjectPerspective(const HullDesign& design, double hullLength, double x, double y,
-                                  double z, int sgn) {
-  constexpr double kDegToRad = 0.0174532925239284;
-  constexpr double kEyeDistance = 1e8;
-  constexpr double kFocal = 1e8;
+namespace {
+// The eye distance and focal factor are so large that the projection is in
+// effect parallel.
+constexpr double kEyeDistance = 1e8;
+constexpr double kFocal = 1e8;
+constexpr double kDegToRad = 0.0174532925239284;
+}  // namespace
+
+PerspectiveProjection::PerspectiveProjection(const HullDesign& design, double hullLength)
+    : halfLength_(hullLength / 2.0) {
   const double e = design.PerspectiveElevation * kDegToRad;
   const double a = design.PerspectiveAzimuth * kDegToRad;
-  const double yy = y - hullLength / 2.0;
-  const double t = yy * std::cos(e) - z * std::sin(e);
-  const double depth = t * std::cos(a) + sgn * x * std::sin(a) + kEyeDistance;
+  cosE_ = std::cos(e);
+  sinE_ = std::sin(e);
+  cosA_ = std::cos(a);
+  sinA_ = std::sin(a);
+}
+
+ProjectedPoint PerspectiveProjection::Project(double x, double y, double z, int sgn) const {
+  const double yy = y - halfLength_;
+  const double t = yy * cosE_ - z * sinE_;
+  const double depth = t * cosA_ + sgn * x * sinA_ + kEyeDistance;
   ProjectedPoint out;
-  out.X = kFocal * (sgn * x * std::cos(a) - t * std::sin(a)) / depth;
-  out.Y = kFocal * (z * std::cos(e) + yy * std::sin(e)) / depth;
+  out.X = kFocal * (sgn * x * cosA_ - t * sinA_) / depth;
+  out.Y = kFocal * (z * cosE_ + yy * sinE_) / depth;
   return out;
+}
+
+ProjectedPoint ProjectPerspective(const HullDesign& design, double hullLength, double x, double y,
+                                  double z, int sgn) {
+  return PerspectiveProjection(design, hullLength).Project(x, y, z, sgn);
 }
 
 void ComputeExtents(HullDesign& design, Surface& surface) {
@@ -338,13 +355,13 @@ void ComputeExtents(HullDesign& design, Surface& surface) {
     fit.FZ1 = maxZ;
   }
   if (design.PerspectiveViewOpen && !design.ViewZoomed[kPerspectiveView]) {
+    const PerspectiveProjection projection(design, ext.hullLength);
     double qx0 = 1e9, qx1 = 0.0, qy0 = 1e9, qy1 = 0.0;
     for (int i = 0; i <= nu; ++i) {
       for (int j = 0; j <= nv; ++j) {
         const SurfacePoint& point = surface.grid[i][j];
         for (int sgn : {1, -1}) {
-          const ProjectedPoint pp =
-              ProjectPerspective(design, ext.hullLength, point.x, point.y, point.z, sgn);
+          const ProjectedPoint pp = projection.Project(point.x, point.y, point.z, sgn);
           qx0 = std::min(qx0, pp.X);
           qx1 = std::max(qx1, pp.X);
           qy0 = std::min(qy0, pp.Y);

@@ -93,10 +93,20 @@ void ComputeExtents(HullDesign& design, Surface& surface);
 double ThreePointCurvature(double a, double b, double c, double d, double e, double f);
 
 // Perspective projection of a model point before scaling; sgn is +1 for the
-// stored side and -1 for its mirror.
+// stored side and -1 for its mirror. The sines and cosines of the view
+// angles are taken once, so a whole drawing or extents pass shares them.
 struct ProjectedPoint {
   double X = 0.0;
   double Y = 0.0;
+};
+class PerspectiveProjection {
+ public:
+  PerspectiveProjection(const HullDesign& design, double hullLength);
+  ProjectedPoint Project(double x, double y, double z, int sgn) const;
+
+ private:
+  double halfLength_;
+  double cosE_, sinE_, cosA_, sinA_;
 };
 ProjectedPoint ProjectPerspective(const HullDesign& design, double hullLength, double x, double y,
                                   double z, int sgn);

@@ -46,9 +46,7 @@ class ViewProjector {
   ViewId view_;
   double scale_;
   double halfLength_;
-  double hullLength_;
-  // Perspective, precomputed once per drawing.
-  double cosE_ = 1, sinE_ = 0, cosA_ = 1, sinA_ = 0;
+  PerspectiveProjection perspective_;
 };
 
 }  // namespace skelmora
