@@ -12,6 +12,7 @@
 #include <string>
 #include <system_error>
 
+#include "bench_hull.h"
 #include "model/chines.h"
 #include "model/hull_design.h"
 #include "model/net_rows_columns.h"
@@ -25,8 +26,6 @@
 
 namespace skelmora {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 class YesPrompter : public Prompter {
  public:
@@ -42,35 +41,20 @@ class YesPrompter : public Prompter {
 // A 30 ft hull in inches, degree 3 both ways, one chined row, open for
 // editing with its history in a private directory.
 struct EditBench {
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
+  DesignSession session;
+  HullDesign& design = session.design;
+  Surface& surface = *session.surface;
   std::unique_ptr<HullDesign> saved;
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
   std::filesystem::path work;
   YesPrompter prompter;
 
   EditBench(int lastColumn, int lastRow) {
-    HullDesign& d = *design;
-    d.DesignOpen = true;
+    HullDesign& d = design;
+    bench::FillBenchHull(d, lastColumn, lastRow);
     d.UndoFileFresh = true;
-    d.Units = kInches;
-    d.LastColumn = lastColumn;
-    d.LastRow = lastRow;
-    d.WaterlineTension = 3;
-    d.StationTension = 3;
     d.RowChineCount = 1;
     d.RowChines[0] = lastRow / 2;
-    for (int a = 0; a <= lastColumn; ++a) {
-      for (int b = 0; b <= lastRow; ++b) {
-        const double s = static_cast<double>(a) / lastColumn;
-        const double t = static_cast<double>(b) / lastRow;
-        const double beam = 60.0 * std::sqrt(std::max(0.0, std::sin(kPi * s)));
-        const double x = beam * std::pow(std::sin(kPi / 2 * t), 0.6);
-        const double z = -48.0 * (1 - t) * (0.3 + 0.7 * std::sin(kPi * s)) + 40.0 * t;
-        d.Net[a][b] = Vertex{static_cast<float>(x), static_cast<float>(360.0 * s),
-                             static_cast<float>(z), 1.0f};
-      }
-    }
-    ShapeChanged(d, *surface);
+    session.ShapeChanged();
     saved = std::make_unique<HullDesign>(d);
     std::string pattern =
         (std::filesystem::temp_directory_path() / "skelmora-bench-XXXXXX").string();
@@ -94,13 +78,13 @@ void RunEdit(benchmark::State& state, int lastColumn, int lastRow, const Edit& e
   }
   for (auto _ : state) {
     state.PauseTiming();
-    *bench.design = *bench.saved;
+    bench.design = *bench.saved;
     state.ResumeTiming();
     if (!edit(bench)) {
       state.SkipWithError("the edit was refused");
       return;
     }
-    benchmark::DoNotOptimize(bench.surface->grid[25][25]);
+    benchmark::DoNotOptimize(bench.surface.grid[25][25]);
     benchmark::ClobberMemory();
   }
 }
@@ -108,40 +92,40 @@ void RunEdit(benchmark::State& state, int lastColumn, int lastRow, const Edit& e
 bool Straighten(EditBench& b, bool smooth) {
   RowColumnTool tool;
   auto pick = smooth ? SmoothPick : StraightenPick;
-  const int row = b.design->LastRow / 2 + 1;
-  pick(tool, *b.design, *b.surface, b.work, b.prompter, kProfileView, 1, row);
-  return pick(tool, *b.design, *b.surface, b.work, b.prompter, kProfileView,
-              b.design->LastColumn - 1, row)
+  const int row = b.design.LastRow / 2 + 1;
+  pick(tool, b.design, b.surface, b.work, b.prompter, kProfileView, 1, row);
+  return pick(tool, b.design, b.surface, b.work, b.prompter, kProfileView,
+              b.design.LastColumn - 1, row)
              .status == ToolStatus::kDone;
 }
 
 const std::pair<const char*, Edit> kEdits[] = {
     {"InsertRowAbove",
-     [](EditBench& b) { return InsertRowAbove(*b.design, *b.surface, b.work, b.prompter, 1); }},
+     [](EditBench& b) { return InsertRowAbove(b.design, b.surface, b.work, b.prompter, 1); }},
     {"DeleteColumn",
-     [](EditBench& b) { return DeleteColumn(*b.design, *b.surface, b.work, b.prompter, 3); }},
+     [](EditBench& b) { return DeleteColumn(b.design, b.surface, b.work, b.prompter, 3); }},
     {"MakeChine",
      [](EditBench& b) {
-       return MakeChine(*b.design, *b.surface, b.work, b.prompter, ChineKind::kColumn, 4);
+       return MakeChine(b.design, b.surface, b.work, b.prompter, ChineKind::kColumn, 4);
      }},
     {"ChangeTension",
-     [](EditBench& b) { return ChangeTension(*b.design, *b.surface, b.work, b.prompter, 2, 4); }},
+     [](EditBench& b) { return ChangeTension(b.design, b.surface, b.work, b.prompter, 2, 4); }},
     {"Straighten", [](EditBench& b) { return Straighten(b, false); }},
     {"Smooth", [](EditBench& b) { return Straighten(b, true); }},
     {"ChangeUnits",
-     [](EditBench& b) { return ChangeUnits(*b.design, *b.surface, b.work, b.prompter); }},
+     [](EditBench& b) { return ChangeUnits(b.design, b.surface, b.work, b.prompter); }},
     {"ExchangeLengthHeight",
      [](EditBench& b) {
-       return ExchangeAxes(*b.design, *b.surface, b.work, AxisPair::kLengthHeight);
+       return ExchangeAxes(b.design, b.surface, b.work, AxisPair::kLengthHeight);
      }},
     {"StretchOverall",
      [](EditBench& b) {
-       return StretchHull(*b.design, *b.surface, b.work, b.prompter, StretchMode::kScaleByPercent,
+       return StretchHull(b.design, b.surface, b.work, b.prompter, StretchMode::kScaleByPercent,
                           HullParameter::kOverall, 10.0);
      }},
     {"BowToZero",
      [](EditBench& b) {
-       return TranslateHull(*b.design, *b.surface, b.work, ShiftKind::kBowToZero);
+       return TranslateHull(b.design, b.surface, b.work, ShiftKind::kBowToZero);
      }},
 };
 

@@ -9,7 +9,7 @@
 #include "hydro/draft_search.h"
 #include "hydro/drag.h"
 #include "hydro/hydrostatics.h"
-#include "model/shape_changed.h"
+#include "model/design_session.h"
 
 namespace {
 
@@ -27,14 +27,15 @@ class SilentPrompter : public Prompter {
 };
 
 struct Bench {
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
-  std::unique_ptr<CutBuffers> cuts = std::make_unique<CutBuffers>();
-  HydrostaticResults results;
+  DesignSession session;
+  HullDesign& design = session.design;
+  Surface& surface = *session.surface;
+  CutBuffers& cuts = *session.cuts;
+  HydrostaticResults& results = session.hydro->results;
   SilentPrompter prompter;
 
   Bench() {
-    HullDesign& d = *design;
+    HullDesign& d = design;
     d.Units = kInches;
     d.LastColumn = 4;
     d.LastRow = 4;
@@ -53,7 +54,7 @@ struct Bench {
                              float(rowZ[r]), 1.0f};
       }
     }
-    ShapeChanged(d, *surface);
+    session.ShapeChanged();
   }
 };
 
@@ -61,7 +62,7 @@ void BM_ComputeHydrostatics(benchmark::State& state) {
   Bench b;
   for (auto _ : state) {
     const bool ran =
-        ComputeHydrostatics(*b.design, *b.surface, *b.cuts, b.results, b.prompter);
+        ComputeHydrostatics(b.design, b.surface, b.cuts, b.results, b.prompter);
     benchmark::DoNotOptimize(ran);
     benchmark::DoNotOptimize(b.results.volume);
   }
@@ -72,7 +73,7 @@ void BM_ComputeDrag(benchmark::State& state) {
   Bench b;
   DragResults drag;
   for (auto _ : state) {
-    const bool ran = ComputeDrag(*b.design, *b.surface, *b.cuts, b.results, drag, b.prompter);
+    const bool ran = ComputeDrag(b.design, b.surface, b.cuts, b.results, drag, b.prompter);
     benchmark::DoNotOptimize(ran);
     benchmark::DoNotOptimize(drag.waveDrag[14]);
   }
@@ -82,16 +83,16 @@ BENCHMARK(BM_ComputeDrag)->Unit(benchmark::kMillisecond);
 // From show to a result within a pound, 40 % heavier than the hull floats.
 void BM_DraftSearch(benchmark::State& state) {
   Bench b;
-  const VertexNet start = b.design->Net;
+  const VertexNet start = b.design.Net;
   int iterations = 0;
   for (auto _ : state) {
-    DraftSearch search = BeginDraftSearch(*b.design, *b.surface, *b.cuts, b.results);
-    AdjustDisplacement(*b.design, *b.surface, *b.cuts, b.results, b.prompter, search,
+    DraftSearch search = BeginDraftSearch(b.design, b.surface, b.cuts, b.results);
+    AdjustDisplacement(b.design, b.surface, b.cuts, b.results, b.prompter, search,
                        search.initialDisplacement * 1.4);
     iterations = search.iterations;
     state.PauseTiming();
-    b.design->Net = start;
-    EvaluateSurfaceGrid(*b.design, *b.surface);
+    b.design.Net = start;
+    EvaluateSurfaceGrid(b.design, b.surface);
     state.ResumeTiming();
   }
   state.counters["steps"] = iterations;

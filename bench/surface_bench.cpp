@@ -6,55 +6,39 @@
 #include <cmath>
 #include <memory>
 
+#include "bench_hull.h"
 #include "model/hull_design.h"
-#include "model/shape_changed.h"
 #include "surface/sections.h"
 #include "surface/surface.h"
 
 namespace skelmora {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-// A 30 ft hull in inches on 13 columns by 9 rows (LastColumn 12, LastRow 8),
-// degree 3 both ways, with columns 4 and 8 chined (16 working columns).
+// The bench hull on 13 columns by 9 rows (LastColumn 12, LastRow 8), with
+// columns 4 and 8 chined (16 working columns).
 struct BenchHull {
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
+  DesignSession session;
 
   explicit BenchHull(int divisions) {
-    HullDesign& d = *design;
-    d.DesignOpen = true;
-    d.Units = kInches;
-    d.LastColumn = 12;
-    d.LastRow = 8;
-    d.WaterlineTension = 3;
-    d.StationTension = 3;
+    HullDesign& d = session.design;
+    bench::FillBenchHull(d, 12, 8);
     d.ColumnChineCount = 2;
     d.ColumnChines[0] = 4;
     d.ColumnChines[1] = 8;
     d.ColumnDivisions = divisions;
     d.RowDivisions = divisions;
-    for (int a = 0; a <= 12; ++a) {
-      for (int b = 0; b <= 8; ++b) {
-        const double s = a / 12.0;
-        const double t = b / 8.0;
-        const double beam = 60.0 * std::sqrt(std::max(0.0, std::sin(kPi * s)));
-        const double x = beam * std::pow(std::sin(kPi / 2 * t), 0.6);
-        const double z = -48.0 * (1 - t) * (0.3 + 0.7 * std::sin(kPi * s)) + 40.0 * t;
-        d.Net[a][b] = Vertex{static_cast<float>(x), static_cast<float>(360.0 * s),
-                             static_cast<float>(z), 1.0f};
-      }
-    }
-    ShapeChanged(d, *surface);
+    session.ShapeChanged();
   }
+  HullDesign& design() { return session.design; }
+  Surface& surface() { return *session.surface; }
+  CutBuffers& cuts() { return *session.cuts; }
 };
 
 void BM_SurfaceGrid200(benchmark::State& state) {
   BenchHull hull(200);
   for (auto _ : state) {
-    EvaluateSurfaceGrid(*hull.design, *hull.surface);
-    benchmark::DoNotOptimize(hull.surface->grid[100][100]);
+    EvaluateSurfaceGrid(hull.design(), hull.surface());
+    benchmark::DoNotOptimize(hull.surface().grid[100][100]);
     benchmark::ClobberMemory();
   }
   constexpr double kPoints = 201.0 * 201.0;
@@ -67,8 +51,8 @@ BENCHMARK(BM_SurfaceGrid200)->Unit(benchmark::kMillisecond);
 // positions included, on a 50 x 50 grid.
 void BM_DisplayedSections50(benchmark::State& state) {
   BenchHull hull(50);
-  HullDesign& d = *hull.design;
-  auto buffers = std::make_unique<CutBuffers>();
+  HullDesign& d = hull.design();
+  CutBuffers& buffers = hull.cuts();
   int points = 0;
   for (auto _ : state) {
     d.StationCount = 15;
@@ -76,18 +60,18 @@ void BM_DisplayedSections50(benchmark::State& state) {
     d.ButtockCount = 3;
     d.StationSpacing = d.WaterlineSpacing = d.ButtockSpacing = 0.0;
     points = 0;
-    const SectionPlacement stations = StationPositions(d, *hull.surface, *buffers);
+    const SectionPlacement stations = StationPositions(d, hull.surface(), buffers);
     for (int k = 1; k <= stations.count; ++k) {
-      points += CutStation(d, *hull.surface, *buffers, stations.At(k)).last + 1;
+      points += CutStation(d, hull.surface(), buffers, stations.At(k)).last + 1;
     }
-    const SectionPlacement waterlines = WaterlinePositions(d, *hull.surface);
+    const SectionPlacement waterlines = WaterlinePositions(d, hull.surface());
     for (int k = 1; k <= waterlines.count; ++k) {
-      const CutResult r = CutWaterline(d, *hull.surface, *buffers, waterlines.At(k));
+      const CutResult r = CutWaterline(d, hull.surface(), buffers, waterlines.At(k));
       points += r.last + 1 + r.loopLast;
     }
-    const SectionPlacement buttocks = ButtockPositions(d, *hull.surface);
+    const SectionPlacement buttocks = ButtockPositions(d, hull.surface());
     for (int k = 1; k <= buttocks.count; ++k) {
-      points += CutButtock(d, *hull.surface, *buffers, buttocks.At(k)).last + 1;
+      points += CutButtock(d, hull.surface(), buffers, buttocks.At(k)).last + 1;
     }
     benchmark::DoNotOptimize(points);
   }
@@ -98,18 +82,18 @@ BENCHMARK(BM_DisplayedSections50)->Unit(benchmark::kMillisecond);
 // One station and one waterline amidships, for the cost per cut.
 void BM_StationCut50(benchmark::State& state) {
   BenchHull hull(50);
-  auto buffers = std::make_unique<CutBuffers>();
+  CutBuffers& buffers = hull.cuts();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CutStation(*hull.design, *hull.surface, *buffers, 180.0));
+    benchmark::DoNotOptimize(CutStation(hull.design(), hull.surface(), buffers, 180.0));
   }
 }
 BENCHMARK(BM_StationCut50)->Unit(benchmark::kMicrosecond);
 
 void BM_WaterlineCut50(benchmark::State& state) {
   BenchHull hull(50);
-  auto buffers = std::make_unique<CutBuffers>();
+  CutBuffers& buffers = hull.cuts();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CutWaterline(*hull.design, *hull.surface, *buffers, 0.0));
+    benchmark::DoNotOptimize(CutWaterline(hull.design(), hull.surface(), buffers, 0.0));
   }
 }
 BENCHMARK(BM_WaterlineCut50)->Unit(benchmark::kMicrosecond);

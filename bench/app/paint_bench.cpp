@@ -11,6 +11,7 @@
 #include <string>
 
 #include "files/design_file.h"
+#include "model/design_session.h"
 #include "views/draw_design.h"
 #include "views/paint_list.h"
 
@@ -20,8 +21,9 @@ using namespace skelmora;
 using namespace skelmora::app;
 
 struct ViewFixture {
-  HullDesign design;
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
+  DesignSession session;
+  HullDesign& design = session.design;
+  Surface& surface = *session.surface;
   std::unique_ptr<DrawScratch> scratch = std::make_unique<DrawScratch>();
   ViewOptions options;
   ViewState state;
@@ -30,7 +32,7 @@ struct ViewFixture {
 
   ViewFixture(const char* file, ViewId view, int divisions) {
     std::string message;
-    ok = ReadDesignFile(design, *surface, std::string(SKELMORA_EXAMPLES_DIR) + "/" + file,
+    ok = ReadDesignFile(design, surface, std::string(SKELMORA_EXAMPLES_DIR) + "/" + file,
                         message);
     if (!ok) return;
     design.DesignOpen = true;
@@ -39,8 +41,7 @@ struct ViewFixture {
     design.BodyViewOpen = design.PlanViewOpen = design.ProfileViewOpen = true;
     design.PerspectiveViewOpen = true;
     design.ColumnDivisions = design.RowDivisions = divisions;
-    EvaluateSurfaceGrid(design, *surface);
-    design.ExtentsValid = false;
+    session.Rebuild();
     state.view = view;
     state.clientWidth = 800;
     state.clientHeight = 600;
@@ -49,7 +50,7 @@ struct ViewFixture {
   void Build() {
     DrawInputs inputs;
     inputs.options = &options;
-    BuildView(design, *surface, state, inputs, *scratch, list);
+    BuildView(design, surface, state, inputs, *scratch, list);
   }
 };
 

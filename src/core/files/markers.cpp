@@ -14,8 +14,6 @@ namespace {
 // times that size is not a marker file.
 constexpr std::uintmax_t kMaxMarkerFileBytes = 8u << 20;
 
-int LastIndex(int32_t value) { return std::clamp<int32_t>(value, 0, kMaxIndex); }
-
 }  // namespace
 
 MarkerParse ParseMarkerText(std::string_view text, std::vector<MarkerPoint>& points) {
@@ -75,8 +73,8 @@ std::string MarkerFileNameFor(const std::string& chosen) {
 }
 
 std::string FormatMarkerText(const HullDesign& design) {
-  const int lastColumn = LastIndex(design.LastColumn);
-  const int lastRow = LastIndex(design.LastRow);
+  const int lastColumn = ClampIndex(design.LastColumn);
+  const int lastRow = ClampIndex(design.LastRow);
   LineWriter out;
   out.Int(lastColumn).Int(lastRow).EndLine();
   for (int c = 0; c <= lastColumn; ++c) {

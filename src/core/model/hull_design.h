@@ -2,6 +2,7 @@
 // plus the run-time values every command consults.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -42,6 +43,10 @@ constexpr int kDimensionBowAngle = 4;
 constexpr int kDimensionSternAngle = 5;
 
 enum ViewId : int { kBodyView = 0, kPlanView = 1, kProfileView = 2, kPerspectiveView = 3 };
+
+// A column or row index clamped to the net, so that a loop over a damaged
+// record never leaves the arrays.
+inline int ClampIndex(int32_t index) { return std::clamp<int32_t>(index, 0, kMaxIndex); }
 
 // The two model coordinates a planar view shows, as stored: body (x, z),
 // plan (y, x), profile (y, z); the body view's horizontal is x itself, not
@@ -167,6 +172,12 @@ struct HullDesign {
 
   HullDesign();
 };
+
+// Whether (column, row) is a vertex of the net.
+inline bool InNet(const HullDesign& design, int column, int row) {
+  return column >= 0 && row >= 0 && column <= ClampIndex(design.LastColumn) &&
+         row <= ClampIndex(design.LastRow);
+}
 
 // The open and draw flags of one view.
 bool& ViewOpenFlag(HullDesign& design, ViewId view);

@@ -36,8 +36,6 @@ inline NetLines ColumnsOf(HullDesign& d) {
   return {false, d.LastColumn, d.LastRow, d.WaterlineTension, d.ColumnChineCount, d.ColumnChines};
 }
 
-inline int LastNetIndex(int32_t last) { return std::clamp<int32_t>(last, 0, kMaxIndex); }
-
 inline int ChineSlots(int32_t count) { return std::clamp<int32_t>(count, 0, kMaxChines); }
 
 // The working last index a direction would have with these values; the
@@ -52,7 +50,7 @@ inline bool CheckLineIndex(const NetLines& lines, int index, Prompter& prompter)
   const std::string noun = lines.noun();
   prompter.ShowError("There is no " + noun + " " + std::to_string(index) + ": the " +
                      lines.nounPlural() + " are numbered 0 to " +
-                     std::to_string(LastNetIndex(lines.last)) + ".");
+                     std::to_string(ClampIndex(lines.last)) + ".");
   return false;
 }
 

@@ -37,7 +37,7 @@ bool InsertLine(HullDesign& design, const NetLines& lines, Surface& surface,
     if (lines.chines[k] > index) ++lines.chines[k];
   }
   lines.last += 1;
-  const int along = LastNetIndex(lines.alongLast);
+  const int along = ClampIndex(lines.alongLast);
   for (int a = 0; a <= along; ++a) {
     for (int l = lines.last; l >= index + 2; --l) {
       lines.At(design.Net, l, a) = lines.At(design.Net, l - 1, a);
@@ -68,7 +68,7 @@ bool DeleteLine(HullDesign& design, const NetLines& lines, Surface& surface,
   }
   lines.chineCount = kept;
 
-  const int along = LastNetIndex(lines.alongLast);
+  const int along = ClampIndex(lines.alongLast);
   for (int a = 0; a <= along; ++a) {
     for (int l = index; l < lines.last; ++l) {
       lines.At(design.Net, l, a) = lines.At(design.Net, l + 1, a);

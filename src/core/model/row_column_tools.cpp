@@ -11,11 +11,6 @@ namespace skelmora {
 
 namespace {
 
-bool InNet(const HullDesign& design, int column, int row) {
-  return column >= 0 && row >= 0 && column <= LastNetIndex(design.LastColumn) &&
-         row <= LastNetIndex(design.LastRow);
-}
-
 void SetHorizontal(Vertex& v, ViewId view, double h) {
   (view == kBodyView ? v.x : v.y) = static_cast<float>(h);
 }

@@ -8,10 +8,14 @@ void RebuildSurface(HullDesign& design, Surface& surface) {
   EvaluateSurfaceGrid(design, surface);
 }
 
-void ShapeChanged(HullDesign& design, Surface& surface, ViewHooks* hooks) {
-  RebuildSurface(design, surface);
+void RecomputeExtents(HullDesign& design, Surface& surface) {
   design.ExtentsValid = false;
   ComputeExtents(design, surface);
+}
+
+void ShapeChanged(HullDesign& design, Surface& surface, ViewHooks* hooks) {
+  RebuildSurface(design, surface);
+  RecomputeExtents(design, surface);
   if (hooks) {
     hooks->RefitViews();
     hooks->RepaintViews();

@@ -17,6 +17,10 @@ class ViewHooks {
 // Working counts, knot vectors and grid (the part every reader runs).
 void RebuildSurface(HullDesign& design, Surface& surface);
 
+// Clears the extents and takes them afresh from the grid and the net: the
+// one place the extents are invalidated outside the readers.
+void RecomputeExtents(HullDesign& design, Surface& surface);
+
 // RebuildSurface, fresh extents, then the view hooks.
 void ShapeChanged(HullDesign& design, Surface& surface, ViewHooks* hooks = nullptr);
 

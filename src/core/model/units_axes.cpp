@@ -16,8 +16,8 @@ constexpr double kMmToInch = 0.039370079;
 
 template <typename Edit>
 void ForUsedVertices(HullDesign& design, Edit edit) {
-  for (int c = 0; c <= LastNetIndex(design.LastColumn); ++c) {
-    for (int r = 0; r <= LastNetIndex(design.LastRow); ++r) edit(design.Net[c][r]);
+  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
+    for (int r = 0; r <= ClampIndex(design.LastRow); ++r) edit(design.Net[c][r]);
   }
 }
 

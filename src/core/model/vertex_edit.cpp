@@ -11,11 +11,6 @@ namespace skelmora {
 
 namespace {
 
-bool InNet(const HullDesign& design, int column, int row) {
-  return column >= 0 && row >= 0 && column <= LastNetIndex(design.LastColumn) &&
-         row <= LastNetIndex(design.LastRow);
-}
-
 float Stored(float current, double field) {
   const std::optional<double> shown = TryParseReal(FormatFixed(current, 5, 4));
   if (shown && *shown == field) return current;
@@ -45,8 +40,8 @@ void Store(HullDesign& design, const std::filesystem::path& workDirectory,
 
 VertexEditSession BeginVertexEdit(const HullDesign& design) {
   VertexEditSession session;
-  session.column = std::clamp(design.PickedColumn, 0, LastNetIndex(design.LastColumn));
-  session.row = std::clamp(design.PickedRow, 0, LastNetIndex(design.LastRow));
+  session.column = std::clamp(design.PickedColumn, 0, ClampIndex(design.LastColumn));
+  session.row = std::clamp(design.PickedRow, 0, ClampIndex(design.LastRow));
   return session;
 }
 

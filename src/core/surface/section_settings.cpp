@@ -25,13 +25,13 @@ int QualityFactor(LinesQuality quality) {
 }
 
 int Divisions(int32_t last, int factor) {
-  return std::clamp(std::clamp<int32_t>(last, 0, kMaxIndex) * factor, 1, kMaxDivisions);
+  return std::clamp(ClampIndex(last) * factor, 1, kMaxDivisions);
 }
 
 double LargestVertexX(const HullDesign& design) {
   double largest = 0.0;
-  for (int c = 0; c <= std::clamp<int32_t>(design.LastColumn, 0, kMaxIndex); ++c) {
-    for (int r = 0; r <= std::clamp<int32_t>(design.LastRow, 0, kMaxIndex); ++r) {
+  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
+    for (int r = 0; r <= ClampIndex(design.LastRow); ++r) {
       largest = std::max(largest, static_cast<double>(design.Net[c][r].x));
     }
   }

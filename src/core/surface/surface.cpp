@@ -9,8 +9,6 @@ namespace {
 
 constexpr int kMaxDegree = kMaxIndex;
 
-int ClampIndex(int value) { return std::clamp(value, 0, kMaxIndex); }
-
 // Writes `copies` copies of source column a into dst columns starting at
 // `dest`; never past column 50.
 int CopyColumn(const VertexNet& src, int a, int rows, VertexNet& dst, int dest, int copies,

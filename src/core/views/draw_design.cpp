@@ -15,8 +15,6 @@ namespace {
 constexpr int kMaxCurvePoints = 5000;
 constexpr int kMarkerArm = 5;
 
-int LastIndex(int32_t value) { return std::clamp<int32_t>(value, 0, kMaxIndex); }
-
 
 // Marker messages go nowhere when the caller gave no prompter.
 class SilentPrompter : public Prompter {
@@ -100,22 +98,10 @@ void SurfacePoints(Tracer& tracer, const std::array<SurfacePoint, kSectionCapaci
 
 // --- vertex net ------------------------------------------------------------
 
-bool OnSingleLine(const SingleLine& single, int column, int row, int lastColumn, int lastRow) {
-  switch (single.kind) {
-    case SingleLine::Kind::kNone:
-      return true;
-    case SingleLine::Kind::kColumn:
-      return column == std::clamp(single.index, 0, lastColumn);
-    case SingleLine::Kind::kRow:
-      break;
-  }
-  return row == std::clamp(single.index, 0, lastRow);
-}
-
 void NetColumn(Tracer& tracer, const HullDesign& design, int column, Rgb color, Element element,
                int sgn) {
   tracer.Begin(color, element, column, sgn);
-  for (int r = 0; r <= LastIndex(design.LastRow); ++r) {
+  for (int r = 0; r <= ClampIndex(design.LastRow); ++r) {
     const Vertex& v = design.Net[column][r];
     tracer.Point(v.x, v.y, v.z);
   }
@@ -125,7 +111,7 @@ void NetColumn(Tracer& tracer, const HullDesign& design, int column, Rgb color, 
 void NetRow(Tracer& tracer, const HullDesign& design, int row, Rgb color, Element element,
             int sgn) {
   tracer.Begin(color, element, row, sgn);
-  for (int c = 0; c <= LastIndex(design.LastColumn); ++c) {
+  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
     const Vertex& v = design.Net[c][row];
     tracer.Point(v.x, v.y, v.z);
   }
@@ -134,8 +120,8 @@ void NetRow(Tracer& tracer, const HullDesign& design, int row, Rgb color, Elemen
 
 void DrawNet(Tracer& tracer, const HullDesign& design, const ViewMapping& mapping,
              const ViewOptions& options) {
-  const int lastColumn = LastIndex(design.LastColumn);
-  const int lastRow = LastIndex(design.LastRow);
+  const int lastColumn = ClampIndex(design.LastColumn);
+  const int lastRow = ClampIndex(design.LastRow);
   const SingleLine& single = options.singleLine;
   const ViewId view = tracer.projector().view();
   DisplayList& out = tracer.out();
@@ -143,7 +129,7 @@ void DrawNet(Tracer& tracer, const HullDesign& design, const ViewMapping& mappin
   for (int sgn : tracer.Sides()) {
     if (options.netColumnLines && single.kind != SingleLine::Kind::kRow) {
       for (int c = 0; c <= lastColumn; ++c) {
-        if (OnSingleLine(single, c, 0, lastColumn, lastRow)) {
+        if (OnSingleLine(single, design, c, 0)) {
           NetColumn(tracer, design, c, design.NetColor, Element::kNetColumn, sgn);
         }
       }
@@ -152,7 +138,7 @@ void DrawNet(Tracer& tracer, const HullDesign& design, const ViewMapping& mappin
   for (int sgn : tracer.Sides()) {
     if (options.netRowLines && single.kind != SingleLine::Kind::kColumn) {
       for (int r = 0; r <= lastRow; ++r) {
-        if (OnSingleLine(single, 0, r, lastColumn, lastRow)) {
+        if (OnSingleLine(single, design, 0, r)) {
           NetRow(tracer, design, r, design.NetColor, Element::kNetRow, sgn);
         }
       }
@@ -164,7 +150,7 @@ void DrawNet(Tracer& tracer, const HullDesign& design, const ViewMapping& mappin
     const int8_t side = static_cast<int8_t>(view == kPerspectiveView ? sgn : 0);
     for (int c = 0; c <= lastColumn; ++c) {
       for (int r = 0; r <= lastRow; ++r) {
-        if (!OnSingleLine(single, c, r, lastColumn, lastRow)) continue;
+        if (!OnSingleLine(single, design, c, r)) continue;
         const Vertex& v = design.Net[c][r];
         Square square;
         square.centre = tracer.projector().Project(v.x, v.y, v.z, sgn);
@@ -360,12 +346,12 @@ void DrawChineLines(Tracer& tracer, const HullDesign& design, const Surface& sur
   }
   // Degree 1: every interior column (row) is a crease.
   if (p == 1) {
-    for (int c = 1; c <= LastIndex(design.LastColumn) - 1 && c + 1 <= lastU; ++c) {
+    for (int c = 1; c <= ClampIndex(design.LastColumn) - 1 && c + 1 <= lastU; ++c) {
       DrawSurfaceCurve(tracer, surface, false, knots.u[c + 1], n, color, Element::kChineLine, c);
     }
   }
   if (q == 1) {
-    for (int r = 1; r <= LastIndex(design.LastRow) - 1 && r + 1 <= lastV; ++r) {
+    for (int r = 1; r <= ClampIndex(design.LastRow) - 1 && r + 1 <= lastV; ++r) {
       DrawSurfaceCurve(tracer, surface, true, knots.v[r + 1], n, color, Element::kChineLine, r);
     }
   }
@@ -512,7 +498,7 @@ void AddSelectionMark(const HullDesign& design, const Surface& surface, ViewId v
   if (view == kPerspectiveView) return;
   const int c = design.PickedColumn;
   const int r = design.PickedRow;
-  if (c < 0 || r < 0 || c > LastIndex(design.LastColumn) || r > LastIndex(design.LastRow)) return;
+  if (c < 0 || r < 0 || c > ClampIndex(design.LastColumn) || r > ClampIndex(design.LastRow)) return;
   const ViewProjector projector(design, surface, view, mapping.scale);
   const Vertex& v = design.Net[c][r];
   Square square;
@@ -535,8 +521,8 @@ void AddStraightenMark(const HullDesign& design, const Surface& surface, ViewId 
 
 void AddNetDragSegments(const HullDesign& design, const Surface& surface, ViewId view,
                         const ViewMapping& mapping, int column, int row, DisplayList& out) {
-  const int lastColumn = LastIndex(design.LastColumn);
-  const int lastRow = LastIndex(design.LastRow);
+  const int lastColumn = ClampIndex(design.LastColumn);
+  const int lastRow = ClampIndex(design.LastRow);
   if (column < 0 || row < 0 || column > lastColumn || row > lastRow) return;
   const ViewProjector projector(design, surface, view, mapping.scale);
   const Vertex& held = design.Net[column][row];
@@ -555,7 +541,7 @@ void AddNetDragSegments(const HullDesign& design, const Surface& surface, ViewId
 
 void AddMovedLine(const HullDesign& design, const Surface& surface, ViewId view,
                   const ViewMapping& mapping, bool moveRow, int line, DisplayList& out) {
-  const int last = LastIndex(moveRow ? design.LastRow : design.LastColumn);
+  const int last = ClampIndex(moveRow ? design.LastRow : design.LastColumn);
   if (line < 0 || line > last) return;
   const ViewProjector projector(design, surface, view, mapping.scale);
   Tracer tracer(projector, out);

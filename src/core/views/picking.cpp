@@ -9,25 +9,6 @@ namespace skelmora {
 
 namespace {
 
-int LastIndex(int32_t value) { return std::clamp<int32_t>(value, 0, kMaxIndex); }
-
-bool InNet(const HullDesign& design, int column, int row) {
-  return column >= 0 && row >= 0 && column <= LastIndex(design.LastColumn) &&
-         row <= LastIndex(design.LastRow);
-}
-
-bool OnSingleLine(const SingleLine& single, int column, int row, const HullDesign& design) {
-  switch (single.kind) {
-    case SingleLine::Kind::kNone:
-      return true;
-    case SingleLine::Kind::kColumn:
-      return column == std::clamp(single.index, 0, LastIndex(design.LastColumn));
-    case SingleLine::Kind::kRow:
-      break;
-  }
-  return row == std::clamp(single.index, 0, LastIndex(design.LastRow));
-}
-
 void SetViewCoordinates(Vertex& v, ViewId view, bool setH, double h, bool setV, double vert) {
   switch (view) {
     case kPlanView:
@@ -70,9 +51,9 @@ VertexIndex PickVertex(const HullDesign& design, const Surface& surface, ViewId 
   if (view == kPerspectiveView) return {};
   const ViewProjector projector(design, surface, view, mapping.scale);
   const int64_t m = VertexSquareHalfSize(view, mapping);
-  for (int c = 0; c <= LastIndex(design.LastColumn); ++c) {
-    for (int r = 0; r <= LastIndex(design.LastRow); ++r) {
-      if (!OnSingleLine(options.singleLine, c, r, design)) continue;
+  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
+    for (int r = 0; r <= ClampIndex(design.LastRow); ++r) {
+      if (!OnSingleLine(options.singleLine, design, c, r)) continue;
       const Vertex& v = design.Net[c][r];
       const LogicalPoint p = projector.Project(v.x, v.y, v.z);
       if (p.x >= mouse.x - m && p.x < mouse.x + m && p.y >= mouse.y - m && p.y < mouse.y + m) {
@@ -91,8 +72,8 @@ VertexIndex InsertionPoint(const HullDesign& design, const Surface& surface, Vie
   double best = 1e6;
   VertexIndex nearest;
   LogicalPoint at;
-  for (int c = 0; c <= LastIndex(design.LastColumn); ++c) {
-    for (int r = 0; r <= LastIndex(design.LastRow); ++r) {
+  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
+    for (int r = 0; r <= ClampIndex(design.LastRow); ++r) {
       const Vertex& v = design.Net[c][r];
       const LogicalPoint p = projector.Project(v.x, v.y, v.z);
       double distance = std::abs(static_cast<double>(p.x) - click.x) +
@@ -132,7 +113,7 @@ void MoveLine(HullDesign& design, ViewId view, const ViewMapping& mapping,
   const double mv = mapping.ToModel(mouse.y);
   if (view == kBodyView && state.bodySide < 0) mh = -mh;
 
-  const int last = LastIndex(how.moveRow ? design.LastColumn : design.LastRow);
+  const int last = ClampIndex(how.moveRow ? design.LastColumn : design.LastRow);
   const int p = how.moveRow ? held.column : held.row;
   const double hs = state.startH[p];
   const double vs = state.startV[p];
@@ -220,8 +201,8 @@ PressAction MousePress(HullDesign& design, const Surface& surface, ViewId view,
   if (button == MouseButton::kRight) return with(Kind::kEditVertex);
   if (HighlightArmed(design, state)) return {};  // taken at the release
 
-  const bool lastColumn = hit.column >= LastIndex(design.LastColumn);
-  const bool lastRow = hit.row >= LastIndex(design.LastRow);
+  const bool lastColumn = hit.column >= ClampIndex(design.LastColumn);
+  const bool lastRow = hit.row >= ClampIndex(design.LastRow);
   auto disarmWith = [&](Kind kind) {
     state.armed = ArmedMode::kNone;
     return with(kind);
@@ -265,7 +246,7 @@ PressAction MousePress(HullDesign& design, const Surface& surface, ViewId view,
   if (state.armed == ArmedMode::kRowColumnMove) {
     state.movingLine = true;
     const bool row = state.moveSettings.moveRow;
-    const int last = LastIndex(row ? design.LastColumn : design.LastRow);
+    const int last = ClampIndex(row ? design.LastColumn : design.LastRow);
     for (int k = 0; k <= last; ++k) {
       const Vertex& v = row ? design.Net[k][hit.row] : design.Net[hit.column][k];
       ViewCoordinatesOf(v, view, state.startH[k], state.startV[k]);

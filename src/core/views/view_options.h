@@ -18,6 +18,20 @@ struct SingleLine {
   int index = 0;  // the column or row; limited to the last index when set
 };
 
+// Whether the vertex (column, row) is on the selected line (always, with no
+// line selected).
+inline bool OnSingleLine(const SingleLine& single, const HullDesign& design, int column, int row) {
+  switch (single.kind) {
+    case SingleLine::Kind::kNone:
+      return true;
+    case SingleLine::Kind::kColumn:
+      return column == std::clamp(single.index, 0, ClampIndex(design.LastColumn));
+    case SingleLine::Kind::kRow:
+      break;
+  }
+  return row == std::clamp(single.index, 0, ClampIndex(design.LastRow));
+}
+
 // Display switches that are not part of the design.
 struct ViewOptions {
   bool netColumnLines = true;  // "Vertex Net &Column Lines Drawn"
