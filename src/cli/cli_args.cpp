@@ -1,5 +1,7 @@
 #include "cli_args.h"
 
+#include <algorithm>
+
 #include "files/text_io.h"
 
 namespace skelmora::cli {
@@ -8,9 +10,18 @@ std::optional<double> ParseDouble(const std::string& text) { return TryParseReal
 
 std::optional<int> ParseInt(const std::string& text) { return TryParseInt(text); }
 
+std::optional<std::string> UnexpectedOption(const Args& args,
+                                            const std::vector<std::string>& allowed) {
+  for (const std::string& option : args.given) {
+    if (std::find(allowed.begin(), allowed.end(), option) == allowed.end()) return option;
+  }
+  return std::nullopt;
+}
+
 bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& message) {
   for (int k = first; k < argc; ++k) {
     const std::string arg = argv[k];
+    if (arg.size() > 2 && arg.rfind("--", 0) == 0) args.given.push_back(arg);
     if (arg == "--json") {
       args.json = true;
     } else if (arg == "--divisions") {

@@ -15,11 +15,16 @@ struct Args {
   std::optional<int> stations;         // --stations N
   std::optional<double> displacement;  // --displacement W
   std::optional<std::string> out;      // --out PATH
+  std::vector<std::string> given;      // the options as named, in order
 };
 
 // Parses the options after the command name. On error returns false with a
 // message for standard error.
 bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& message);
+
+// The first option in args that allowed does not name, or nothing.
+std::optional<std::string> UnexpectedOption(const Args& args,
+                                            const std::vector<std::string>& allowed);
 
 // A whole token as a number, or nothing.
 std::optional<double> ParseDouble(const std::string& text);

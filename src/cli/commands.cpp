@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "design_io.h"
+#include "json_out.h"
 #include "surface/sections.h"
 
 namespace skelmora::cli {
@@ -53,11 +54,12 @@ json IntList(const Container& values, int count) {
 
 void Print(const json& document, bool asJson, std::ostream& out) {
   if (asJson) {
-    out << document.dump() << '\n';
+    out << DumpJson(document) << '\n';
     return;
   }
   // Plain text: one "key: value" line per top-level member.
-  for (const auto& [key, value] : document.items()) out << key << ": " << value.dump() << '\n';
+  const json clean = CleanJson(document);
+  for (const auto& [key, value] : clean.items()) out << key << ": " << value.dump() << '\n';
 }
 
 json PlacementJson(const SectionPlacement& placement) {

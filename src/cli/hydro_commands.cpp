@@ -15,6 +15,8 @@
 #include "hydro/draft_search.h"
 #include "hydro/drag.h"
 #include "hydro/hydro_report.h"
+#include "hydro/result_fields.h"
+#include "json_out.h"
 #include "model/prompter.h"
 
 namespace skelmora::cli {
@@ -82,40 +84,17 @@ std::string NowText() {
   return text.str();
 }
 
+// Every result with its value, and beside them a "units" object naming the
+// unit of each.
 json ResultsJson(const HydrostaticResults& r, int32_t units) {
-  return json{{"loa", r.loa},
-              {"lwl", r.lwl},
-              {"lowestZ", r.lowestZ},
-              {"halfBeamWl", r.halfBeamWl},
-              {"halfBeamDeck", r.halfBeamDeck},
-              {"maxFreeboard", r.maxFreeboard},
-              {"maxSectionArea", r.maxSectionArea},
-              {"lateralArea", r.lateralArea},
-              {"clpVertical", r.clpVertical},
-              {"clpLongitudinal", r.clpLongitudinal},
-              {"hullSurfaceArea", r.hullSurfaceArea},
-              {"wettedArea", r.wettedArea},
-              {"vcgHull", r.vcgHull},
-              {"lcgHull", r.lcgHull},
-              {"patchVolume", r.patchVolume},
-              {"volume", r.volume},
-              {"lcb", r.lcb},
-              {"vcb", r.vcb},
-              {"waterplaneArea", r.waterplaneArea},
-              {"lcf", r.lcf},
-              {"cp", r.cp},
-              {"cb", r.cb},
-              {"cw", r.cw},
-              {"dispLengthRatio", r.dispLengthRatio},
-              {"brakePower", r.brakePower},
-              {"immersion", r.immersion},
-              {"bmt", r.bmt},
-              {"gmt", r.gmt},
-              {"bml", r.bml},
-              {"gml", r.gml},
-              {"momentToTrim", r.momentToTrim},
-              {"displacementSaltwater", SaltwaterDisplacement(r, units)},
-              {"displacementFreshwater", FreshwaterDisplacement(r, units)}};
+  json doc;
+  json names;
+  for (const ResultField& field : HydrostaticFields(r, units)) {
+    doc[field.name] = field.value;
+    names[field.name] = field.unit;
+  }
+  doc["units"] = std::move(names);
+  return doc;
 }
 
 }  // namespace
@@ -129,7 +108,7 @@ int RunHydro(const Args& args, std::ostream& out, std::ostream& err) {
   const bool ran = ComputeHydrostatics(design, *s.surface, *s.cuts, s.results, s.prompter);
   if (!ReportReady(ran, s.results)) return 1;
   if (args.json) {
-    out << ResultsJson(s.results, design.Units).dump() << '\n';
+    out << DumpJson(ResultsJson(s.results, design.Units)) << '\n';
   } else {
     out << FormatHydrostaticsReport(BuildHydrostaticsReport(s.results, design.Units),
                                     design.DesignFileName, NowText());
@@ -163,7 +142,7 @@ int RunDrag(const Args& args, std::ostream& out, std::ostream& err) {
                    {"beamDraft", p.beamDraft},
                    {"slenderness", p.slenderness},
                    {"displacementKg", p.displacementKg}};
-    out << doc.dump() << '\n';
+    out << DumpJson(doc) << '\n';
     return 0;
   }
   const DragTable table = FormatDragTable(drag);
@@ -201,7 +180,7 @@ int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
     for (int k = 0; k <= curves.stations; ++k) list.push_back(values[k]);
     const json doc{{"values", std::move(list)},
                    {"max", kind == CurveKind::kAreas ? curves.maxArea : curves.maxLength}};
-    out << doc.dump() << '\n';
+    out << DumpJson(doc) << '\n';
   } else {
     out << FormatCurveTable(curves, kind, FactorsFor(design.Units).metric, design.DesignFileName);
   }
@@ -223,7 +202,9 @@ int RunDraft(const Args& args, std::ostream& out, std::ostream& err) {
                           *args.displacement)) {
     return 1;
   }
-  if (args.out) {
+  // A hull left short of the target is no answer: nothing is written, and
+  // the status says so after the search has been shown.
+  if (search.reached && args.out) {
     std::string message;
     if (!SaveDesignAs(design, *args.out, message)) {
       err << message << '\n';
@@ -242,20 +223,28 @@ int RunDraft(const Args& args, std::ostream& out, std::ostream& err) {
                    {"iterations", search.iterations},
                    {"totalShift", search.accumulatedShift},
                    {"finalDisplacement", search.finalDisplacement},
-                   {"finalDraft", search.finalDraft}};
-    out << doc.dump() << '\n';
-    return 0;
+                   {"finalDraft", search.finalDraft},
+                   {"reached", search.reached}};
+    out << DumpJson(doc) << '\n';
+  } else {
+    out << "Initial Displacement " << FormatFixed(search.initialDisplacement, 6, 1) << '\n'
+        << "Initial Draft " << FormatFixed(search.initialDraft, 5, 2) << '\n';
+    for (const DraftStep& step : search.steps) {
+      out << "Shift " << FormatFixed(step.shift, 5, 3) << "  Displacement "
+          << FormatFixed(step.displacement, 6, 3) << "  PPI/PPmm "
+          << FormatFixed(step.rate, 5, 2) << '\n';
+    }
+    out << "Number of steps " << search.iterations << '\n'
+        << "Displacement " << FormatFixed(search.finalDisplacement, 6, 3) << '\n'
+        << "Draft " << FormatFixed(search.finalDraft, 5, 2) << '\n';
   }
-  out << "Initial Displacement " << FormatFixed(search.initialDisplacement, 6, 1) << '\n'
-      << "Initial Draft " << FormatFixed(search.initialDraft, 5, 2) << '\n';
-  for (const DraftStep& step : search.steps) {
-    out << "Shift " << FormatFixed(step.shift, 5, 3) << "  Displacement "
-        << FormatFixed(step.displacement, 6, 3) << "  PPI/PPmm " << FormatFixed(step.rate, 5, 2)
-        << '\n';
+  if (!search.reached) {
+    err << "The displacement " << FormatFixed(*args.displacement, 0, 1)
+        << " was not reached: the search stopped at " << FormatFixed(search.finalDisplacement, 0, 1)
+        << " after " << search.iterations << " steps"
+        << (args.out ? "; " + *args.out + " was not written" : std::string()) << '\n';
+    return 1;
   }
-  out << "Number of steps " << search.iterations << '\n'
-      << "Displacement " << FormatFixed(search.finalDisplacement, 6, 3) << '\n'
-      << "Draft " << FormatFixed(search.finalDraft, 5, 2) << '\n';
   return 0;
 }
 

@@ -1,7 +1,7 @@
 // skelmora-cli: the headless front end.
-#include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "cli_args.h"
 #include "commands.h"
@@ -10,18 +10,43 @@
 
 namespace {
 
+using skelmora::cli::Args;
+
+struct Command {
+  const char* name;
+  const char* usage;                 // after the command name
+  std::vector<std::string> options;  // the options it takes
+  int (*run)(const Args&, std::ostream&, std::ostream&);
+};
+
+const std::vector<Command>& Commands() {
+  using namespace skelmora::cli;
+  static const std::vector<Command> commands = {
+      {"info", "FILE [--json]", {"--json"}, RunInfo},
+      {"grid", "FILE [--divisions NU NV] [--json]", {"--divisions", "--json"}, RunGrid},
+      {"cut",
+       "station|buttock|waterline C FILE [--divisions NU NV] [--json]",
+       {"--divisions", "--json"},
+       RunCut},
+      {"sections", "FILE [--json]", {"--json"}, RunSections},
+      {"convert", "IN OUT", {}, RunConvert},
+      {"hydro", "FILE [--json]", {"--json"}, RunHydro},
+      {"drag", "FILE [--json]", {"--json"}, RunDrag},
+      {"curve", "areas|lengths FILE [--stations N] [--json]", {"--stations", "--json"}, RunCurve},
+      {"draft",
+       "FILE --displacement W [--json] [--out OUT.s98]",
+       {"--displacement", "--json", "--out"},
+       RunDraft},
+  };
+  return commands;
+}
+
 void Usage(std::ostream& out) {
-  out << "usage: skelmora-cli COMMAND ...\n"
-         "  info FILE [--json]\n"
-         "  grid FILE [--divisions NU NV] [--json]\n"
-         "  cut station|buttock|waterline C FILE [--divisions NU NV] [--json]\n"
-         "  sections FILE [--json]\n"
-         "  convert IN OUT\n"
-         "  hydro FILE [--json]\n"
-         "  drag FILE [--json]\n"
-         "  curve areas|lengths FILE [--stations N] [--json]\n"
-         "  draft FILE --displacement W [--json] [--out OUT.s98]\n"
-      << skelmora::cli::kTransformUsage;
+  out << "usage: skelmora-cli COMMAND ...\n";
+  for (const Command& command : Commands()) {
+    out << "  " << command.name << ' ' << command.usage << '\n';
+  }
+  out << skelmora::cli::kTransformUsage;
 }
 
 }  // namespace
@@ -32,29 +57,30 @@ int main(int argc, char** argv) {
     Usage(std::cerr);
     return 2;
   }
-  const std::string command = argv[1];
-  if (command == "--help" || command == "-h" || command == "help") {
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
     Usage(std::cout);
     return 0;
   }
   // transform parses its own operations.
-  if (command == "transform") return RunTransform(argc, argv, 2, std::cout, std::cerr);
-  Args args;
-  std::string message;
-  if (!ParseArgs(argc, argv, 2, args, message)) {
-    std::cerr << message << '\n';
-    return 2;
+  if (name == "transform") return RunTransform(argc, argv, 2, std::cout, std::cerr);
+  for (const Command& command : Commands()) {
+    if (name != command.name) continue;
+    Args args;
+    std::string message;
+    if (!ParseArgs(argc, argv, 2, args, message)) {
+      std::cerr << message << '\n';
+      return 2;
+    }
+    // An option the command would ignore is a mistake in the script.
+    if (const auto unexpected = UnexpectedOption(args, command.options)) {
+      std::cerr << name << " does not take " << *unexpected << "\nusage: skelmora-cli " << name
+                << ' ' << command.usage << '\n';
+      return 2;
+    }
+    return command.run(args, std::cout, std::cerr);
   }
-  if (command == "info") return RunInfo(args, std::cout, std::cerr);
-  if (command == "grid") return RunGrid(args, std::cout, std::cerr);
-  if (command == "cut") return RunCut(args, std::cout, std::cerr);
-  if (command == "sections") return RunSections(args, std::cout, std::cerr);
-  if (command == "convert") return RunConvert(args, std::cout, std::cerr);
-  if (command == "hydro") return RunHydro(args, std::cout, std::cerr);
-  if (command == "drag") return RunDrag(args, std::cout, std::cerr);
-  if (command == "curve") return RunCurve(args, std::cout, std::cerr);
-  if (command == "draft") return RunDraft(args, std::cout, std::cerr);
-  std::cerr << "Unknown command: " << command << '\n';
+  std::cerr << "Unknown command: " << name << '\n';
   Usage(std::cerr);
   return 2;
 }

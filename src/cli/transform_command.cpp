@@ -1,14 +1,11 @@
 #include "transform_command.h"
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli_args.h"
@@ -32,11 +29,13 @@ const char* const kTransformUsage =
 
 namespace {
 
-// The design being transformed, its surface and a private undo history.
+// The design being transformed and its surface. A batch run has no use for
+// an undo history, so the editing operations get no work directory and
+// write nothing outside OUT (not even when the run is killed).
 struct Session {
   std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
   std::unique_ptr<Surface> surface = std::make_unique<Surface>();
-  std::filesystem::path work;
+  const std::filesystem::path work;
 };
 
 // Answers every question Yes (the operation asked for is what the user
@@ -182,8 +181,8 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
       message = "--shift takes fore=D, up=D or right=D: " + value;
       return false;
     }
-    op = [kind, distance](Session& s, Prompter&) {
-      return TranslateHull(*s.design, *s.surface, s.work, kind, distance);
+    op = [kind, distance](Session& s, Prompter& p) {
+      return TranslateHull(*s.design, *s.surface, s.work, kind, distance, &p);
     };
     return true;
   }
@@ -199,8 +198,8 @@ bool Parse(int argc, char** argv, int first, Parsed& parsed, std::string& messag
       continue;
     }
     if (arg == "--bow-to-zero") {
-      parsed.operations.emplace_back(arg, [](Session& s, Prompter&) {
-        return TranslateHull(*s.design, *s.surface, s.work, ShiftKind::kBowToZero);
+      parsed.operations.emplace_back(arg, [](Session& s, Prompter& p) {
+        return TranslateHull(*s.design, *s.surface, s.work, ShiftKind::kBowToZero, 0.0, &p);
       });
       continue;
     }
@@ -220,26 +219,6 @@ bool Parse(int argc, char** argv, int first, Parsed& parsed, std::string& messag
   return true;
 }
 
-// A private directory for the undo history, removed on the way out.
-class WorkDirectory {
- public:
-  WorkDirectory() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "skelmora-transform-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~WorkDirectory() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  WorkDirectory(const WorkDirectory&) = delete;
-  WorkDirectory& operator=(const WorkDirectory&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 }  // namespace
 
 int RunTransform(int argc, char** argv, int first, std::ostream&, std::ostream& err) {
@@ -254,12 +233,6 @@ int RunTransform(int argc, char** argv, int first, std::ostream&, std::ostream& 
     err << message << '\n';
     return 1;
   }
-  const WorkDirectory work;
-  if (work.path().empty()) {
-    err << "Cannot create a work directory for the undo history\n";
-    return 1;
-  }
-  session.work = work.path();
   RecordingPrompter prompter;
   for (const auto& [text, operation] : parsed.operations) {
     if (!operation(session, prompter) && !prompter.errors.empty()) {

@@ -28,13 +28,15 @@ inline std::string ReadAll(const std::filesystem::path& path) {
   return text.str();
 }
 
-inline CliRun Cli(const std::string& arguments) {
+// environment: assignments for the shell to put before the command
+// ("TMPDIR=/x"), or nothing.
+inline CliRun Cli(const std::string& arguments, const std::string& environment = "") {
   static std::atomic<int> serial{0};
   const std::filesystem::path errFile =
       std::filesystem::temp_directory_path() /
       ("skelmora_cli_err_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
-  const std::string command =
-      std::string(SKELMORA_CLI_PATH) + " " + arguments + " 2>" + errFile.string();
+  const std::string command = environment + " " + std::string(SKELMORA_CLI_PATH) + " " +
+                              arguments + " 2>" + errFile.string();
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;

@@ -4,13 +4,17 @@
 #include "cli/cli_runner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "core/hydro/hydro_fixtures.h"
 #include "files/design_file.h"
 #include "files/text_io.h"
 #include "hydro/draft_search.h"
@@ -57,8 +61,28 @@ TEST(CliHydro, JsonHoldsEveryResultAndTheReportsDisplacements) {
   const json cruiser = JsonOf("hydro " + kCruiser + " --json");
   const json workboat = JsonOf("hydro " + kWorkboat + " --json");
   for (const json* doc : {&cruiser, &workboat}) {
-    EXPECT_EQ(doc->size(), std::size(fields));
+    EXPECT_EQ(doc->size(), std::size(fields) + 1);  // and "units"
     for (const char* field : fields) EXPECT_TRUE((*doc)[field].is_number()) << field;
+    // Every field has its unit named, and nothing else is named.
+    ASSERT_TRUE((*doc)["units"].is_object());
+    EXPECT_EQ((*doc)["units"].size(), std::size(fields));
+    for (const char* field : fields) EXPECT_TRUE((*doc)["units"][field].is_string()) << field;
+  }
+  // Model units, feet or metres, and their squares and cubes, as the
+  // design's unit system has them.
+  const json& in = cruiser["units"];
+  const json& mm = workboat["units"];
+  for (const auto& [field, english, metric] :
+       std::vector<std::tuple<std::string, std::string, std::string>>{
+           {"lwl", "in", "mm"},          {"lcf", "in", "mm"},
+           {"clpVertical", "in", "mm"},  {"maxSectionArea", "in^2", "mm^2"},
+           {"lcb", "ft", "m"},           {"vcb", "ft", "m"},
+           {"gmt", "ft", "m"},           {"wettedArea", "ft^2", "m^2"},
+           {"volume", "ft^3", "m^3"},    {"displacementSaltwater", "lb", "kg"},
+           {"immersion", "lb/in", "kg/cm"}, {"momentToTrim", "lb*ft/in", "kg*m/cm"},
+           {"brakePower", "hp", "hp"},   {"cp", "none", "none"}}) {
+    EXPECT_EQ(in[field], english) << field;
+    EXPECT_EQ(mm[field], metric) << field;
   }
   const double feet = cruiser["volume"];
   EXPECT_GT(feet, 0.0);
@@ -192,6 +216,108 @@ TEST(CliRefusals, MessagesOnStandardErrorAndANonZeroStatus) {
   }
   fs::remove(above);
   fs::remove(shallow);
+}
+
+// The box barge of the core tests with its flat bottom at keel, as a file.
+fs::path BargeFile(double keel, const std::string& name) {
+  skelmora::test::Hull hull;
+  skelmora::test::MakePrism(hull, skelmora::test::PrismShape{.draft = -keel});
+  const fs::path path = fs::temp_directory_path() / name;
+  std::string message;
+  EXPECT_TRUE(skelmora::WriteDesignFile(hull.d(), path.string(), message)) << message;
+  return path;
+}
+
+// Nothing a script reads may be NaN (null), infinite, "-0" or a start value
+// of a search (1e10, 1e12) that no hull of this size can give.
+void ExpectSaneNumbers(const json& doc, const std::string& where) {
+  if (doc.is_structured()) {
+    for (const json& member : doc) ExpectSaneNumbers(member, where);
+    return;
+  }
+  EXPECT_FALSE(doc.is_null()) << where;
+  if (!doc.is_number()) return;
+  const double value = doc.get<double>();
+  EXPECT_TRUE(std::isfinite(value)) << where;
+  EXPECT_FALSE(value == 0.0 && std::signbit(value)) << where;
+  EXPECT_LT(std::fabs(value), 1e6) << where << ": " << value;
+}
+
+// A hull whose flat bottom lies exactly on the waterline passes the checks:
+// no waterline, so lengths are 0 and nothing divides by zero.
+TEST(CliEdgeHulls, KeelOnTheWaterlineGivesZerosNotSentinels) {
+  const fs::path barge = BargeFile(0.0, "hydro_cli_keel0.s98");
+  const json hydro = JsonOf("hydro " + barge.string() + " --json");
+  ExpectSaneNumbers(hydro, "hydro");
+  EXPECT_EQ(hydro["lwl"], 0.0);
+  EXPECT_EQ(hydro["volume"], 0.0);
+  EXPECT_EQ(hydro["lowestZ"], 0.0);
+  const json drag = JsonOf("drag " + barge.string() + " --json");
+  ExpectSaneNumbers(drag, "drag");
+  for (const json& row : drag["rows"]) {
+    EXPECT_EQ(row["speed"], 0.0);
+    EXPECT_EQ(row["friction"], 0.0);
+  }
+  for (const std::string command : {"hydro ", "drag "}) {
+    const CliRun text = Cli(command + barge.string());
+    ASSERT_EQ(text.status, 0) << text.err;
+    for (const char* bad : {"-0.000", "nan", "inf", "e+"}) {
+      EXPECT_EQ(text.out.find(bad), std::string::npos) << command << bad << "\n" << text.out;
+    }
+  }
+  EXPECT_NE(Cli("hydro " + barge.string()).out.find("  Load Waterline  0.000 Ft\n"),
+            std::string::npos);
+  fs::remove(barge);
+}
+
+// draft tells the truth: a target it cannot reach is a failure, with no
+// design written, and the JSON says reached false.
+TEST(CliDraft, UnreachedTargetFailsAndWritesNothing) {
+  const fs::path dry = BargeFile(1.0, "hydro_cli_dry.s98");
+  const fs::path out = fs::temp_directory_path() / "hydro_cli_unreached.s98";
+  struct Case {
+    std::string design;
+    std::string target;
+  };
+  // A dry hull that one inch does not wet, and a target that sinks the box
+  // (it displaces at most about 7,000 lb per inch over 48 inches).
+  for (const Case& c : {Case{dry.string(), "500"}, Case{BargeFile(-18.0, "hydro_cli_box.s98").string(), "1e7"}}) {
+    SCOPED_TRACE(c.design + " " + c.target);
+    const CliRun run =
+        Cli("draft " + c.design + " --displacement " + c.target + " --json --out " + out.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("was not reached"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+    const json doc = json::parse(run.out);
+    EXPECT_EQ(doc["reached"], false);
+    ExpectSaneNumbers(doc, "draft");
+    const CliRun text = Cli("draft " + c.design + " --displacement " + c.target);
+    EXPECT_EQ(text.status, 1);
+    EXPECT_NE(text.err.find("was not reached"), std::string::npos) << text.err;
+  }
+  const json reached = JsonOf("draft " + kWorkboat + " --displacement 1800 --json");
+  EXPECT_EQ(reached["reached"], true);
+  fs::remove(dry);
+  fs::remove(fs::temp_directory_path() / "hydro_cli_box.s98");
+}
+
+// An option the command does not take is a usage error, not ignored.
+TEST(CliUsage, OptionsACommandDoesNotTakeAreRefused) {
+  for (const std::string& arguments :
+       {"hydro " + kCruiser + " --out x.s98", "drag " + kCruiser + " --stations 5",
+        "info " + kCruiser + " --displacement 3", "convert " + kCruiser + " x.s98 --json",
+        "curve areas " + kCruiser + " --divisions 4 4", "sections " + kCruiser + " --out y.s98"}) {
+    const CliRun run = Cli(arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_NE(run.err.find("does not take --"), std::string::npos) << arguments << run.err;
+    EXPECT_NE(run.err.find("usage: skelmora-cli "), std::string::npos) << arguments;
+    EXPECT_TRUE(run.out.empty()) << arguments;
+  }
+  EXPECT_FALSE(fs::exists("x.s98"));
+  EXPECT_FALSE(fs::exists("y.s98"));
+  // What they do take still works.
+  EXPECT_EQ(Cli("grid " + kCruiser + " --divisions 4 4 --json").status, 0);
+  EXPECT_EQ(Cli("curve areas " + kCruiser + " --stations 4 --json").status, 0);
 }
 
 }  // namespace

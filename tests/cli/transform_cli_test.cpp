@@ -101,6 +101,11 @@ TEST_F(Transform, ARefusedOperationWritesNothing) {
       {"--stretch overall=0", "must not be 0"},
       {"--scale overall=-100", "must be above -100"},
       {"--insert-column 8", "Cannot add a column after the last column"},
+      // Results the float net cannot hold would be saved as 0s.
+      {"--scale overall=1e308", "too large for the vertex net"},
+      {"--stretch overall=1e300", "too large for the vertex net"},
+      {"--shift fore=4e38", "--shift fore=4e38: The result is too large for the vertex net"},
+      {"--shift up=-1e39", "too large for the vertex net"},
   };
   for (const Case& c : cases) {
     const CliRun run = Run(c.operations);
@@ -124,6 +129,18 @@ TEST_F(Transform, BadArgumentsAreUsageErrors) {
   EXPECT_EQ(missingOut.status, 2);
   const CliRun notAHull = Cli("transform /nonexistent/a.s98 " + out_.string());
   EXPECT_EQ(notAHull.status, 1);
+}
+
+// A batch run keeps no undo history: it needs no temporary directory at all
+// (here one that does not exist) and so can leave nothing behind.
+TEST_F(Transform, NeedsNoTemporaryDirectory) {
+  const fs::path missing = fs::temp_directory_path() / ("no_such_dir_" + std::to_string(::getpid()));
+  const CliRun run = Cli("transform " + kWorkboat + " " + out_.string() +
+                             " --insert-row 2 --chine-column 3 --scale beam=10 --units in",
+                         "TMPDIR=" + missing.string());
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(fs::exists(missing));
+  EXPECT_EQ(Info()["lastRow"], 7);
 }
 
 }  // namespace

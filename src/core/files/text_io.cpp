@@ -12,6 +12,10 @@
 #include <system_error>
 #include <type_traits>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace skelmora {
 
 namespace {
@@ -43,8 +47,13 @@ bool ParseWhole(std::string_view token, T& value) {
 
 }  // namespace
 
+double CleanNumber(double value) {
+  if (!std::isfinite(value) || value == 0.0) return 0.0;  // -0.0 too
+  return value;
+}
+
 std::string FormatFixed(double value, int width, int decimals) {
-  if (!std::isfinite(value)) value = 0.0;
+  value = CleanNumber(value);
   decimals = std::clamp(decimals, 0, 60);
   // Largest double: 309 integer digits, plus sign, point and decimals.
   std::array<char, 400> buffer;
@@ -52,6 +61,12 @@ std::string FormatFixed(double value, int width, int decimals) {
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
                     decimals);
   std::string_view digits(buffer.data(), result.ec == std::errc() ? result.ptr - buffer.data() : 0);
+  // A value that rounds to zero is written without a sign: "-0.000" would
+  // claim a side of zero that the digits cannot show.
+  if (digits.size() > 1 && digits[0] == '-' &&
+      digits.find_first_not_of("0.", 1) == std::string_view::npos) {
+    digits.remove_prefix(1);
+  }
   std::string out;
   const size_t field = static_cast<size_t>(std::max(width, 0));
   if (digits.size() < field) out.assign(field - digits.size(), ' ');
@@ -149,38 +164,107 @@ LineWriter& LineWriter::EndLine() {
   return *this;
 }
 
-bool SaveFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+namespace {
+
+// Follows symbolic links (a dangling one too) to the name that is really
+// written, so that saving through a link updates the file it points to.
+// Nothing when the chain does not end (a loop) or cannot be read.
+std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path) {
   namespace fs = std::filesystem;
-  if (target.empty() || !target.has_filename()) return false;
-
-  // "x" creates the file only if it is new, so a leftover or foreign file of
-  // the same name is never written into.
-  fs::path temp;
-  std::FILE* file = nullptr;
-  for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-    temp = target;
-    temp += ".saving" + std::to_string(attempt);
-    file = std::fopen(temp.c_str(), "wbx");
-    if (!file && errno != EEXIST) return false;
+  for (int hop = 0; hop < 40; ++hop) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (!fs::is_symlink(status)) return path;
+    const fs::path link = fs::read_symlink(path, ec);
+    if (ec) return std::nullopt;
+    path = link.is_absolute() ? link : path.parent_path() / link;
   }
-  if (!file) return false;
+  return std::nullopt;
+}
 
-  bool ok = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-
-  std::error_code ec;
-  if (ok) {
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old)) {
-      fs::permissions(temp, old.permissions(), ec);  // best effort
-    }
-    ec.clear();
-    fs::rename(temp, target, ec);
-    ok = !ec;
+bool WriteAll(int fd, std::string_view contents) {
+  while (!contents.empty()) {
+    const ssize_t n = ::write(fd, contents.data(), contents.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    contents.remove_prefix(static_cast<size_t>(n));
   }
-  if (!ok) fs::remove(temp, ec);
-  return ok;
+  return true;
+}
+
+bool SyncAndClose(int fd) {
+  const bool synced = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && synced;
+}
+
+// A rename is durable only once its directory is on disk. File systems that
+// cannot sync a directory say so with EINVAL; that is not a failed save.
+bool SyncDirectory(const std::filesystem::path& directory) {
+  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+  ::close(fd);
+  return synced;
+}
+
+// A file with more than one name is rewritten where it stands, so that every
+// name sees the new contents (a rename would give this name a file of its
+// own). This gives up the all-or-nothing replacement for that case.
+bool RewriteInPlace(const std::filesystem::path& target, std::string_view contents) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, contents);
+  ok = ok && ::ftruncate(fd, static_cast<off_t>(contents.size())) == 0;
+  return SyncAndClose(fd) && ok;
+}
+
+mode_t NewFileMode() {
+  // The process mask is only readable by setting it; it is put back at once.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+bool SaveFileAtomically(const std::filesystem::path& requested, std::string_view contents) {
+  namespace fs = std::filesystem;
+  if (requested.empty() || !requested.has_filename()) return false;
+  const std::optional<fs::path> resolved = ResolveLinks(requested);
+  if (!resolved || !resolved->has_filename()) return false;
+  const fs::path& target = *resolved;
+
+  struct stat old {};
+  const bool exists = ::lstat(target.c_str(), &old) == 0;
+  if (!exists && errno != ENOENT) return false;
+  // A directory, device node, pipe or socket is not a file we may replace.
+  if (exists && !S_ISREG(old.st_mode)) return false;
+  if (exists && old.st_nlink > 1) return RewriteInPlace(target, contents);
+
+  // A unique name beside the target (the rename must not cross file
+  // systems); leftovers of an interrupted save never collide with it.
+  const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string pattern = (directory / (target.filename().string() + ".saving-XXXXXX")).string();
+  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  const fs::path temp = pattern;
+
+  bool ok = WriteAll(fd, contents);
+  if (exists) {
+    // Keep the old file's permission bits, and its owner where allowed
+    // (only a privileged process may give a file away).
+    ok = ok && ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (ok && ::fchown(fd, old.st_uid, old.st_gid) != 0) errno = 0;
+  } else {
+    ok = ok && ::fchmod(fd, NewFileMode()) == 0;
+  }
+  ok = SyncAndClose(fd) && ok;
+  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return SyncDirectory(directory);
 }
 
 ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& text,

@@ -12,9 +12,14 @@
 
 namespace skelmora {
 
+// The value as reports and exports give it: NaN and infinities become 0,
+// and so does -0.0, which would otherwise print as "-0".
+double CleanNumber(double value);
+
 // value in fixed-point with `decimals` decimals, right-aligned with leading
 // blanks in a field at least `width` characters wide (never truncated).
-// NaN and infinities are written as 0, which is what a reader makes of them.
+// NaN and infinities are written as 0, which is what a reader makes of them;
+// a value that rounds to zero carries no minus sign.
 std::string FormatFixed(double value, int width, int decimals);
 
 // Token parsers. A token that is not wholly a number, or whose value the
@@ -100,10 +105,15 @@ class LineWriter {
   bool lineStarted_ = false;
 };
 
-// Writes contents to a temporary file beside target, flushes it and renames
-// it over target, so target is either the old file or the complete new one.
-// On any failure the temporary file is removed, target is left as it was
-// and false is returned. An existing target's permissions are kept.
+// Writes contents to a uniquely named temporary file beside target, syncs
+// it, renames it over target and syncs the directory, so target is either
+// the old file or the complete new one, also after a crash. On any failure
+// the temporary file is removed, target is left as it was and false is
+// returned. A symbolic link is followed and the file it names is written
+// (the link stays); an existing file keeps its permission bits. A file with
+// several hard links is rewritten in place so that all its names keep
+// sharing it (not all-or-nothing then). Anything that is not a regular file
+// (directory, device node, pipe) is refused.
 bool SaveFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
 enum class ReadFileResult { kOk, kCannotOpen, kTooLarge };

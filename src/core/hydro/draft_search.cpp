@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "hydro/hydro_common.h"
+#include "model/net_edit.h"
 
 namespace skelmora {
 
@@ -39,6 +40,18 @@ double StationArea(const HullDesign& design, const Surface& surface, const CutBu
   return sum * f.sidesArea;
 }
 
+// Highest minus lowest vertex height of the used net.
+double NetHeightSpan(const HullDesign& design) {
+  double lowest = design.Net[0][0].z, highest = lowest;
+  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
+    for (int r = 0; r <= ClampIndex(design.LastRow); ++r) {
+      lowest = std::min(lowest, static_cast<double>(design.Net[c][r].z));
+      highest = std::max(highest, static_cast<double>(design.Net[c][r].z));
+    }
+  }
+  return highest - lowest;
+}
+
 }  // namespace
 
 double StationVolume(const HullDesign& design, const Surface& surface, CutBuffers& cuts) {
@@ -72,17 +85,13 @@ double GridLowestZ(const Surface& surface) {
   return lowest;
 }
 
-void RaiseHull(HullDesign& design, Surface& surface, double dz) {
-  const int columns = std::clamp(design.LastColumn, 0, kMaxIndex);
-  const int rows = std::clamp(design.LastRow, 0, kMaxIndex);
-  for (int c = 0; c <= columns; ++c) {
-    for (int r = 0; r <= rows; ++r) {
-      float& z = design.Net[c][r].z;
-      z = static_cast<float>(z + dz);
-    }
-  }
+bool RaiseHull(HullDesign& design, Surface& surface, double dz) {
+  const auto raise = [dz](double&, double&, double& z) { z += dz; };
+  if (!NetEditFits(design, raise)) return false;
+  ApplyNetEdit(design, raise);
   EvaluateSurfaceGrid(design, surface);
   design.ExtentsValid = false;
+  return true;
 }
 
 DraftSearch BeginDraftSearch(HullDesign& design, Surface& surface, CutBuffers& cuts,
@@ -106,16 +115,24 @@ bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
   }
   const double w0 = search.initialDisplacement;
   const double r = DraftProbeStep(design.Units);
+  // No step moves the hull further than its own height (and a probe): past
+  // that the displacement no longer changes, and a step of millions would
+  // leave single-precision heights that no Cancel could bring back.
+  const double limit = NetHeightSpan(design) + r;
+  auto Bounded = [limit](double step) { return std::clamp(step, -limit, limit); };
   auto weigh = [&] { return DisplacementWeight(StationVolume(design, surface, cuts), design.Units); };
 
   // Probe: one step towards the target to learn the weight per unit height.
   const double probe = target < w0 ? r : -r;
-  RaiseHull(design, surface, probe);
+  if (!RaiseHull(design, surface, probe)) {
+    prompter.ShowError(kNetOverflowMessage);
+    return false;
+  }
   search.accumulatedShift += probe;
   double w1 = weigh();
   double rate = std::fabs(w1 - w0) / r;
   // A probe that changes nothing (no waterline either side) gives no step.
-  double d = rate > 0.0 ? (w1 - target) / rate : 0.0;
+  double d = rate > 0.0 ? Bounded((w1 - target) / rate) : 0.0;
   search.accumulatedShift += d;
   search.steps.push_back(DraftStep{probe, w1, rate});
 
@@ -125,10 +142,15 @@ bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
     ++i;
     const double wp = w1;
     const double applied = d;
-    RaiseHull(design, surface, applied);
+    // A step the net cannot hold (a target far beyond the hull) ends the
+    // search where it stands.
+    if (!RaiseHull(design, surface, applied)) {
+      --i;
+      break;
+    }
     w1 = weigh();
     rate = applied != 0.0 ? std::fabs((w1 - wp) / applied) : 0.0;
-    if (rate > 0.0) d = (w1 - target) / rate;
+    if (rate > 0.0) d = Bounded((w1 - target) / rate);
     search.accumulatedShift += d;
     search.steps.push_back(DraftStep{applied, w1, rate});
     if (std::fabs(wp - target) <= 1.0 || i == kMaxIterations) break;
@@ -137,6 +159,7 @@ bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
   search.iterations = i;
   search.adjusted = true;
   search.finalDisplacement = w1;
+  search.reached = std::fabs(w1 - target) <= kDraftTolerance;
   search.finalDraft = GridLowestZ(surface);
   results.lowestZ = search.finalDraft;
   StoreDesignDraft(results, design);

@@ -13,6 +13,9 @@ namespace skelmora {
 inline constexpr const char* kNoTargetDisplacementMessage =
     "Please enter a value for the new displacement";
 
+// How close (lb / kg) the search must come for the target to count as reached.
+inline constexpr double kDraftTolerance = 1.0;
+
 // Displaced volume (ft^3 / m^3) by Simpson's rule over 101 stations between
 // the ends of the primary waterline.
 double StationVolume(const HullDesign& design, const Surface& surface, CutBuffers& cuts);
@@ -27,8 +30,9 @@ double DraftProbeStep(int32_t units);
 double GridLowestZ(const Surface& surface);
 
 // Raises the hull by dz (every vertex height of the net) and re-evaluates
-// the grid; the extents are left to be recomputed.
-void RaiseHull(HullDesign& design, Surface& surface, double dz);
+// the grid; the extents are left to be recomputed. False, with nothing
+// changed, when a height would not fit the net.
+bool RaiseHull(HullDesign& design, Surface& surface, double dz);
 
 struct DraftStep {
   double shift = 0.0;         // height change applied before the measurement (+ raises)
@@ -45,6 +49,9 @@ struct DraftSearch {
   int iterations = 0;                // "Number of steps"
   double finalDisplacement = 0.0;
   double finalDraft = 0.0;
+  // The hull as it stands displaces the target within kDraftTolerance. Not
+  // so for a hull that stays dry or a target beyond what it can displace.
+  bool reached = false;
 };
 
 // On show: the initial draft (also stored in lowestZ and the design's draft

@@ -40,7 +40,7 @@ double DragFroudeNumber(int i) { return 0.1 + 0.025 * i; }
 
 double DragMaxVelocity(double lwl, bool metric) {
   const double feet = metric ? lwl * 3.28 * 0.001 : lwl / 12.0;
-  return std::sqrt(feet) * 0.45 * 3.33333;
+  return feet > 0.0 ? std::sqrt(feet) * 0.45 * 3.33333 : 0.0;
 }
 
 double WaveRegression(int i, const ResistanceParameters& p) {
@@ -72,8 +72,10 @@ void ComputeFrictionDrag(double lwl, double wettedArea, bool metric, DragResults
     const double knots = DragSpeed(drag, i);
     const double speed = knots * 0.5148;  // metres per second
     const double reynolds = speed * 0.7 * lengthMetres * 1e6;
+    // The line has a pole at Re = 100 and no meaning below it (or at zero
+    // speed, or on a hull with no waterline length).
     double cf = 0.0;
-    if (i != 0) {
+    if (i != 0 && reynolds > 100.0) {
       const double denominator = std::log10(reynolds) - 2.0;
       cf = 0.075 / (denominator * denominator);
     }

@@ -17,11 +17,12 @@ int LatticeRows(const HullDesign& design);
 double Quotient(double numerator, double denominator);
 
 // Extent of the primary waterline polyline; the starting values stay when
-// the waterline cut found nothing.
+// the waterline cut found nothing (a hull resting on the waterline).
 struct WaterlineSpan {
   double ymin = 1e12;
   double ymax = -1e12;
   double xmax = 0.0;
+  bool Found() const { return ymax >= ymin; }
 };
 WaterlineSpan PrimaryWaterlineSpan(const CutBuffers& cuts, const CutResult& cut);
 

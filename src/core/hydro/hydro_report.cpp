@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "files/text_io.h"
+#include "hydro/hydro_common.h"
 
 namespace skelmora {
 
@@ -48,9 +49,9 @@ HydrostaticsReport BuildHydrostaticsReport(const HydrostaticResults& r, int32_t 
       {"Ratios",
        "Ratios",
        {{"Disp'ment/Length", Value(r.dispLengthRatio)},
-        {"Length/Beam", Value(r.lwl / (2.0 * r.halfBeamWl))},
-        {"Length/Draft", Value(std::fabs(r.lwl / r.lowestZ))},
-        {"Beam/Draft", Value(std::fabs(2.0 * r.halfBeamWl / r.lowestZ))}}},
+        {"Length/Beam", Value(Quotient(r.lwl, 2.0 * r.halfBeamWl))},
+        {"Length/Draft", Value(std::fabs(Quotient(r.lwl, r.lowestZ)))},
+        {"Beam/Draft", Value(std::fabs(Quotient(2.0 * r.halfBeamWl, r.lowestZ)))}}},
       {"Centers",
        "Centers",
        {{"VCG of Hull",

@@ -188,15 +188,17 @@ bool ComputeHullExtents(const HullDesign& design, const Surface& surface, CutBuf
     return false;
   }
 
-  // Both waterline polylines count for the length.
+  // Both waterline polylines count for the length. A hull resting on the
+  // waterline has none: no length and no section to measure.
   const WaterlineEnds ends = CutWaterlineEnds(design, surface, cuts, 0.0);
-  const double ymin = ends.forward, ymax = ends.aft;
+  const double ymin = ends.found ? ends.forward : 0.0;
+  const double ymax = ends.found ? ends.aft : 0.0;
   results.lwl = ymax - ymin;
 
   LateralPlane(lattice, f, results);
 
   double largest = 0.0;
-  for (int k = 0; k <= 20; ++k) {
+  for (int k = 0; ends.found && k <= 20; ++k) {
     const double y = ymin + k * 0.05 * (ymax - ymin);
     const CutResult station = CutStation(design, surface, cuts, y);
     largest = std::max(largest, RawSectionArea(cuts, station.last));
@@ -324,12 +326,14 @@ void IntegrateStations(const HullDesign& design, const Surface& surface, CutBuff
   const CutResult waterline = CutWaterline(design, surface, cuts, 0.0);
   const WaterlineSpan span = PrimaryWaterlineSpan(cuts, waterline);
   results.halfBeamWl = span.xmax;
-  const double ymin = span.ymin, ymax = span.ymax;
+  // No waterline: no stations, and every immersed quantity stays 0.
+  const double ymin = span.Found() ? span.ymin : 0.0;
+  const double ymax = span.Found() ? span.ymax : 0.0;
 
   const double h = (ymax - ymin) * 0.01;
   double largestArea = 0.0;
   double sa = 0.0, sb = 0.0, sby = 0.0, say = 0.0, sac = 0.0;
-  for (int k = 0; k <= 100; ++k) {
+  for (int k = 0; span.Found() && k <= 100; ++k) {
     const double y = ymin + k * h;
     const StationProperties s = StationSectionProperties(design, surface, cuts, y);
     largestArea = std::max(largestArea, s.area);
@@ -369,8 +373,9 @@ void IntegrateStations(const HullDesign& design, const Surface& surface, CutBuff
   results.bml = Quotient(results.cp * 0.0723 * beam * length * length * length, volume);
   // The hull surface's centroid stands in for the centre of gravity; the
   // distance to the centre of buoyancy counts whichever is higher.
+  // Without displacement there is no metacentre to measure from.
   const double kb = -results.vcb;
-  const double separation = std::fabs(results.vcgHull - kb);
+  const double separation = volume > 0.0 ? std::fabs(results.vcgHull - kb) : 0.0;
   results.gmt = results.bmt - separation;
   results.gml = results.bml - separation;
   if (f.metric) {

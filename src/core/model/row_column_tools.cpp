@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "model/net_edit.h"
 #include "model/net_lines.h"
 #include "model/undo.h"
 
@@ -242,12 +243,24 @@ bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surfac
       !InNet(design, picks.masterColumn, picks.masterRow)) {
     return false;
   }
-  TakeSnapshot(design, workDirectory);
   const bool alongRow = picks.startRow == picks.endRow;
+  auto masterOf = [&](int c, int r) -> const Vertex& {
+    return alongRow ? design.Net[c][picks.masterRow] : design.Net[picks.masterColumn][r];
+  };
+  // Offsets the float net cannot hold change nothing.
   for (int c = picks.startColumn; c <= picks.endColumn; ++c) {
     for (int r = picks.startRow; r <= picks.endRow; ++r) {
-      const Vertex& master =
-          alongRow ? design.Net[c][picks.masterRow] : design.Net[picks.masterColumn][r];
+      const Vertex& master = masterOf(c, r);
+      if (!FitsNet(master.x + offsets.beam) || !FitsNet(master.y + offsets.aftBow) ||
+          !FitsNet(master.z + offsets.height)) {
+        return false;
+      }
+    }
+  }
+  TakeSnapshot(design, workDirectory);
+  for (int c = picks.startColumn; c <= picks.endColumn; ++c) {
+    for (int r = picks.startRow; r <= picks.endRow; ++r) {
+      const Vertex& master = masterOf(c, r);
       Vertex& vertex = design.Net[c][r];
       vertex.x = static_cast<float>(master.x + offsets.beam);
       vertex.y = static_cast<float>(master.y + offsets.aftBow);

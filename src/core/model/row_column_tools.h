@@ -81,7 +81,9 @@ const char* VertexOffsetsLabel(const HullDesign& design);
 // The dialog's OK: an undo step, then every vertex from START to END
 // (inclusive) becomes its counterpart on the master line plus the offsets
 // (weights unchanged), and the grid is evaluated. Resets the tool; false
-// when the tool was not waiting for the offsets.
+// when the tool was not waiting for the offsets, or (nothing changed) when
+// a moved coordinate would not fit the net (kNetOverflowMessage is the
+// caller's to show).
 bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surface,
                         const std::filesystem::path& workDirectory, const VertexOffsets& offsets);
 

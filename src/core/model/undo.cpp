@@ -26,7 +26,7 @@ bool GiveUp(HullDesign& design) {
 }  // namespace
 
 void TakeSnapshot(HullDesign& design, const std::filesystem::path& workDirectory) {
-  if (!design.DesignOpen) return;
+  if (!design.DesignOpen || workDirectory.empty()) return;
   ++design.UndoCount;
   // A history that starts at 1 must not keep snapshots of an earlier one.
   const bool startNew = design.UndoFileFresh || design.UndoCount == 1;
@@ -40,7 +40,7 @@ void TakeSnapshot(HullDesign& design, const std::filesystem::path& workDirectory
 }
 
 bool Undo(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory) {
-  if (design.UndoCount <= 0) {
+  if (design.UndoCount <= 0 || workDirectory.empty()) {
     design.UndoCount = 0;
     return false;
   }

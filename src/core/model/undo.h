@@ -12,7 +12,9 @@ namespace skelmora {
 // Counts the step (UndoCount + 1) and appends its snapshot; does nothing
 // without an open design. The first step of a history starts a new file.
 // File errors are ignored, as a history is a convenience and must never
-// stop an edit; a step that was not written is caught by Undo.
+// stop an edit; a step that was not written is caught by Undo. An empty
+// work directory means no history at all (a batch run): nothing is written
+// and the count stays as it is.
 void TakeSnapshot(HullDesign& design, const std::filesystem::path& workDirectory);
 
 // Restores the newest snapshot and removes it from the history; rebuilds the

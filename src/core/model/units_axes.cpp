@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "model/net_edit.h"
 #include "model/net_lines.h"
 #include "model/shape_changed.h"
 #include "model/undo.h"
@@ -13,13 +14,6 @@ namespace {
 
 constexpr double kInchToMm = 25.4;
 constexpr double kMmToInch = 0.039370079;
-
-template <typename Edit>
-void ForUsedVertices(HullDesign& design, Edit edit) {
-  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
-    for (int r = 0; r <= ClampIndex(design.LastRow); ++r) edit(design.Net[c][r]);
-  }
-}
 
 void Transpose(HullDesign& design) {
   // The whole array, scratch included, so that a second exchange maps every
@@ -48,14 +42,17 @@ bool ChangeUnits(HullDesign& design, Surface& surface, const std::filesystem::pa
                                        : "Change From MILLIMETERS to INCHES?")) {
     return false;
   }
+  const double factor = toMillimetres ? kInchToMm : kMmToInch;
+  const auto convert = [factor](double& x, double& y, double& z) {
+    x *= factor, y *= factor, z *= factor;
+  };
+  if (!NetEditFits(design, convert)) {
+    prompter.ShowError(kNetOverflowMessage);
+    return false;
+  }
   TakeSnapshot(design, workDirectory);
   design.Units = toMillimetres ? kMillimetres : kInches;
-  const double factor = toMillimetres ? kInchToMm : kMmToInch;
-  ForUsedVertices(design, [factor](Vertex& v) {
-    v.x = static_cast<float>(v.x * factor);
-    v.y = static_cast<float>(v.y * factor);
-    v.z = static_cast<float>(v.z * factor);
-  });
+  ApplyNetEdit(design, convert);
   design.StationSpacing = 0.0;
   design.WaterlineSpacing = 0.0;
   design.ButtockSpacing = 0.0;

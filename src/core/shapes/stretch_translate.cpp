@@ -5,6 +5,7 @@
 #include <string>
 
 #include "files/text_io.h"
+#include "model/net_edit.h"
 #include "model/shape_changed.h"
 #include "model/undo.h"
 
@@ -12,14 +13,7 @@ namespace skelmora {
 
 namespace {
 
-template <typename Edit>
-void ForUsedVertices(HullDesign& design, Edit edit) {
-  for (int c = 0; c <= std::clamp<int32_t>(design.LastColumn, 0, kMaxIndex); ++c) {
-    for (int r = 0; r <= std::clamp<int32_t>(design.LastRow, 0, kMaxIndex); ++r) {
-      edit(design.Net[c][r]);
-    }
-  }
-}
+constexpr const char* kNotANumberMessage = "The value is not a number.";
 
 const char* ParameterName(HullParameter parameter) {
   switch (parameter) {
@@ -47,8 +41,45 @@ double GridSmallestY(const Surface& surface) {
   return smallest;
 }
 
-void ShiftY(HullDesign& design, double by) {
-  ForUsedVertices(design, [by](Vertex& v) { v.y = static_cast<float>(v.y - by); });
+// The change of one vertex's coordinates that a stretch makes.
+struct Stretch {
+  HullParameter parameter;
+  double k;
+  void operator()(double& x, double& y, double& z) const {
+    switch (parameter) {
+      case HullParameter::kOverall:
+        x *= k, y *= k, z *= k;
+        break;
+      case HullParameter::kLength:
+        y *= k;
+        break;
+      case HullParameter::kHalfBeam:
+        x *= k;
+        break;
+      case HullParameter::kFreeboard:
+        if (z > 0.0) z *= k;
+        break;
+      case HullParameter::kDraft:
+        if (z < 0.0) z *= k;
+        break;
+    }
+  }
+};
+
+struct Shift {
+  ShiftKind kind;
+  double d;
+  void operator()(double& x, double& y, double& z) const {
+    if (kind == ShiftKind::kForeAft) y += d;
+    if (kind == ShiftKind::kUpDown) z += d;
+    if (kind == ShiftKind::kRightLeft) x += d;
+  }
+};
+
+// One step of "Shift Bow to Zero": a minimum above 0 is taken whole, one at
+// or below 0 by half.
+Shift BowStep(double smallest) {
+  return Shift{ShiftKind::kForeAft, -(smallest > 0.0 ? smallest : smallest / 2.0)};
 }
 
 }  // namespace
@@ -66,8 +97,8 @@ double StretchCurrentValue(const HullDesign& design, HullParameter parameter) {
       return design.DesignDimensions[kDimensionDraft];
   }
   double smallest = 1e30, largest = -1e30;
-  for (int c = 0; c <= std::clamp<int32_t>(design.LastColumn, 0, kMaxIndex); ++c) {
-    for (int r = 0; r <= std::clamp<int32_t>(design.LastRow, 0, kMaxIndex); ++r) {
+  for (int c = 0; c <= ClampIndex(design.LastColumn); ++c) {
+    for (int r = 0; r <= ClampIndex(design.LastRow); ++r) {
       smallest = std::min(smallest, static_cast<double>(design.Net[c][r].y));
       largest = std::max(largest, static_cast<double>(design.Net[c][r].y));
     }
@@ -79,7 +110,7 @@ bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::pa
                  Prompter& prompter, StretchMode mode, HullParameter parameter, double value) {
   if (!design.DesignOpen) return false;
   if (!std::isfinite(value)) {
-    prompter.ShowError("The value is not a number.");
+    prompter.ShowError(kNotANumberMessage);
     return false;
   }
   double k;
@@ -113,27 +144,13 @@ bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::pa
       return false;
     }
   }
+  const Stretch stretch{parameter, k};
+  if (!NetEditFits(design, stretch)) {
+    prompter.ShowError(kNetOverflowMessage);
+    return false;
+  }
   TakeSnapshot(design, workDirectory);
-  ForUsedVertices(design, [parameter, k](Vertex& v) {
-    auto scale = [k](float& c) { c = static_cast<float>(c * k); };
-    switch (parameter) {
-      case HullParameter::kOverall:
-        scale(v.x), scale(v.y), scale(v.z);
-        break;
-      case HullParameter::kLength:
-        scale(v.y);
-        break;
-      case HullParameter::kHalfBeam:
-        scale(v.x);
-        break;
-      case HullParameter::kFreeboard:
-        if (v.z > 0.0f) scale(v.z);
-        break;
-      case HullParameter::kDraft:
-        if (v.z < 0.0f) scale(v.z);
-        break;
-    }
-  });
+  ApplyNetEdit(design, stretch);
   if (parameter == HullParameter::kOverall || parameter == HullParameter::kLength) {
     design.StationSpacing = 0.0;
   }
@@ -146,34 +163,42 @@ bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::pa
 }
 
 bool TranslateHull(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
-                   ShiftKind kind, double distance) {
+                   ShiftKind kind, double distance, Prompter* prompter) {
   if (!design.DesignOpen) return false;
-  if (kind != ShiftKind::kBowToZero && !std::isfinite(distance)) return false;
-  TakeSnapshot(design, workDirectory);
-  const double d = distance;
-  switch (kind) {
-    case ShiftKind::kForeAft:
-      ForUsedVertices(design, [d](Vertex& v) { v.y = static_cast<float>(v.y + d); });
-      break;
-    case ShiftKind::kUpDown:
-      ForUsedVertices(design, [d](Vertex& v) { v.z = static_cast<float>(v.z + d); });
-      break;
-    case ShiftKind::kRightLeft:
-      ForUsedVertices(design, [d](Vertex& v) { v.x = static_cast<float>(v.x + d); });
-      break;
-    case ShiftKind::kBowToZero: {
-      // The grid minimum, not the vertices': the surface may lie aft of its
-      // bow vertices. A negative minimum is taken in two half steps, the
-      // second with the smaller of the two minima.
-      EvaluateSurfaceGrid(design, surface);
-      const double first = GridSmallestY(surface);
-      ShiftY(design, first > 0.0 ? first : first / 2.0);
-      EvaluateSurfaceGrid(design, surface);
-      const double second = std::min(first, GridSmallestY(surface));
-      ShiftY(design, second > 0.0 ? second : second / 2.0);
-      break;
-    }
+  auto refuse = [prompter](const char* message) {
+    if (prompter) prompter->ShowError(message);
+    return false;
+  };
+  if (kind != ShiftKind::kBowToZero) {
+    if (!std::isfinite(distance)) return refuse(kNotANumberMessage);
+    const Shift shift{kind, distance};
+    if (!NetEditFits(design, shift)) return refuse(kNetOverflowMessage);
+    TakeSnapshot(design, workDirectory);
+    ApplyNetEdit(design, shift);
+    ShapeChanged(design, surface);
+    return true;
   }
+  // The grid minimum, not the vertices': the surface may lie aft of its bow
+  // vertices. A negative minimum is taken in two half steps, the second with
+  // the smaller of the two minima. The net is kept aside until both steps
+  // are known to fit.
+  EvaluateSurfaceGrid(design, surface);
+  const double first = GridSmallestY(surface);
+  if (!NetEditFits(design, BowStep(first))) return refuse(kNetOverflowMessage);
+  const VertexNet before = design.Net;
+  ApplyNetEdit(design, BowStep(first));
+  EvaluateSurfaceGrid(design, surface);
+  const double second = std::min(first, GridSmallestY(surface));
+  if (!NetEditFits(design, BowStep(second))) {
+    design.Net = before;
+    EvaluateSurfaceGrid(design, surface);
+    return refuse(kNetOverflowMessage);
+  }
+  const VertexNet moved = design.Net;
+  design.Net = before;  // the snapshot holds the hull as it was
+  TakeSnapshot(design, workDirectory);
+  design.Net = moved;
+  ApplyNetEdit(design, BowStep(second));
   ShapeChanged(design, surface);
   return true;
 }

@@ -32,8 +32,9 @@ double StretchCurrentValue(const HullDesign& design, HullParameter parameter);
 
 // The dialog's OK. Refused with a message, changing nothing, when "Set
 // Dimension" finds the current value 0 (no factor exists), when the factor
-// would not be positive (the hull would collapse or mirror), or when the
-// value is not a number. Afterwards the station spacing returns to 0 for
+// would not be positive (the hull would collapse or mirror), when the value
+// is not a number, or when a scaled coordinate would not fit the net
+// (kNetOverflowMessage, model/net_edit.h). Afterwards the station spacing returns to 0 for
 // overall and length, the waterline spacing for overall, draft and freeboard.
 bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
                  Prompter& prompter, StretchMode mode, HullParameter parameter, double value);
@@ -46,9 +47,10 @@ enum class ShiftKind {
 };
 
 // The dialog's OK; the distance is ignored for kBowToZero. False (nothing
-// changed) only without an open design or with a distance that is not a
-// number.
+// changed) without an open design, with a distance that is not a number or
+// when a moved coordinate would not fit the net (kNetOverflowMessage); the
+// last two are shown through prompter when one is given.
 bool TranslateHull(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
-                   ShiftKind kind, double distance = 0.0);
+                   ShiftKind kind, double distance = 0.0, Prompter* prompter = nullptr);
 
 }  // namespace skelmora

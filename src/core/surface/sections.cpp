@@ -431,6 +431,7 @@ WaterlineEnds CutWaterlineEnds(const HullDesign& design, const Surface& surface,
   const CutResult cut = CutWaterline(design, surface, buffers, c);
   WaterlineEnds ends;
   auto take = [&ends](const SurfacePoint& p) {
+    ends.found = true;
     ends.forward = std::min(ends.forward, p.y);
     ends.aft = std::max(ends.aft, p.y);
   };

@@ -33,10 +33,12 @@ CutResult CutWaterline(const HullDesign& design, const Surface& surface, CutBuff
                        double c);
 
 // Smallest and largest y of the waterline z = c over its pieces and its
-// loop; forward stays 1e10 and aft 0 when the plane misses the hull.
+// loop; forward stays 1e10 and aft 0 when the plane misses the hull, and
+// found tells the two apart.
 struct WaterlineEnds {
   double forward = 1e10;
   double aft = 0.0;
+  bool found = false;
 };
 WaterlineEnds CutWaterlineEnds(const HullDesign& design, const Surface& surface,
                                CutBuffers& buffers, double c);

@@ -1,8 +1,13 @@
 #include "files/text_io.h"
 
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <clocale>
 #include <cmath>
@@ -43,6 +48,10 @@ TEST(FormatFixed, RightAlignsInMinimumField) {
       {std::nan(""), 5, 4, "0.0000"},  // what a reader would make of it
       {inf, 7, 3, "  0.000"},
       {-inf, 5, 4, "0.0000"},
+      {-0.0, 5, 3, "0.000"},          // no sign on a zero
+      {-0.0004, 6, 3, " 0.000"},      // nor on what rounds to one
+      {-0.4, 1, 0, "0"},
+      {-0.0005, 0, 3, "-0.001"},      // rounds away from zero: keeps it
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormatFixed(c.value, c.width, c.decimals), c.expected)
@@ -210,16 +219,151 @@ TEST(SaveFileAtomically, FailureLeavesTargetAndDirectoryAsTheyWere) {
   EXPECT_FALSE(SaveFileAtomically(std::filesystem::path(), "new"));
 }
 
+// Runs body in a forked child and returns its exit status. As root the
+// child first becomes the unprivileged "nobody", so that permission checks
+// bind it as they bind any user.
+template <typename Body>
+int InUnprivilegedChild(Body body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
+                             ::setuid(65534) != 0)) {
+      ::_exit(99);
+    }
+    ::_exit(body());
+  }
+  int status = 0;
+  if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
 TEST(SaveFileAtomically, UnwritableDirectoryKeepsOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   TempDir dir;
   const auto target = dir.path() / "hull.s98";
   WriteFileText(target, "old");
   ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
-  EXPECT_FALSE(SaveFileAtomically(target, "new"));
+  const int status = InUnprivilegedChild([&] { return SaveFileAtomically(target, "new") ? 1 : 0; });
   ::chmod(dir.path().c_str(), 0755);
+  EXPECT_EQ(status, 0) << "1: saved into a read-only directory, 99: could not drop privileges";
   EXPECT_EQ(ReadFileText(target), "old");
   EXPECT_EQ(dir.Listing(), std::vector<std::string>{"hull.s98"});
+}
+
+// A write that fails half way (here the file size limit) removes the
+// temporary file and leaves the old contents.
+TEST(SaveFileAtomically, FailedWriteRemovesTheTemporaryFile) {
+  TempDir dir;
+  const auto target = dir.path() / "hull.s98";
+  WriteFileText(target, "old");
+  const int status = InUnprivilegedChild([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 98;
+    return SaveFileAtomically(target, std::string(100000, 'x')) ? 1 : 0;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadFileText(target), "old");
+  EXPECT_EQ(dir.Listing(), std::vector<std::string>{"hull.s98"});
+}
+
+// Leftovers of interrupted saves, however many, neither block a save nor
+// get written into.
+TEST(SaveFileAtomically, LeftoverTemporaryFilesAreHarmless) {
+  TempDir dir;
+  const auto target = dir.path() / "hull.s98";
+  for (int k = 0; k < 120; ++k) {
+    WriteFileText(dir.path() / ("hull.s98.saving" + std::to_string(k)), "stale");
+  }
+  WriteFileText(dir.path() / "hull.s98.saving-AAAAAA", "stale");
+  ASSERT_TRUE(SaveFileAtomically(target, "new"));
+  EXPECT_EQ(ReadFileText(target), "new");
+  EXPECT_EQ(dir.Listing().size(), 122u);
+  EXPECT_EQ(ReadFileText(dir.path() / "hull.s98.saving-AAAAAA"), "stale");
+}
+
+// Saving through a link writes the file it names; the link stays a link.
+// A dangling link creates its target; a loop is refused.
+TEST(SaveFileAtomically, SymbolicLinksAreFollowed) {
+  TempDir dir;
+  namespace fs = std::filesystem;
+  fs::create_directory(dir.path() / "real");
+  const auto real = dir.path() / "real" / "hull.s98";
+  WriteFileText(real, "old");
+  ASSERT_EQ(::chmod(real.c_str(), 0604), 0);
+  const auto link = dir.path() / "link.s98";
+  fs::create_symlink("real/hull.s98", link);
+  const auto second = dir.path() / "second.s98";
+  fs::create_symlink(link.filename(), second);  // a chain of two
+
+  ASSERT_TRUE(SaveFileAtomically(second, "new"));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(second)));
+  EXPECT_EQ(ReadFileText(real), "new");
+  struct stat info {};
+  ASSERT_EQ(::stat(real.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0604u);
+  EXPECT_EQ(std::vector<std::string>{"hull.s98"}, [&] {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path() / "real")) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }());
+
+  const auto dangling = dir.path() / "dangling.s98";
+  fs::create_symlink("real/created.s98", dangling);
+  ASSERT_TRUE(SaveFileAtomically(dangling, "made"));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dangling)));
+  EXPECT_EQ(ReadFileText(dir.path() / "real" / "created.s98"), "made");
+
+  const auto loop = dir.path() / "loop.s98";
+  fs::create_symlink("loop.s98", loop);
+  EXPECT_FALSE(SaveFileAtomically(loop, "new"));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(loop)));
+}
+
+// Both names of a hard-linked file see the new contents.
+TEST(SaveFileAtomically, HardLinksStayShared) {
+  TempDir dir;
+  const auto first = dir.path() / "a.s98";
+  const auto second = dir.path() / "b.s98";
+  WriteFileText(first, "a much longer old text");
+  std::filesystem::create_hard_link(first, second);
+  ASSERT_TRUE(SaveFileAtomically(first, "new"));
+  EXPECT_EQ(ReadFileText(first), "new");
+  EXPECT_EQ(ReadFileText(second), "new");
+  EXPECT_EQ(std::filesystem::hard_link_count(first), 2u);
+  EXPECT_EQ(dir.Listing(), (std::vector<std::string>{"a.s98", "b.s98"}));
+}
+
+// A device node or pipe is not replaced by a regular file, whether named
+// directly or through a link.
+TEST(SaveFileAtomically, NonRegularFilesAreRefused) {
+  TempDir dir;
+  const auto pipe = dir.path() / "pipe.s98";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  EXPECT_FALSE(SaveFileAtomically(pipe, "new"));
+  const auto device = dir.path() / "null.s98";
+  std::filesystem::create_symlink("/dev/null", device);
+  EXPECT_FALSE(SaveFileAtomically(device, "new"));
+  EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(pipe)));
+  EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(device)));
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  EXPECT_EQ(dir.Listing(), (std::vector<std::string>{"null.s98", "pipe.s98"}));
+}
+
+// A new file gets the usual permissions (0666 less the mask), not the
+// private ones of a temporary file.
+TEST(SaveFileAtomically, NewFileTakesTheProcessMask) {
+  TempDir dir;
+  const auto target = dir.path() / "hull.s98";
+  const mode_t mask = ::umask(027);
+  const bool saved = SaveFileAtomically(target, "new");
+  ::umask(mask);
+  ASSERT_TRUE(saved);
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 TEST(ReadWholeFile, RefusesMissingDirectoryAndOversizedFiles) {

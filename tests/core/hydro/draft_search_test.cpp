@@ -77,6 +77,7 @@ TEST(DraftSearch, BoxReachesTheTargetAndOkKeepsTheMovedHull) {
   EXPECT_NEAR(search.steps[1].displacement, 10000.0, 1e-4);
   const double draft = 10000.0 / kBoxPoundsPerInch;
   EXPECT_NEAR(search.finalDisplacement, 10000.0, 1.0);
+  EXPECT_TRUE(search.reached);
   EXPECT_NEAR(search.finalDraft, -draft, 1e-4);
   EXPECT_EQ(hull.results.lowestZ, search.finalDraft);
   EXPECT_EQ(hull.d().DesignDimensions[kDimensionDraft], search.finalDraft);
@@ -144,8 +145,37 @@ TEST(DraftSearch, HullAboveTheWaterlineStaysAtTheProbe) {
                                  hull.prompter, search, 1000.0));
   EXPECT_EQ(search.iterations, 8);
   EXPECT_EQ(search.finalDisplacement, 0.0);
+  EXPECT_FALSE(search.reached);
   EXPECT_FLOAT_EQ(hull.d().Net[1][1].z, 2.0);
   EXPECT_DOUBLE_EQ(search.accumulatedShift, -1.0);
+}
+
+// An absurd target moves the hull no further than its own height per step,
+// so Cancel still brings every height back.
+TEST(DraftSearch, AbsurdTargetKeepsTheHullRecoverable) {
+  Hull hull;
+  MakeSailboat(hull);
+  const VertexNet before = hull.d().Net;
+  DraftSearch search = BeginDraftSearch(hull.d(), *hull.surface, *hull.cuts, hull.results);
+  ASSERT_TRUE(AdjustDisplacement(hull.d(), *hull.surface, *hull.cuts, hull.results,
+                                 hull.prompter, search, 1e15));
+  EXPECT_FALSE(search.reached);
+  for (const DraftStep& step : search.steps) EXPECT_LE(std::fabs(step.shift), 20.0 + 45.0 + 1.0);
+  const double moved = std::fabs(search.accumulatedShift);
+  CancelDraftSearch(hull.d(), *hull.surface, search);
+  ExpectHeightsRestored(hull.d(), before, moved);
+}
+
+// A target beyond what the hull can displace (the box is 48 inches deep)
+// ends the search short of it, and says so.
+TEST(DraftSearch, TargetThatWouldSinkTheHullIsNotReached) {
+  Hull hull;
+  MakePrism(hull, PrismShape{});
+  DraftSearch search = BeginDraftSearch(hull.d(), *hull.surface, *hull.cuts, hull.results);
+  ASSERT_TRUE(AdjustDisplacement(hull.d(), *hull.surface, *hull.cuts, hull.results,
+                                 hull.prompter, search, 100.0 * kBoxPoundsPerInch));
+  EXPECT_FALSE(search.reached);
+  EXPECT_LT(search.finalDisplacement, 49.0 * kBoxPoundsPerInch);
 }
 
 }  // namespace

@@ -142,6 +142,13 @@ TEST_F(Tools, OffsetFromAMasterColumnAndAMasterRow) {
   }
   EXPECT_EQ(design().Net[2][2].w, 3.0f);                                    // weights stay
   EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), work(), {}));  // tool was reset
+
+  // Offsets the float net cannot hold change nothing, not even the history.
+  EXPECT_EQ(PickAll(pick, {{1, 2}, {3, 2}, {6, 4}}).status, ToolStatus::kAskOffsets);
+  const std::string unchanged = State();
+  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), work(), {0.0, 4e38, 0.0}));
+  EXPECT_EQ(State(), unchanged);
+  EXPECT_EQ(design().UndoCount, 2);
 }
 
 TEST_F(Tools, OffsetRefusals) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/edit_fixtures.h"
+#include "model/net_edit.h"
 
 namespace skelmora {
 namespace {
@@ -53,6 +54,19 @@ TEST_F(UnitsAxes, AnsweringNoChangesNothing) {
   const std::string before = State();
   EXPECT_FALSE(ChangeUnits(design(), surface(), work(), prompter));
   EXPECT_EQ(State(), before);
+  EXPECT_EQ(design().UndoCount, 0);
+}
+
+// A coordinate that 25.4 times would not fit a float refuses the change.
+TEST_F(UnitsAxes, MillimetresBeyondTheNetAreRefused) {
+  design().Net[4][3].y = 2e37f;
+  hull.Rebuild();
+  prompter = testing::ScriptedPrompter({true});
+  const std::string before = State();
+  EXPECT_FALSE(ChangeUnits(design(), surface(), work(), prompter));
+  EXPECT_EQ(prompter.errors, std::vector<std::string>{kNetOverflowMessage});
+  EXPECT_EQ(State(), before);
+  EXPECT_EQ(design().Units, kInches);
   EXPECT_EQ(design().UndoCount, 0);
 }
 

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "core/model/edit_fixtures.h"
+#include "model/net_edit.h"
 
 namespace skelmora {
 namespace {
@@ -161,6 +163,40 @@ TEST_F(Stretch, BowToZeroPutsTheForemostSurfacePointAtZeroAndIsIdempotent) {
   const std::string before = State();
   ASSERT_TRUE(TranslateHull(design(), surface(), work(), ShiftKind::kBowToZero));
   EXPECT_EQ(State(), before);
+}
+
+// A result the float net cannot hold (it would be kept as infinity and saved
+// as 0) is refused before anything changes, with the same message for
+// every whole-net edit.
+TEST_F(Stretch, ResultsBeyondTheNetAreRefusedUntouched) {
+  const std::string before = State();
+  const std::vector<std::string> overflow{kNetOverflowMessage};
+  struct StretchCase {
+    StretchMode mode;
+    HullParameter parameter;
+    double value;
+  };
+  for (const StretchCase& c : {StretchCase{StretchMode::kScaleByPercent, HullParameter::kOverall, 1e308},
+                               StretchCase{StretchMode::kSetDimension, HullParameter::kOverall, 1e300},
+                               StretchCase{StretchMode::kSetDimension, HullParameter::kLength, 1e39},
+                               StretchCase{StretchMode::kScaleByPercent, HullParameter::kHalfBeam, 1e40}}) {
+    prompter.errors.clear();
+    EXPECT_FALSE(StretchHull(design(), surface(), work(), prompter, c.mode, c.parameter, c.value))
+        << c.value;
+    EXPECT_EQ(prompter.errors, overflow) << c.value;
+  }
+  for (const ShiftKind kind : {ShiftKind::kForeAft, ShiftKind::kUpDown, ShiftKind::kRightLeft}) {
+    prompter.errors.clear();
+    EXPECT_FALSE(TranslateHull(design(), surface(), work(), kind, 4e38, &prompter));
+    EXPECT_EQ(prompter.errors, overflow);
+    EXPECT_FALSE(TranslateHull(design(), surface(), work(), kind, -1e39));  // no prompter: silent
+  }
+  prompter.errors.clear();
+  EXPECT_FALSE(TranslateHull(design(), surface(), work(), ShiftKind::kUpDown,
+                             std::numeric_limits<double>::quiet_NaN(), &prompter));
+  EXPECT_EQ(prompter.errors, std::vector<std::string>{"The value is not a number."});
+  EXPECT_TRUE(State() == before);
+  EXPECT_EQ(design().UndoCount, 0);
 }
 
 }  // namespace
