@@ -17,31 +17,7 @@ namespace {
 using nlohmann::json;
 
 // The design and its derived records, loaded from the first file argument.
-struct Loaded {
-  HullDesign design;
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
-};
-
-bool Load(const Args& args, const std::string& path, Loaded& loaded, std::ostream& err) {
-  if (args.columnDivisions) {
-    loaded.design.ColumnDivisions = *args.columnDivisions;
-    loaded.design.RowDivisions = *args.rowDivisions;
-  }
-  std::string message;
-  if (!LoadDesign(path, loaded.design, *loaded.surface, message)) {
-    err << message << '\n';
-    return false;
-  }
-  return true;
-}
-
-bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err) {
-  if (args.positional.size() != count) {
-    err << "usage: skelmora-cli " << usage << '\n';
-    return false;
-  }
-  return true;
-}
+using Loaded = DesignSession;
 
 json PointJson(const SurfacePoint& p) { return json::array({p.u, p.v, p.x, p.y, p.z}); }
 
@@ -129,22 +105,22 @@ int RunCut(const Args& args, std::ostream& out, std::ostream& err) {
   }
   Loaded loaded;
   if (!Load(args, args.positional[2], loaded, err)) return 1;
-  auto buffers = std::make_unique<CutBuffers>();
+  CutBuffers& buffers = *loaded.cuts;
   CutResult result;
   if (kind == "station") {
-    result = CutStation(loaded.design, *loaded.surface, *buffers, *position);
+    result = CutStation(loaded.design, *loaded.surface, buffers, *position);
   } else if (kind == "buttock") {
-    result = CutButtock(loaded.design, *loaded.surface, *buffers, *position);
+    result = CutButtock(loaded.design, *loaded.surface, buffers, *position);
   } else {
-    result = CutWaterline(loaded.design, *loaded.surface, *buffers, *position);
+    result = CutWaterline(loaded.design, *loaded.surface, buffers, *position);
   }
   json points = json::array();
   if (result.last >= 1) {
-    for (int k = 0; k <= result.last; ++k) points.push_back(PointJson(buffers->section[k]));
+    for (int k = 0; k <= result.last; ++k) points.push_back(PointJson(buffers.section[k]));
   }
   json loop = json::array();
   if (result.loopLast >= 1) {
-    for (int k = 0; k <= result.loopLast; ++k) loop.push_back(PointJson(buffers->loop[k]));
+    for (int k = 0; k <= result.loopLast; ++k) loop.push_back(PointJson(buffers.loop[k]));
   }
   json doc;
   doc["kind"] = kind;
@@ -152,7 +128,7 @@ int RunCut(const Args& args, std::ostream& out, std::ostream& err) {
   doc["last"] = result.last;
   doc["loopLast"] = result.loopLast;
   doc["points"] = std::move(points);
-  if (kind == "waterline") doc["pieceEnds"] = IntList(buffers->pieceEnds, buffers->pieceCount);
+  if (kind == "waterline") doc["pieceEnds"] = IntList(buffers.pieceEnds, buffers.pieceCount);
   doc["loop"] = std::move(loop);
   Print(doc, args.json, out);
   return 0;
@@ -163,8 +139,8 @@ int RunSections(const Args& args, std::ostream& out, std::ostream& err) {
   Loaded loaded;
   if (!Load(args, args.positional[0], loaded, err)) return 1;
   HullDesign& d = loaded.design;
-  auto buffers = std::make_unique<CutBuffers>();
-  const SectionPlacement stations = StationPositions(d, *loaded.surface, *buffers);
+  CutBuffers& buffers = *loaded.cuts;
+  const SectionPlacement stations = StationPositions(d, *loaded.surface, buffers);
   const SectionPlacement waterlines = WaterlinePositions(d, *loaded.surface);
   const SectionPlacement buttocks = ButtockPositions(d, *loaded.surface);
   json doc;

@@ -22,16 +22,35 @@ const char* kNotAHullFile = "This file type is NOT a SKELMORA hull file";
 
 }  // namespace
 
-bool LoadDesign(const std::string& path, HullDesign& design, Surface& surface,
-                std::string& message) {
+bool LoadDesign(const std::string& path, DesignSession& session, std::string& message) {
   if (Extension(path) != ".s98") {
     message = kNotAHullFile;
     return false;
   }
-  if (!ReadDesignFile(design, surface, path, message)) return false;
-  design.DesignFileName = path;
-  design.ExtentsValid = false;
-  ComputeExtents(design, surface);
+  if (!ReadDesignFile(session.design, *session.surface, path, message)) return false;
+  session.design.DesignFileName = path;
+  session.RefreshExtents();
+  return true;
+}
+
+bool Load(const Args& args, const std::string& path, DesignSession& session, std::ostream& err) {
+  if (args.columnDivisions) {
+    session.design.ColumnDivisions = *args.columnDivisions;
+    session.design.RowDivisions = *args.rowDivisions;
+  }
+  std::string message;
+  if (!LoadDesign(path, session, message)) {
+    err << message << '\n';
+    return false;
+  }
+  return true;
+}
+
+bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err) {
+  if (args.positional.size() != count) {
+    err << "usage: skelmora-cli " << usage << '\n';
+    return false;
+  }
   return true;
 }
 

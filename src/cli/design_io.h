@@ -1,17 +1,26 @@
 // Reading and writing designs by file extension.
 #pragma once
 
+#include <cstddef>
+#include <ostream>
 #include <string>
 
-#include "model/hull_design.h"
-#include "surface/surface.h"
+#include "cli_args.h"
+#include "model/design_session.h"
 
 namespace skelmora::cli {
 
-// Reads a design by its extension; evaluates the grid at the design's
-// divisions and computes the extents.
-bool LoadDesign(const std::string& path, HullDesign& design, Surface& surface,
-                std::string& message);
+// Reads a design by its extension into the session; evaluates the grid at
+// the design's divisions and computes the extents.
+bool LoadDesign(const std::string& path, DesignSession& session, std::string& message);
+
+// What every command does first: LoadDesign with the --divisions given,
+// the message on err when it fails.
+bool Load(const Args& args, const std::string& path, DesignSession& session, std::ostream& err);
+
+// Whether the command got its count of positional arguments; the usage on
+// err when not.
+bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err);
 
 bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message);
 

@@ -45,35 +45,11 @@ class StreamPrompter : public Prompter {
 };
 
 // A loaded design with everything the calculations work on.
-struct Session {
+struct Session : DesignSession {
   explicit Session(std::ostream& err) : prompter(err) {}
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
-  std::unique_ptr<CutBuffers> cuts = std::make_unique<CutBuffers>();
-  HydrostaticResults results;
+  HydrostaticResults& results = hydro->results;
   StreamPrompter prompter;
 };
-
-bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err) {
-  if (args.positional.size() != count) {
-    err << "usage: skelmora-cli " << usage << '\n';
-    return false;
-  }
-  return true;
-}
-
-bool Load(const Args& args, const std::string& path, Session& session, std::ostream& err) {
-  if (args.columnDivisions) {
-    session.design->ColumnDivisions = *args.columnDivisions;
-    session.design->RowDivisions = *args.rowDivisions;
-  }
-  std::string message;
-  if (!LoadDesign(path, *session.design, *session.surface, message)) {
-    err << message << '\n';
-    return false;
-  }
-  return true;
-}
 
 std::string NowText() {
   const std::time_t now = std::time(nullptr);
@@ -103,7 +79,7 @@ int RunHydro(const Args& args, std::ostream& out, std::ostream& err) {
   if (!Expect(args, 1, "hydro FILE [--json]", err)) return 2;
   Session s(err);
   if (!Load(args, args.positional[0], s, err)) return 1;
-  HullDesign& design = *s.design;
+  HullDesign& design = s.design;
   if (!HullGuard(design, *s.surface, s.prompter)) return 1;
   const bool ran = ComputeHydrostatics(design, *s.surface, *s.cuts, s.results, s.prompter);
   if (!ReportReady(ran, s.results)) return 1;
@@ -120,7 +96,7 @@ int RunDrag(const Args& args, std::ostream& out, std::ostream& err) {
   if (!Expect(args, 1, "drag FILE [--json]", err)) return 2;
   Session s(err);
   if (!Load(args, args.positional[0], s, err)) return 1;
-  HullDesign& design = *s.design;
+  HullDesign& design = s.design;
   if (!HullGuard(design, *s.surface, s.prompter)) return 1;
   DragResults drag;
   const bool ran = ComputeDrag(design, *s.surface, *s.cuts, s.results, drag, s.prompter);
@@ -167,7 +143,7 @@ int RunCurve(const Args& args, std::ostream& out, std::ostream& err) {
   const CurveKind kind = kindName == "areas" ? CurveKind::kAreas : CurveKind::kLengths;
   Session s(err);
   if (!Load(args, args.positional[1], s, err)) return 1;
-  HullDesign& design = *s.design;
+  HullDesign& design = s.design;
   if (!HullGuard(design, *s.surface, s.prompter)) return 1;
   CurveResults curves;
   if (!ComputeCurves(design, *s.surface, *s.cuts, s.results, s.prompter,
@@ -196,7 +172,7 @@ int RunDraft(const Args& args, std::ostream& out, std::ostream& err) {
   }
   Session s(err);
   if (!Load(args, args.positional[0], s, err)) return 1;
-  HullDesign& design = *s.design;
+  HullDesign& design = s.design;
   DraftSearch search = BeginDraftSearch(design, *s.surface, *s.cuts, s.results);
   if (!AdjustDisplacement(design, *s.surface, *s.cuts, s.results, s.prompter, search,
                           *args.displacement)) {

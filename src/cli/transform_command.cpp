@@ -32,11 +32,7 @@ namespace {
 // The design being transformed and its surface. A batch run has no use for
 // an undo history, so the editing operations get no work directory and
 // write nothing outside OUT (not even when the run is killed).
-struct Session {
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
-  const std::filesystem::path work;
-};
+using Session = DesignSession;
 
 // Answers every question Yes (the operation asked for is what the user
 // wants) and keeps the errors for standard error.
@@ -83,14 +79,14 @@ Operation IndexOperation(const std::string& option, int index) {
   };
   if (const auto edit = edits.find(option); edit != edits.end()) {
     return [f = edit->second, index](Session& s, Prompter& p) {
-      return f(*s.design, *s.surface, s.work, p, index);
+      return f(s.design, *s.surface, s.history.Directory(), p, index);
     };
   }
   const bool make = option.rfind("--chine-", 0) == 0;
   const ChineKind kind = option.ends_with("-row") ? ChineKind::kRow : ChineKind::kColumn;
   return [make, kind, index](Session& s, Prompter& p) {
-    return make ? MakeChine(*s.design, *s.surface, s.work, p, kind, index)
-                : DeleteChine(*s.design, *s.surface, s.work, p, kind, index);
+    return make ? MakeChine(s.design, *s.surface, s.history.Directory(), p, kind, index)
+                : DeleteChine(s.design, *s.surface, s.history.Directory(), p, kind, index);
   };
 }
 
@@ -118,7 +114,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
       return false;
     }
     op = [wl = *wl, st = *st](Session& s, Prompter& p) {
-      return ChangeTension(*s.design, *s.surface, s.work, p, wl, st);
+      return ChangeTension(s.design, *s.surface, s.history.Directory(), p, wl, st);
     };
     return true;
   }
@@ -129,8 +125,8 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
     }
     const int32_t wanted = value == "in" ? kInches : kMillimetres;
     op = [wanted](Session& s, Prompter& p) {
-      if (s.design->Units == wanted) return true;  // already there
-      return ChangeUnits(*s.design, *s.surface, s.work, p);
+      if (s.design.Units == wanted) return true;  // already there
+      return ChangeUnits(s.design, *s.surface, s.history.Directory(), p);
     };
     return true;
   }
@@ -145,7 +141,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
       return false;
     }
     op = [pair = pair->second](Session& s, Prompter&) {
-      return ExchangeAxes(*s.design, *s.surface, s.work, pair);
+      return ExchangeAxes(s.design, *s.surface, s.history.Directory(), pair);
     };
     return true;
   }
@@ -167,7 +163,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
     }
     const StretchMode mode = set ? StretchMode::kSetDimension : StretchMode::kScaleByPercent;
     op = [mode, parameter, number](Session& s, Prompter& p) {
-      return StretchHull(*s.design, *s.surface, s.work, p, mode, parameter, number);
+      return StretchHull(s.design, *s.surface, s.history.Directory(), p, mode, parameter, number);
     };
     return true;
   }
@@ -182,7 +178,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
       return false;
     }
     op = [kind, distance](Session& s, Prompter& p) {
-      return TranslateHull(*s.design, *s.surface, s.work, kind, distance, &p);
+      return TranslateHull(s.design, *s.surface, s.history.Directory(), kind, distance, &p);
     };
     return true;
   }
@@ -199,7 +195,7 @@ bool Parse(int argc, char** argv, int first, Parsed& parsed, std::string& messag
     }
     if (arg == "--bow-to-zero") {
       parsed.operations.emplace_back(arg, [](Session& s, Prompter& p) {
-        return TranslateHull(*s.design, *s.surface, s.work, ShiftKind::kBowToZero, 0.0, &p);
+        return TranslateHull(s.design, *s.surface, s.history.Directory(), ShiftKind::kBowToZero, 0.0, &p);
       });
       continue;
     }
@@ -229,7 +225,7 @@ int RunTransform(int argc, char** argv, int first, std::ostream&, std::ostream& 
     return 2;
   }
   Session session;
-  if (!LoadDesign(parsed.positional[0], *session.design, *session.surface, message)) {
+  if (!LoadDesign(parsed.positional[0], session, message)) {
     err << message << '\n';
     return 1;
   }
@@ -240,7 +236,7 @@ int RunTransform(int argc, char** argv, int first, std::ostream&, std::ostream& 
       return 1;
     }
   }
-  if (!SaveDesignAs(*session.design, parsed.positional[1], message)) {
+  if (!SaveDesignAs(session.design, parsed.positional[1], message)) {
     err << message << '\n';
     return 1;
   }

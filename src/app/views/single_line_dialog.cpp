@@ -36,7 +36,7 @@ void TsingcolrowDlg::showEvent(QShowEvent* event) {
 void TsingcolrowDlg::apply() {
   const HullDesign& d = state_.design;
   const bool column = ui_->SingleColumnRadio->isChecked();
-  const int last = std::clamp(column ? d.LastColumn : d.LastRow, 0, kMaxIndex);
+  const int last = ClampIndex(column ? d.LastColumn : d.LastRow);
   if (ui_->SpinEdit1->value() > last) {
     const QSignalBlocker block(ui_->SpinEdit1);
     ui_->SpinEdit1->setValue(last);

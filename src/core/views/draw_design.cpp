@@ -233,8 +233,8 @@ void DrawWaterline(Tracer& tracer, const CutBuffers& cuts, const CutResult& cut,
   }
 }
 
-void DrawStations(Tracer& tracer, HullDesign& design, const Surface& surface, CutBuffers& cuts) {
-  const SectionPlacement placement = StationPositions(design, surface, cuts);
+void DrawStations(Tracer& tracer, const HullDesign& design, const Surface& surface, CutBuffers& cuts,
+                  const SectionPlacement& placement) {
   for (int k = 1; k <= placement.count; ++k) {
     const CutResult cut = CutStation(design, surface, cuts, placement.At(k));
     // Stations are drawn whole: the forward half of the numbers at +x.
@@ -243,7 +243,7 @@ void DrawStations(Tracer& tracer, HullDesign& design, const Surface& surface, Cu
   }
 }
 
-void DrawSpecialStations(Tracer& tracer, HullDesign& design, const Surface& surface,
+void DrawSpecialStations(Tracer& tracer, const HullDesign& design, const Surface& surface,
                          CutBuffers& cuts) {
   const int count = std::clamp(design.SpecialStationCount, 0, kMaxSpecialStations);
   for (int k = 1; k <= count; ++k) {
@@ -255,15 +255,15 @@ void DrawSpecialStations(Tracer& tracer, HullDesign& design, const Surface& surf
   }
 }
 
-void DrawWaterlines(Tracer& tracer, HullDesign& design, const Surface& surface, CutBuffers& cuts) {
-  const SectionPlacement placement = WaterlinePositions(design, surface);
+void DrawWaterlines(Tracer& tracer, const HullDesign& design, const Surface& surface, CutBuffers& cuts,
+                  const SectionPlacement& placement) {
   for (int k = 1; k <= placement.count; ++k) {
     const CutResult cut = CutWaterline(design, surface, cuts, placement.At(k));
     DrawWaterline(tracer, cuts, cut, design.WaterlineColor, Element::kWaterline, k);
   }
 }
 
-void DrawSpecialWaterlines(Tracer& tracer, HullDesign& design, const Surface& surface,
+void DrawSpecialWaterlines(Tracer& tracer, const HullDesign& design, const Surface& surface,
                            CutBuffers& cuts) {
   const int count = std::clamp(design.SpecialWaterlineCount, 0, kMaxSpecialWaterlines);
   for (int k = 1; k <= count; ++k) {
@@ -272,15 +272,15 @@ void DrawSpecialWaterlines(Tracer& tracer, HullDesign& design, const Surface& su
   }
 }
 
-void DrawButtocks(Tracer& tracer, HullDesign& design, const Surface& surface, CutBuffers& cuts) {
-  const SectionPlacement placement = ButtockPositions(design, surface);
+void DrawButtocks(Tracer& tracer, const HullDesign& design, const Surface& surface, CutBuffers& cuts,
+                  const SectionPlacement& placement) {
   for (int k = 1; k <= placement.count; ++k) {
     const CutResult cut = CutButtock(design, surface, cuts, placement.At(k));
     DrawOpenSection(tracer, cuts, cut.last, design.ButtockColor, Element::kButtock, k);
   }
 }
 
-void DrawSpecialButtocks(Tracer& tracer, HullDesign& design, const Surface& surface,
+void DrawSpecialButtocks(Tracer& tracer, const HullDesign& design, const Surface& surface,
                          CutBuffers& cuts) {
   const int count = std::clamp(design.SpecialButtockCount, 0, kMaxSpecialButtocks);
   for (int k = 1; k <= count; ++k) {
@@ -413,12 +413,9 @@ void DrawKeelRudder(Tracer& tracer, const HullDesign& design, const DrawInputs& 
   }
 }
 
-void DrawMarkers(Tracer& tracer, HullDesign& design, const DrawInputs& inputs,
-                 std::vector<MarkerPoint>& markers) {
+void DrawMarkers(Tracer& tracer, const HullDesign& design,
+                 const std::vector<MarkerPoint>& markers) {
   if (!design.MarkersShown) return;
-  // The file is read again every time, so edits made outside show at once.
-  SilentPrompter silent;
-  if (!ReadMarkers(design, inputs.prompter ? *inputs.prompter : silent, markers)) return;
   DisplayList& out = tracer.out();
   int index = 0;
   for (const MarkerPoint& m : markers) {
@@ -443,7 +440,24 @@ void DrawAxes(ViewId view, const ViewMapping& mapping, DisplayList& out) {
   out.AddSegment({0, -h}, {0, h}, kAxisColor, Element::kAxis, 1);
 }
 
-void DrawDesign(HullDesign& design, const Surface& surface, ViewId view, const ViewMapping& mapping,
+void PrepareDrawing(HullDesign& design, const Surface& surface, const DrawInputs& inputs,
+                    DrawScratch& scratch) {
+  scratch.stations = scratch.waterlines = scratch.buttocks = SectionPlacement{};
+  if (!design.ShowSurface) {
+    if (design.ShowStations) scratch.stations = StationPositions(design, surface, scratch.cuts);
+    if (design.ShowWaterlines) scratch.waterlines = WaterlinePositions(design, surface);
+    if (design.ShowButtocks) scratch.buttocks = ButtockPositions(design, surface);
+  }
+  scratch.markers.clear();
+  if (design.MarkersShown) {
+    SilentPrompter silent;
+    if (!ReadMarkers(design, inputs.prompter ? *inputs.prompter : silent, scratch.markers)) {
+      scratch.markers.clear();
+    }
+  }
+}
+
+void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, const ViewMapping& mapping,
                 const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out) {
   const ViewOptions defaults;
   const ViewOptions& options = inputs.options ? *inputs.options : defaults;
@@ -458,7 +472,7 @@ void DrawDesign(HullDesign& design, const Surface& surface, ViewId view, const V
     if (HasChineLines(design, surface)) DrawChineLines(tracer, design, surface);
     DrawReferenceHull(tracer, design, inputs);
     DrawKeelRudder(tracer, design, inputs);
-    DrawMarkers(tracer, design, inputs, scratch.markers);
+    DrawMarkers(tracer, design, scratch.markers);
     out.EndRun();
     return;
   }
@@ -469,16 +483,16 @@ void DrawDesign(HullDesign& design, const Surface& surface, ViewId view, const V
   const bool anySection = design.ShowStations || design.ShowWaterlines || design.ShowButtocks ||
                           specialStations || specialWaterlines || specialButtocks;
 
-  if (design.ShowStations) DrawStations(tracer, design, surface, cuts);
+  if (design.ShowStations) DrawStations(tracer, design, surface, cuts, scratch.stations);
   if (specialStations) DrawSpecialStations(tracer, design, surface, cuts);
-  if (design.ShowWaterlines) DrawWaterlines(tracer, design, surface, cuts);
+  if (design.ShowWaterlines) DrawWaterlines(tracer, design, surface, cuts, scratch.waterlines);
   if (specialWaterlines) DrawSpecialWaterlines(tracer, design, surface, cuts);
-  if (design.ShowButtocks) DrawButtocks(tracer, design, surface, cuts);
+  if (design.ShowButtocks) DrawButtocks(tracer, design, surface, cuts, scratch.buttocks);
   if (specialButtocks) DrawSpecialButtocks(tracer, design, surface, cuts);
   DrawReferenceHull(tracer, design, inputs);
   DrawKeelRudder(tracer, design, inputs);
   if (anySection) DrawEdgeLines(tracer, design, surface);
-  DrawMarkers(tracer, design, inputs, scratch.markers);
+  DrawMarkers(tracer, design, scratch.markers);
   if (anySection && HasChineLines(design, surface)) DrawChineLines(tracer, design, surface);
   out.EndRun();
 }
@@ -488,6 +502,7 @@ const ViewMapping& BuildView(HullDesign& design, Surface& surface, ViewState& st
   out.Clear();
   if (!design.DesignOpen || !ViewOpenFlag(design, state.view)) return state.mapping;
   const ViewMapping& mapping = SetUpView(design, surface, state);
+  PrepareDrawing(design, surface, inputs, scratch);
   DrawAxes(state.view, mapping, out);
   DrawDesign(design, surface, state.view, mapping, inputs, scratch, out);
   return mapping;

@@ -40,11 +40,24 @@ struct DrawInputs {
 };
 
 // Buffers a drawing reuses from one build to the next; keep one per program
-// (about 60 kB, so on the heap).
+// (about 60 kB, so on the heap). PrepareDrawing fills the placements and the
+// markers; DrawDesign reads them and cuts into the buffers.
 struct DrawScratch {
   CutBuffers cuts;
   std::vector<MarkerPoint> markers;
+  SectionPlacement stations;
+  SectionPlacement waterlines;
+  SectionPlacement buttocks;
 };
+
+// What a drawing derives, taken before it is drawn: the placements of the
+// shown stations, waterlines and buttocks (their derived counts and
+// spacings are written back to the design, where the file and the settings
+// dialogs read them) and the marker file, read afresh so edits made outside
+// show at once (a refused file switches the markers off). Only what the
+// current mode draws is derived. The grid and extents must be current.
+void PrepareDrawing(HullDesign& design, const Surface& surface, const DrawInputs& inputs,
+                    DrawScratch& scratch);
 
 constexpr Rgb kAxisColor = 0x008000;       // (0, 128, 0), not configurable
 constexpr Rgb kSelectionColor = 0x000080;  // (128, 0, 0)
@@ -61,14 +74,13 @@ void DrawAxes(ViewId view, const ViewMapping& mapping, DisplayList& out);
 // single buttocks, reference hull, keel / rudder, edge lines if any section
 // kind is on, markers, chine lines if any section kind is on) or the
 // B-spline mode (surface lines, chine lines, reference hull, keel / rudder,
-// markers). Appends to out. The design is not const: the section positions
-// write derived counts and spacings back, and the marker reader may switch
-// the markers off. The grid and extents must be current.
-void DrawDesign(HullDesign& design, const Surface& surface, ViewId view, const ViewMapping& mapping,
+// markers). Appends to out. Reads only: the placements and markers come
+// from PrepareDrawing.
+void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, const ViewMapping& mapping,
                 const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out);
 
 // A whole paint in one call: clears out, sets up the mapping (SetUpView),
-// draws the axes and the design. Returns the mapping to paint with. Does
+// prepares the drawing, draws the axes and the design. Returns the mapping to paint with. Does
 // nothing but the set-up when no design is open (the window shows only its
 // paper colour). The selection mark is separate (AddSelectionMark), as the
 // interaction code redraws it after the repaints it causes.

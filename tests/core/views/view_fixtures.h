@@ -64,6 +64,7 @@ struct Builder {
     inputs.options = &options;
     inputs.attached = &attached;
     inputs.prompter = prompter;
+    PrepareDrawing(hull.d(), hull.s(), inputs, *scratch);
     DrawDesign(hull.d(), hull.s(), view, mapping, inputs, *scratch, list);
   }
 };
