@@ -8,23 +8,13 @@
 
 #include "hydro/draft_search.h"
 #include "hydro/drag.h"
+#include "model/silent_prompter.h"
 #include "hydro/hydrostatics.h"
 #include "model/design_session.h"
 
 namespace {
 
 using namespace skelmora;
-
-class SilentPrompter : public Prompter {
- public:
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowError(const std::string&) override {}
-  void ShowInformation(const std::string&) override {}
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return std::nullopt;
-  }
-};
 
 struct Bench {
   DesignSession session;

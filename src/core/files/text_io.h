@@ -113,7 +113,8 @@ class LineWriter {
 // (the link stays); an existing file keeps its permission bits. A file with
 // several hard links is rewritten in place so that all its names keep
 // sharing it (not all-or-nothing then). Anything that is not a regular file
-// (directory, device node, pipe) is refused.
+// (directory, device node, pipe) is refused. Should only the directory sync
+// fail, false is returned with the new contents already in place.
 bool SaveFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
 enum class ReadFileResult { kOk, kCannotOpen, kTooLarge };

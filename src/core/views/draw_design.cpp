@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "model/silent_prompter.h"
 #include "views/projection.h"
 
 namespace skelmora {
@@ -15,18 +16,6 @@ namespace {
 constexpr int kMaxCurvePoints = 5000;
 constexpr int kMarkerArm = 5;
 
-
-// Marker messages go nowhere when the caller gave no prompter.
-class SilentPrompter : public Prompter {
- public:
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowError(const std::string&) override {}
-  void ShowInformation(const std::string&) override {}
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return std::nullopt;
-  }
-};
 
 // Model polylines into the list under the view's rules: in the body view a
 // run is broken where its points change side, so no line crosses the
