@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "files/design_file.h"
+#include "files/file_messages.h"
 #include "files/markers.h"
 
 namespace skelmora::cli {
@@ -18,13 +19,11 @@ std::string Extension(const std::string& path) {
   return ext;
 }
 
-const char* kNotAHullFile = "This file type is NOT a SKELMORA hull file";
-
 }  // namespace
 
 bool LoadDesign(const std::string& path, DesignSession& session, std::string& message) {
   if (Extension(path) != ".s98") {
-    message = kNotAHullFile;
+    message = kNotHullFileMessage;
     return false;
   }
   if (!ReadDesignFile(session.design, *session.surface, path, message)) return false;
@@ -60,7 +59,7 @@ bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& mess
   if (ext == ".mkr") {
     // The net's vertices as measure markers.
     if (WriteMarkersFromVertices(design, path)) return true;
-    message = "Cannot save the file: " + MarkerFileNameFor(path);
+    message = CannotSaveMessage(MarkerFileNameFor(path));
     return false;
   }
   message = "Cannot write this file type: " + path;

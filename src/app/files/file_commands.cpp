@@ -5,6 +5,7 @@
 
 #include "files/deck.h"
 #include "files/design_file.h"
+#include "files/file_messages.h"
 #include "files/markers.h"
 #include "files/text_io.h"
 #include "model/shape_changed.h"
@@ -145,7 +146,7 @@ bool FileCommands::SaveUnder(const QString& path) {
 bool FileCommands::WriteMarkerCopy(const QString& chosen) {
   const std::string path = MarkerFileNameFor(chosen.toStdString());
   if (!SaveFileAtomically(path, FormatMarkerText(state_.design))) {
-    prompter_.ShowError("Cannot save the file: " + path);
+    prompter_.ShowError(CannotSaveMessage(path));
     return false;
   }
   return true;
@@ -315,7 +316,7 @@ void FileCommands::ConvertVerticesToMarkers() {
   // Without a marker file name the command ends; the open design stays.
   if (!target) return;
   if (!WriteMarkersFromVertices(*hull, target->path.toStdString())) {
-    prompter_.ShowError("Cannot save the file: " + MarkerFileNameFor(target->path.toStdString()));
+    prompter_.ShowError(CannotSaveMessage(MarkerFileNameFor(target->path.toStdString())));
     return;
   }
 

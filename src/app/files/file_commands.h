@@ -28,7 +28,6 @@ inline constexpr const char* kSaveFilters =
 enum OpenFilter { kOpenDesign = 1, kOpenMarkers = 4, kOpenOlder = 5 };
 enum SaveFilter { kSaveDesign = 1, kSaveMarkers = 2, kSaveOlder = 3, kSaveOffsets = 4 };
 
-inline constexpr const char* kNotHullFileMessage = "This file type is NOT a SKELMORA hull file";
 inline constexpr const char* kNotHullTypeMessage =
     "This file is not a hull file type. Please try again";
 inline constexpr const char* kMarkerNeedsDesignMessage =

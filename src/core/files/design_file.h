@@ -12,11 +12,15 @@
 
 namespace skelmora {
 
-// The text a design file holds (CR LF lines). With snapshotLayout the first
-// line is "Undocount=" and UndoCount, and flags line 1 carries the four
-// open flags instead of the draw flags (the undo snapshot layout).
-// Weights of 0 or less are written as 1 and set to 1 in the design.
-std::string FormatDesignText(HullDesign& design, bool snapshotLayout);
+// The text a design file holds (CR LF lines), laid out by DesignFileTable;
+// with snapshotLayout by SnapshotTable (first line "Undocount=" and
+// UndoCount, flags line 1 with the four open flags). A weight of 0 or less
+// is written as 1; the design itself is not changed.
+std::string FormatDesignText(const HullDesign& design, bool snapshotLayout);
+
+// Sets every weight of 0 or less in the written part of the net to 1, as
+// the file writes it: saving and taking a snapshot leave the net as written.
+void SetWrittenWeights(HullDesign& design);
 
 // Writes beside the file, then renames over it, so a failed save leaves the
 // old file intact. On failure returns false with
@@ -39,14 +43,15 @@ bool ReadDesignFile(HullDesign& design, Surface& surface, const std::string& pat
 bool ParseDesignText(HullDesign& design, Surface& surface, std::string_view text,
                      std::string& message, const std::string& fileName = {});
 
-// What the design reader and the undo share: everything after the first
-// line, read into design (ResetNet, DesignOpen, transient flags cleared
-// first). With snapshot set a line containing "Undocount" (the next
-// snapshot) also ends the chine blocks. Returns false with a message when
-// the text cannot be a design; design may then be partly filled, so read
-// into a copy.
-bool ReadDesignBody(HullDesign& design, LineReader& reader, bool snapshot,
-                    const std::string& fileName, std::string& message);
+// Reads one undo snapshot into design: text is what follows its
+// "Undocount=" line, up to the end of the history or the next snapshot's
+// "Undocount=" line. Since the program wrote it, it must be exactly as the
+// writer writes it and end where a whole design ends (its chine block once,
+// the last line complete); anything else is a history cut short or
+// damaged, and is refused (false, with a message) with the design as it
+// was. The surface is the caller's to rebuild.
+bool ParseSnapshotText(HullDesign& design, std::string_view text, std::string& message,
+                       const std::string& fileName = {});
 
 // Save flow, from the optional confirmation through the history reset.
 // writeOlder writes the older ".shl" layout under the design's file name and

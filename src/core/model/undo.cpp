@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <system_error>
 
@@ -31,6 +30,7 @@ void TakeSnapshot(HullDesign& design, const std::filesystem::path& workDirectory
   // A history that starts at 1 must not keep snapshots of an earlier one.
   const bool startNew = design.UndoFileFresh || design.UndoCount == 1;
   design.UndoFileFresh = false;
+  SetWrittenWeights(design);
   const std::string text = FormatDesignText(design, true);
   const std::filesystem::path history = workDirectory / kHistoryName;
   std::FILE* file = std::fopen(history.c_str(), startNew ? "wb" : "ab");
@@ -73,17 +73,14 @@ bool Undo(HullDesign& design, Surface& surface, const std::filesystem::path& wor
 
   const std::string snapshot((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   in.close();
-  auto restored = std::make_unique<HullDesign>(design);
-  LineReader reader(snapshot);
   std::string message;
-  if (!ReadDesignBody(*restored, reader, true, kHistoryName, message)) {
+  if (!ParseSnapshotText(design, snapshot, message, kHistoryName)) {
     std::filesystem::remove(work, ec);
     return GiveUp(design);
   }
   std::filesystem::remove(history, ec);
   std::filesystem::rename(work, history, ec);
 
-  design = std::move(*restored);
   RebuildSurface(design, surface);
   design.UndoCount -= 1;
   design.StationSpacing = 0.0;

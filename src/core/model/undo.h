@@ -20,8 +20,9 @@ void TakeSnapshot(HullDesign& design, const std::filesystem::path& workDirectory
 // Restores the newest snapshot and removes it from the history; rebuilds the
 // surface and extents, and the three curve spacings return to 0. Returns
 // false with the design unchanged when the history is missing, does not hold
-// snapshot UndoCount or holds a damaged one; UndoCount then drops to 0 (so
-// Undo disables) and the next snapshot starts a new file.
+// snapshot UndoCount, or holds it damaged or cut short (not exactly as the
+// writer wrote it, or not ending where a whole design ends); UndoCount then
+// drops to 0 (so Undo disables) and the next snapshot starts a new file.
 bool Undo(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory);
 
 // New design, open, import and save start a new history.

@@ -222,10 +222,16 @@ TEST_F(DesignFileTest, WeightsOfZeroOrLessBecomeOne) {
   EXPECT_EQ(design->Net[1][0].w, 1.0f);
   EXPECT_EQ(FormatDesignText(*design, false), JoinCrLf(kPlainFile));
 
-  // Written as 1 and set to 1 in memory at the same time.
+  // Written as 1; formatting leaves the net alone, saving sets it to 1 in
+  // memory at the same time.
   design->Net[1][1].w = -2.0f;
   const auto written = SplitCrLf(FormatDesignText(*design, false));
   EXPECT_EQ(written[5], "2.0000 10.0000 1.0000 1.0000");
+  EXPECT_EQ(design->Net[1][1].w, -2.0f);
+  TempDir dir;
+  std::string message;
+  ASSERT_TRUE(WriteDesignFile(*design, dir.File("hull.s98"), message)) << message;
+  EXPECT_EQ(SplitCrLf(ReadFileText(dir.File("hull.s98")))[5], "2.0000 10.0000 1.0000 1.0000");
   EXPECT_EQ(design->Net[1][1].w, 1.0f);
 }
 
@@ -405,6 +411,89 @@ TEST_F(DesignFileTest, SnapshotLayoutCarriesCountAndOpenFlags) {
             std::vector<std::string>(kFullFile.begin() + 1, kFullFile.begin() + 16));
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 17, lines.end()),
             std::vector<std::string>(kFullFile.begin() + 17, kFullFile.end()));
+}
+
+TEST_F(DesignFileTest, EveryExampleRoundTripsByteForByteInBothLayouts) {
+  int examples = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(SKELMORA_EXAMPLES_DIR)) {
+    if (entry.path().extension() != ".s98") continue;
+    SCOPED_TRACE(entry.path().string());
+    ++examples;
+    const std::string text = ReadFileText(entry.path());
+    ParseOk(text);
+    EXPECT_EQ(FormatDesignText(*design, false), text);
+
+    // As an undo snapshot, what the history writes it reads back the same.
+    design->UndoCount = 4;
+    const std::string snapshot = FormatDesignText(*design, true);
+    auto restored = std::make_unique<HullDesign>();
+    restored->UndoCount = 4;
+    std::string message;
+    ASSERT_TRUE(ParseSnapshotText(*restored, snapshot.substr(snapshot.find('\n') + 1), message))
+        << message;
+    EXPECT_EQ(FormatDesignText(*restored, true), snapshot);
+  }
+  EXPECT_GE(examples, 2);
+}
+
+// What follows a snapshot's "Undocount=" line.
+std::string SnapshotBody(const std::vector<std::string>& lines) {
+  return JoinCrLf(std::vector<std::string>(lines.begin() + 1, lines.end()));
+}
+
+TEST_F(DesignFileTest, SnapshotMustBeExactlyAsWritten) {
+  const std::vector<std::string> snapshot = SplitCrLf(JoinCrLf(kFullFile));
+  auto withLine = [&](size_t at, const std::string& text) {
+    auto lines = snapshot;
+    lines.insert(lines.begin() + at, text);
+    return SnapshotBody(lines);
+  };
+  const std::string body = SnapshotBody(snapshot);
+  struct Case {
+    const char* what;
+    std::string text;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"as written", body, true},
+      {"LF line ends", [&] {
+         std::string lf;
+         for (size_t i = 1; i < snapshot.size(); ++i) lf += snapshot[i] + "\n";
+         return lf;
+       }(), true},
+      {"the next snapshot follows", body + "Undocount=13\r\n1 3 2 1 1\r\n", true},
+      {"last line cut", body.substr(0, body.size() - 2), false},
+      {"last value cut", body.substr(0, body.size() - 4), false},
+      {"chine block missing", SnapshotBody(Prefix(snapshot, 33)), false},
+      {"chine block cut", SnapshotBody(Prefix(snapshot, 35)), false},
+      {"vertex value missing", SnapshotBody(Replaced(snapshot, 3, "0.5000 0.0000 0.0000")), false},
+      {"vertex value extra", SnapshotBody(Replaced(snapshot, 3, "0.5 0 0 1 7")), false},
+      {"malformed number", SnapshotBody(Replaced(snapshot, 14, "0.5 0.25 12 1,25 0.005")), false},
+      {"flag not 0 or 1", SnapshotBody(Replaced(snapshot, 17, "1 0 2")), false},
+      {"keyword changed", SnapshotBody(Replaced(snapshot, 19, "SINGLEWATERLINE")), false},
+      {"blank line before the chines", withLine(33, ""), false},
+      {"a second chine block", body + "0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n",
+       false},
+      {"a count past its list", SnapshotBody(Replaced(snapshot, 20, "51")), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    design = std::make_unique<HullDesign>();
+    ParseOk(JoinCrLf(kPlainFile));
+    const std::string before = Fingerprint(*design);
+    std::string message;
+    EXPECT_EQ(ParseSnapshotText(*design, c.text, message, "undofile.txt"), c.accepted) << message;
+    if (c.accepted) {
+      EXPECT_EQ(message, "");
+      EXPECT_EQ(design->ColumnChineCount, 1);
+      EXPECT_EQ(design->PerspectiveElevation, -12.25);
+      // Flags line 1 holds the open flags; the draw flags follow them.
+      EXPECT_TRUE(design->BodyViewOn && design->BodyViewOpen && !design->PlanViewOn);
+    } else {
+      EXPECT_NE(message, "");
+      EXPECT_EQ(Fingerprint(*design), before);
+    }
+  }
 }
 
 TEST_F(DesignFileTest, WriterNeverBreaksTheLineLayout) {

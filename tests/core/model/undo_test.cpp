@@ -206,6 +206,43 @@ TEST_F(UndoTest, MissingShortOrDamagedHistoryLeavesTheDesign) {
   EXPECT_FLOAT_EQ(design->Net[2][2].x, 9.0f);
 }
 
+// A history cut anywhere in its last lines (a full disk, a kill mid-write)
+// must not restore a design that never existed: no chines, angle 0.
+TEST_F(UndoTest, SnapshotCutShortIsRefused) {
+  HullDesign& d = *design;
+  d.ColumnChineCount = 2;
+  d.ColumnChines[0] = 3;
+  d.ColumnChines[1] = 7;
+  d.PerspectiveAzimuth = 35.5;
+  d.PerspectiveElevation = -12.25;
+  ShapeChanged(d, *surface);
+  TakeSnapshot(d, dir.path());
+  TakeSnapshot(d, dir.path());
+  const std::string whole = ReadFileText(History());
+  const size_t angles = whole.rfind("35.5000");
+  ASSERT_NE(angles, std::string::npos);
+
+  d.Net[2][2].x = 9.0f;
+  for (size_t cut = angles; cut < whole.size(); ++cut) {
+    WriteFileText(History(), whole.substr(0, cut));
+    d.UndoCount = 2;
+    d.UndoFileFresh = false;
+    auto expected = std::make_unique<HullDesign>(d);
+    expected->UndoCount = 0;
+    expected->UndoFileFresh = true;
+    EXPECT_FALSE(Undo(d, *surface, dir.path())) << "cut at " << cut << " of " << whole.size();
+    EXPECT_EQ(Fingerprint(d), Fingerprint(*expected)) << "cut at " << cut;
+  }
+
+  // The whole history still undoes.
+  WriteFileText(History(), whole);
+  d.UndoCount = 2;
+  ASSERT_TRUE(Undo(d, *surface, dir.path()));
+  EXPECT_EQ(d.ColumnChineCount, 2);
+  EXPECT_EQ(d.PerspectiveElevation, -12.25);
+  EXPECT_FLOAT_EQ(d.Net[2][2].x, 0.25f * 2 * 2);
+}
+
 TEST_F(UndoTest, NoSnapshotWithoutAnOpenDesign) {
   design->DesignOpen = false;
   TakeSnapshot(*design, dir.path());
