@@ -46,6 +46,7 @@ struct EditBench {
   Surface& surface = *session.surface;
   std::unique_ptr<HullDesign> saved;
   std::filesystem::path work;
+  UndoHistory history;
   YesPrompter prompter;
 
   EditBench(int lastColumn, int lastRow) {
@@ -58,7 +59,10 @@ struct EditBench {
     saved = std::make_unique<HullDesign>(d);
     std::string pattern =
         (std::filesystem::temp_directory_path() / "skelmora-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) work = pattern;
+    if (mkdtemp(pattern.data()) != nullptr) {
+      work = pattern;
+      history = UndoHistory(work);
+    }
   }
   ~EditBench() {
     std::error_code ec;
@@ -93,39 +97,39 @@ bool Straighten(EditBench& b, bool smooth) {
   RowColumnTool tool;
   auto pick = smooth ? SmoothPick : StraightenPick;
   const int row = b.design.LastRow / 2 + 1;
-  pick(tool, b.design, b.surface, b.work, b.prompter, kProfileView, 1, row);
-  return pick(tool, b.design, b.surface, b.work, b.prompter, kProfileView,
+  pick(tool, b.design, b.surface, b.history, b.prompter, kProfileView, 1, row);
+  return pick(tool, b.design, b.surface, b.history, b.prompter, kProfileView,
               b.design.LastColumn - 1, row)
              .status == ToolStatus::kDone;
 }
 
 const std::pair<const char*, Edit> kEdits[] = {
     {"InsertRowAbove",
-     [](EditBench& b) { return InsertRowAbove(b.design, b.surface, b.work, b.prompter, 1); }},
+     [](EditBench& b) { return InsertRowAbove(b.design, b.surface, b.history, b.prompter, 1); }},
     {"DeleteColumn",
-     [](EditBench& b) { return DeleteColumn(b.design, b.surface, b.work, b.prompter, 3); }},
+     [](EditBench& b) { return DeleteColumn(b.design, b.surface, b.history, b.prompter, 3); }},
     {"MakeChine",
      [](EditBench& b) {
-       return MakeChine(b.design, b.surface, b.work, b.prompter, ChineKind::kColumn, 4);
+       return MakeChine(b.design, b.surface, b.history, b.prompter, ChineKind::kColumn, 4);
      }},
     {"ChangeTension",
-     [](EditBench& b) { return ChangeTension(b.design, b.surface, b.work, b.prompter, 2, 4); }},
+     [](EditBench& b) { return ChangeTension(b.design, b.surface, b.history, b.prompter, 2, 4); }},
     {"Straighten", [](EditBench& b) { return Straighten(b, false); }},
     {"Smooth", [](EditBench& b) { return Straighten(b, true); }},
     {"ChangeUnits",
-     [](EditBench& b) { return ChangeUnits(b.design, b.surface, b.work, b.prompter); }},
+     [](EditBench& b) { return ChangeUnits(b.design, b.surface, b.history, b.prompter); }},
     {"ExchangeLengthHeight",
      [](EditBench& b) {
-       return ExchangeAxes(b.design, b.surface, b.work, AxisPair::kLengthHeight);
+       return ExchangeAxes(b.design, b.surface, b.history, AxisPair::kLengthHeight);
      }},
     {"StretchOverall",
      [](EditBench& b) {
-       return StretchHull(b.design, b.surface, b.work, b.prompter, StretchMode::kScaleByPercent,
+       return StretchHull(b.design, b.surface, b.history, b.prompter, StretchMode::kScaleByPercent,
                           HullParameter::kOverall, 10.0);
      }},
     {"BowToZero",
      [](EditBench& b) {
-       return TranslateHull(b.design, b.surface, b.work, ShiftKind::kBowToZero);
+       return TranslateHull(b.design, b.surface, b.history, ShiftKind::kBowToZero);
      }},
 };
 

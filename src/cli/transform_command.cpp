@@ -30,7 +30,7 @@ const char* const kTransformUsage =
 namespace {
 
 // The design being transformed and its surface. A batch run has no use for
-// an undo history, so the editing operations get no work directory and
+// an undo history: the session keeps none, so the editing operations
 // write nothing outside OUT (not even when the run is killed).
 using Session = DesignSession;
 
@@ -70,7 +70,7 @@ bool NamedValue(const std::string& text, const std::map<std::string, T>& names, 
 }
 
 Operation IndexOperation(const std::string& option, int index) {
-  using Edit = bool (*)(HullDesign&, Surface&, const std::filesystem::path&, Prompter&, int);
+  using Edit = bool (*)(HullDesign&, Surface&, const UndoHistory&, Prompter&, int);
   static const std::map<std::string, Edit> edits = {
       {"--insert-row", InsertRowAbove},
       {"--insert-column", InsertColumnAfter},
@@ -79,14 +79,14 @@ Operation IndexOperation(const std::string& option, int index) {
   };
   if (const auto edit = edits.find(option); edit != edits.end()) {
     return [f = edit->second, index](Session& s, Prompter& p) {
-      return f(s.design, *s.surface, s.history.Directory(), p, index);
+      return f(s.design, *s.surface, s.history, p, index);
     };
   }
   const bool make = option.rfind("--chine-", 0) == 0;
   const ChineKind kind = option.ends_with("-row") ? ChineKind::kRow : ChineKind::kColumn;
   return [make, kind, index](Session& s, Prompter& p) {
-    return make ? MakeChine(s.design, *s.surface, s.history.Directory(), p, kind, index)
-                : DeleteChine(s.design, *s.surface, s.history.Directory(), p, kind, index);
+    return make ? MakeChine(s.design, *s.surface, s.history, p, kind, index)
+                : DeleteChine(s.design, *s.surface, s.history, p, kind, index);
   };
 }
 
@@ -114,7 +114,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
       return false;
     }
     op = [wl = *wl, st = *st](Session& s, Prompter& p) {
-      return ChangeTension(s.design, *s.surface, s.history.Directory(), p, wl, st);
+      return ChangeTension(s.design, *s.surface, s.history, p, wl, st);
     };
     return true;
   }
@@ -126,7 +126,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
     const int32_t wanted = value == "in" ? kInches : kMillimetres;
     op = [wanted](Session& s, Prompter& p) {
       if (s.design.Units == wanted) return true;  // already there
-      return ChangeUnits(s.design, *s.surface, s.history.Directory(), p);
+      return ChangeUnits(s.design, *s.surface, s.history, p);
     };
     return true;
   }
@@ -141,7 +141,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
       return false;
     }
     op = [pair = pair->second](Session& s, Prompter&) {
-      return ExchangeAxes(s.design, *s.surface, s.history.Directory(), pair);
+      return ExchangeAxes(s.design, *s.surface, s.history, pair);
     };
     return true;
   }
@@ -163,7 +163,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
     }
     const StretchMode mode = set ? StretchMode::kSetDimension : StretchMode::kScaleByPercent;
     op = [mode, parameter, number](Session& s, Prompter& p) {
-      return StretchHull(s.design, *s.surface, s.history.Directory(), p, mode, parameter, number);
+      return StretchHull(s.design, *s.surface, s.history, p, mode, parameter, number);
     };
     return true;
   }
@@ -178,7 +178,7 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
       return false;
     }
     op = [kind, distance](Session& s, Prompter& p) {
-      return TranslateHull(s.design, *s.surface, s.history.Directory(), kind, distance, &p);
+      return TranslateHull(s.design, *s.surface, s.history, kind, distance, &p);
     };
     return true;
   }
@@ -195,7 +195,7 @@ bool Parse(int argc, char** argv, int first, Parsed& parsed, std::string& messag
     }
     if (arg == "--bow-to-zero") {
       parsed.operations.emplace_back(arg, [](Session& s, Prompter& p) {
-        return TranslateHull(s.design, *s.surface, s.history.Directory(), ShiftKind::kBowToZero, 0.0, &p);
+        return TranslateHull(s.design, *s.surface, s.history, ShiftKind::kBowToZero, 0.0, &p);
       });
       continue;
     }

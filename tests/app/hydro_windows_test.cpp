@@ -25,7 +25,7 @@
 #include "hydro/curve_window.h"
 #include "hydro/disp_dialog.h"
 #include "hydro/drag_window.h"
-#include "hydro/hydro_records.h"
+#include "hydro/calculation_records.h"
 #include "hydro/hydro_report.h"
 #include "hydro/hydrostatics_window.h"
 #include "shell_fixtures.h"

@@ -97,7 +97,7 @@ struct Shell {
   // configure may script further services (the print dialogs).
   explicit Shell(const std::function<void(ShellServices&)>& configure = {}) {
     QDir().mkpath(dir.filePath(QStringLiteral("work")));
-    state.workDirectory = dir.filePath(QStringLiteral("work")).toStdString();
+    state.history = UndoHistory(dir.filePath(QStringLiteral("work")).toStdString());
     ShellServices services;
     services.files = &files;
     services.prompter = &prompter;
@@ -134,7 +134,7 @@ struct Shell {
   // signals that tell the main window.
   template <typename Change>
   void edit(Change change) {
-    TakeSnapshot(state.design, state.workDirectory);
+    state.TakeSnapshot();
     ViewWindow* body = form->views().body();
     emit body->snapshotTaken();
     change(state.design);

@@ -52,7 +52,7 @@ struct Session {
     d.ShowVertexNet = true;
     d.BodyViewOpen = d.PlanViewOpen = d.ProfileViewOpen = d.PerspectiveViewOpen = true;
     d.PickedColumn = d.PickedRow = -1;
-    state.workDirectory = work.path().toStdString();
+    state.history = UndoHistory(work.path().toStdString());
     return work.isValid();
   }
   Vertex vertex(int column, int row) const { return state.design.Net[column][row]; }
@@ -210,7 +210,7 @@ void ViewsTest::undoAfterDragRestoresVertex() {
   QTest::mouseRelease(w.get(), Qt::LeftButton, {}, from + QPoint(30, 30));
   QVERIFY(s.vertex(3, 4).z != before.z);
 
-  QVERIFY(Undo(s.state.design, *s.state.surface, s.state.workDirectory));
+  QVERIFY(s.state.Undo());
   QCOMPARE(s.vertex(3, 4).y, before.y);
   QCOMPARE(s.vertex(3, 4).z, before.z);
   QCOMPARE(s.state.design.UndoCount, 0);
@@ -317,7 +317,7 @@ void ViewsTest::keyRunIsOneUndoStep() {
   QCOMPARE(d.UndoCount, 2);
   QCOMPARE(s.vertex(4, 3).z, picked.z + 3.0f);
 
-  QVERIFY(Undo(d, *s.state.surface, s.state.workDirectory));
+  QVERIFY(s.state.Undo());
   QCOMPARE(s.vertex(4, 3).y, picked.y);
   QCOMPARE(s.vertex(4, 3).z, picked.z);
   // The undo leaves nothing selected; after a new pick (its own snapshot)
@@ -551,7 +551,7 @@ void ViewsTest::colourDialog() {
   }
   // The kept colours are one undo step.
   QCOMPARE(d.UndoCount, 1);
-  QVERIFY(Undo(d, *s.state.surface, s.state.workDirectory));
+  QVERIFY(s.state.Undo());
   QCOMPARE(d.StationColor, original.StationColor);
   QCOMPARE(d.SpecialLineColor, original.SpecialLineColor);
 }

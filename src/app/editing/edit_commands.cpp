@@ -105,7 +105,7 @@ bool EditCommands::ShowByIndex(TRowColDlg::Operation operation) {
 void EditCommands::RunByIndex(TRowColDlg::Operation operation, int index) {
   HullDesign& design = state_.design;
   Surface& surface = *state_.surface;
-  const auto& work = state_.workDirectory;
+  const auto& work = state_.history;
   bool changed = false;
   switch (operation) {
     case TRowColDlg::Operation::kInsertRowAbove:
@@ -128,7 +128,7 @@ void EditCommands::RunByIndex(TRowColDlg::Operation operation, int index) {
 void EditCommands::Press(ViewId view, const PressAction& action) {
   HullDesign& design = state_.design;
   Surface& surface = *state_.surface;
-  const auto& work = state_.workDirectory;
+  const auto& work = state_.history;
   using Kind = PressAction::Kind;
   bool changed = false;
   switch (action.kind) {
@@ -173,7 +173,7 @@ void EditCommands::Press(ViewId view, const PressAction& action) {
 void EditCommands::ToolPick(ViewId view, int column, int row) {
   HullDesign& design = state_.design;
   Surface& surface = *state_.surface;
-  const auto& work = state_.workDirectory;
+  const auto& work = state_.history;
   ToolResult result;
   switch (state_.interaction.armed) {
     case ArmedMode::kStraighten:
@@ -214,12 +214,12 @@ void EditCommands::ToolPick(ViewId view, int column, int row) {
 }
 
 void EditCommands::ChangeUnitsCommand() {
-  if (ChangeUnits(state_.design, *state_.surface, state_.workDirectory, prompter_)) emit edited();
+  if (ChangeUnits(state_.design, *state_.surface, state_.history, prompter_)) emit edited();
 }
 
 void EditCommands::ExchangeCommand(AxisPair pair) {
   if (!state_.design.DesignOpen) return;
-  if (ExchangeAxes(state_.design, *state_.surface, state_.workDirectory, pair)) emit edited();
+  if (ExchangeAxes(state_.design, *state_.surface, state_.history, pair)) emit edited();
 }
 
 void EditCommands::StretchCommand() {

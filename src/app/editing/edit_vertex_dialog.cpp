@@ -64,7 +64,7 @@ VertexEditFields Teditvertex::fields() const {
 
 void Teditvertex::step(int column, int row) {
   VertexEditFields values = fields();
-  if (!StepVertexEdit(state_.design, state_.workDirectory, *prompter_, session_, values, column,
+  if (!StepVertexEdit(state_.design, state_.history, *prompter_, session_, values, column,
                       row)) {
     const QSignalBlocker blockColumn(ui_->colUpDown);
     const QSignalBlocker blockRow(ui_->rowUpDown);
@@ -76,7 +76,7 @@ void Teditvertex::step(int column, int row) {
 }
 
 void Teditvertex::done(int result) {
-  if (prompter_ && !FinishVertexEdit(state_.design, *state_.surface, state_.workDirectory,
+  if (prompter_ && !FinishVertexEdit(state_.design, *state_.surface, state_.history,
                                      *prompter_, session_, fields())) {
     return;
   }

@@ -73,7 +73,7 @@ void TstretchHullDlg::accept() {
   const bool set = ui_->SetDimen->isChecked();
   const QString text = (set ? ui_->editdimen : ui_->editscale)->text();
   if (!HasNumber(text) || !prompter_) return;
-  if (!StretchHull(state_.design, *state_.surface, state_.workDirectory, *prompter_,
+  if (!StretchHull(state_.design, *state_.surface, state_.history, *prompter_,
                    set ? StretchMode::kSetDimension : StretchMode::kScaleByPercent, parameter(),
                    RealFieldValue(text))) {
     return;
@@ -111,7 +111,7 @@ void Ttranslatedlg::accept() {
     if (!HasNumber(ui_->Edit1->text())) return;
     distance = RealFieldValue(ui_->Edit1->text());
   }
-  if (!TranslateHull(state_.design, *state_.surface, state_.workDirectory, kind, distance)) return;
+  if (!TranslateHull(state_.design, *state_.surface, state_.history, kind, distance)) return;
   QDialog::accept();
 }
 

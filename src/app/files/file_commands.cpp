@@ -80,8 +80,7 @@ bool FileCommands::ReadHull(const QString& path) {
   design.DesignFileName = QFileInfo(path).absoluteFilePath().toStdString();
   ForgetPreviousDesign();
   ApplyImportReset(design);
-  design.ExtentsValid = false;
-  ComputeExtents(design, *state_.surface);
+  state_.RefreshExtents();
   baseline_.Remember(design);
   host_.DesignReplaced();
   return true;
@@ -228,8 +227,7 @@ void FileCommands::CloseKeelRudder() {
   if (!design.KeelRudderShown) return;
   design.KeelRudderShown = false;
   // The parts widened the fit boxes downwards.
-  design.ExtentsValid = false;
-  ComputeExtents(design, *state_.surface);
+  state_.RefreshExtents();
   host_.AttachmentsChanged();
   host_.RefitViews();
   host_.RepaintOpenViews();
@@ -292,8 +290,7 @@ void FileCommands::CreateDeck() {
   design.BodyViewOpen = design.PlanViewOpen = design.ProfileViewOpen = true;
   design.PerspectiveViewOpen = true;
   RebuildSurface(design, *state_.surface);
-  design.ExtentsValid = false;
-  ComputeExtents(design, *state_.surface);
+  state_.RefreshExtents();
   // No file holds the deck yet.
   baseline_.Forget();
   host_.DesignReplaced();
@@ -329,8 +326,7 @@ void FileCommands::ConvertVerticesToMarkers() {
   ApplyNewDesignDefaults(design);
   design.PerspectiveViewOn = false;
   design.PerspectiveViewOpen = false;
-  design.ExtentsValid = false;
-  ComputeExtents(design, *state_.surface);
+  state_.RefreshExtents();
   baseline_.Remember(design);
   host_.DesignReplaced();
   host_.CloseView(kPerspectiveView);

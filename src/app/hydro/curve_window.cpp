@@ -13,13 +13,13 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
-#include "hydro/hydro_records.h"
+#include "hydro/calculation_records.h"
 #include "hydro/text_printing.h"
 #include "model/app_state.h"
 
 namespace skelmora::app {
 
-Tarea_length_dlg::Tarea_length_dlg(AppState& state, HydroRecords& records, QPrinter& printer,
+Tarea_length_dlg::Tarea_length_dlg(AppState& state, CalculationRecords& records, QPrinter& printer,
                                    QWidget* parent)
     : QDialog(parent), state_(state), records_(records), printer_(printer) {
   setObjectName(QStringLiteral("area_length_dlg"));

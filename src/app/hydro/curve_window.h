@@ -15,16 +15,19 @@ class QPushButton;
 class QSpinBox;
 class QValueAxis;
 
+namespace skelmora {
+struct CalculationRecords;
+}
+
 namespace skelmora::app {
 
 struct AppState;
-struct HydroRecords;
 
 class Tarea_length_dlg : public QDialog {
   Q_OBJECT
 
  public:
-  Tarea_length_dlg(AppState& state, HydroRecords& records, QPrinter& printer,
+  Tarea_length_dlg(AppState& state, CalculationRecords& records, QPrinter& printer,
                    QWidget* parent = nullptr);
 
   // Computes the records' curve kind at the records' station count; false
@@ -50,7 +53,7 @@ class Tarea_length_dlg : public QDialog {
   void StationsChanged(int value);
 
   AppState& state_;
-  HydroRecords& records_;
+  CalculationRecords& records_;
   QPrinter& printer_;
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "files/text_io.h"
-#include "hydro/hydro_records.h"
+#include "hydro/calculation_records.h"
 #include "model/app_state.h"
 
 namespace skelmora::app {
@@ -22,7 +22,7 @@ QString Fixed(double value, int width, int decimals) {
 
 }  // namespace
 
-TDispDialog::TDispDialog(AppState& state, HydroRecords& records, QWidget* parent)
+TDispDialog::TDispDialog(AppState& state, CalculationRecords& records, QWidget* parent)
     : QDialog(parent), state_(state), records_(records) {
   setObjectName(QStringLiteral("DispDialog"));
   setWindowTitle(QStringLiteral("Change Displacement Dialog"));

@@ -10,16 +10,19 @@
 class QLineEdit;
 class QPushButton;
 
+namespace skelmora {
+struct CalculationRecords;
+}
+
 namespace skelmora::app {
 
 struct AppState;
-struct HydroRecords;
 
 class TDispDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TDispDialog(AppState& state, HydroRecords& records, QWidget* parent = nullptr);
+  TDispDialog(AppState& state, CalculationRecords& records, QWidget* parent = nullptr);
 
   // The initial draft and displacement; called on show.
   void Begin();
@@ -38,7 +41,7 @@ class TDispDialog : public QDialog {
 
  private:
   AppState& state_;
-  HydroRecords& records_;
+  CalculationRecords& records_;
   DraftSearch search_;
   bool begun_ = false;
   QLineEdit* initialDisplacement_ = nullptr;

@@ -5,7 +5,7 @@
 #include "hydro/curve_window.h"
 #include "hydro/disp_dialog.h"
 #include "hydro/drag_window.h"
-#include "hydro/hydro_records.h"
+#include "hydro/calculation_records.h"
 #include "hydro/hydrostatics_window.h"
 #include "model/app_state.h"
 
@@ -48,7 +48,7 @@ bool Guarded(AppState& state, const StatusSink& status) {
 bool RunHydrostaticsCommand(AppState& state, QWidget* parent, QPrinter& printer, bool withGuard,
                             const StatusSink& status) {
   if (withGuard && !Guarded(state, status)) return false;
-  HydroRecords& records = *state.hydro;
+  CalculationRecords& records = *state.hydro;
   bool ran = false;
   {
     WaitCursor wait;
@@ -72,7 +72,7 @@ bool RunHydrostaticsCommand(AppState& state, QWidget* parent, QPrinter& printer,
 
 bool RunDragCommand(AppState& state, QWidget* parent, const StatusSink& status) {
   if (!Guarded(state, status)) return false;
-  HydroRecords& records = *state.hydro;
+  CalculationRecords& records = *state.hydro;
   bool ran = false;
   {
     WaitCursor wait;
@@ -94,7 +94,7 @@ bool RunDragCommand(AppState& state, QWidget* parent, const StatusSink& status) 
 bool RunCurveCommand(AppState& state, QWidget* parent, QPrinter& printer, CurveKind kind,
                      const StatusSink& status) {
   if (!Guarded(state, status)) return false;
-  HydroRecords& records = *state.hydro;
+  CalculationRecords& records = *state.hydro;
   records.curveKind = kind;
   Say(status, kind == CurveKind::kAreas ? QStringLiteral("Curve of Areas")
                                         : QStringLiteral("Curve of Wetted Lengths"));

@@ -1,37 +1,24 @@
-// Everything the program holds for the one open design: the design record,
-// its derived surface and cut buffers, and the run-time view switches.
+// Everything the program holds for the one open design: the core's design
+// session (design, surface, cut buffers, calculation records, undo history)
+// plus the run-time view switches and the interaction state.
 #pragma once
 
-#include <filesystem>
-#include <memory>
-
-#include "model/hull_design.h"
-#include "hydro/hydro_records.h"
+#include "model/design_session.h"
 #include "model/prompter.h"
-#include "surface/sections.h"
-#include "surface/surface.h"
 #include "views/draw_design.h"
 #include "views/view_options.h"
 
 namespace skelmora::app {
 
-struct AppState {
-  HullDesign design;
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
-  std::unique_ptr<CutBuffers> cuts = std::make_unique<CutBuffers>();
+struct AppState : DesignSession {
   ViewOptions viewOptions;
   InteractionState interaction;
   // The reference hull and keel / rudder parts; not part of the design file.
   AttachedDrawings attached;
-  // Per-user directory of the undo history and work files; locked by this
-  // running copy (see WorkDirectory).
-  std::filesystem::path workDirectory;
   // How messages reach the user (message boxes in the program, a recording
   // fake in tests). Set by the main window; the marker reader of a repaint
   // reports through it.
   Prompter* prompter = nullptr;
-  // The latest calculation results, overwritten by every run.
-  std::unique_ptr<HydroRecords> hydro = std::make_unique<HydroRecords>();
 };
 
 }  // namespace skelmora::app

@@ -33,7 +33,7 @@ void Tsplinetension::accept() {
   // stays open for another choice.
   MessageBoxPrompter ownPrompter(this);
   Prompter& prompter = state_.prompter ? *state_.prompter : ownPrompter;
-  if (ChangeTension(state_.design, *state_.surface, state_.workDirectory, prompter,
+  if (ChangeTension(state_.design, *state_.surface, state_.history, prompter,
                     ui_->waterlinespin->value(), ui_->stationspin->value())) {
     QDialog::accept();
   }

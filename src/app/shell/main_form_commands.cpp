@@ -107,7 +107,7 @@ void TMainForm::FileExit() { close(); }
 void TMainForm::EditUndo() {
   HullDesign& design = state_.design;
   if (design.UndoCount <= 0) return;
-  if (!Undo(design, *state_.surface, state_.workDirectory)) {
+  if (!state_.Undo()) {
     Status(QStringLiteral("The undo history could not be read; there is nothing more to undo."));
   }
   UpdateUndoState();
@@ -162,8 +162,11 @@ void TMainForm::Changehulldrawingmode1Click() {
 void TMainForm::drawkeelClick() {
   HullDesign& design = state_.design;
   design.KeelRudderShown = ui_->drawkeel->isChecked() && design.KeelRudderCount > 0;
-  design.ExtentsValid = false;
-  if (design.DesignOpen) ComputeExtents(design, *state_.surface);
+  if (design.DesignOpen) {
+    state_.RefreshExtents();
+  } else {
+    state_.InvalidateExtents();
+  }
   RefitViews();
   RepaintOpenViews();
 }

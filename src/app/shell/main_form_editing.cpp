@@ -17,7 +17,7 @@ void TMainForm::SetUpEditing() {
 }
 
 void TMainForm::NetEdited() {
-  state_.design.ExtentsValid = false;
+  state_.InvalidateExtents();
   RepaintAllViews();
   UpdateUndoState();
   UpdateTensionLabels();

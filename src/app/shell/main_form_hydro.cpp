@@ -40,7 +40,7 @@ void TMainForm::Curveofwettedlengths1Click() {
 void TMainForm::Findwaterline1Click() {
   if (state_.design.DesignOpen) RunDraftCommand(state_, this, StageStatus(statusBar()));
   // The hull may have moved: new extents, views refitted and redrawn.
-  state_.design.ExtentsValid = false;
+  state_.InvalidateExtents();
   RefitViews();
   RepaintAllViews();
 }

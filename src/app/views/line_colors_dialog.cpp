@@ -35,7 +35,7 @@ Tlines_color_frm::Tlines_color_frm(AppState& state, QWidget* parent)
   }};
 
   const int before = design_.UndoCount;
-  TakeSnapshot(design_, state.workDirectory);
+  state.history.Take(design_);
   snapshotTaken_ = design_.UndoCount > before;
   const QColor face = palette().color(QPalette::Button);
   for (size_t i = 0; i < rows_.size(); ++i) {
@@ -78,7 +78,7 @@ void Tlines_color_frm::giveBackSnapshot() {
   // the design itself (zoom, grid, everything) as it is.
   auto copy = std::make_unique<HullDesign>(design_);
   auto scratch = std::make_unique<Surface>();
-  Undo(*copy, *scratch, state_.workDirectory);
+  state_.history.Undo(*copy, *scratch);
   design_.UndoCount = copy->UndoCount;
   design_.UndoFileFresh = copy->UndoFileFresh;
 }

@@ -134,12 +134,12 @@ ViewWindow::ViewWindow(ViewId view, AppState& state, QWidget* parent)
   if (perspective) {
     connect(hBar_, &QScrollBar::valueChanged, this, [this](int value) {
       state_.design.PerspectiveAzimuth = value;
-      state_.design.ExtentsValid = false;
+      state_.InvalidateExtents();
       update();
     });
     connect(vBar_, &QScrollBar::valueChanged, this, [this](int value) {
       state_.design.PerspectiveElevation = value;
-      state_.design.ExtentsValid = false;
+      state_.InvalidateExtents();
       update();
     });
   } else {
@@ -306,7 +306,7 @@ void ViewWindow::mousePressEvent(QMouseEvent* event) {
       return;
     case Kind::kStartDrag:
     case Kind::kStartLineMove:
-      TakeSnapshot(d, state_.workDirectory);
+      state_.TakeSnapshot();
       emit snapshotTaken();
       if (action.kind == Kind::kStartLineMove || !state_.interaction.realTimeHull) {
         startFeedback(action.kind == Kind::kStartLineMove);
@@ -427,7 +427,7 @@ void ViewWindow::keyPressEvent(QKeyEvent* event) {
   // window gains focus, with another vertex, or once the history has moved.
   if (selected.column != keyRun_.column || selected.row != keyRun_.row ||
       d.UndoCount != keyRunUndoCount_) {
-    TakeSnapshot(d, state_.workDirectory);
+    state_.TakeSnapshot();
     emit snapshotTaken();
     keyRun_ = selected;
     keyRunUndoCount_ = d.UndoCount;
@@ -464,7 +464,7 @@ void ViewWindow::openView() {
   openFlag() = true;
   drawFlag() = true;
   // The perspective's fit box is only computed while its view is open.
-  state_.design.ExtentsValid = false;
+  state_.InvalidateExtents();
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
     sub->show();
     if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
@@ -485,7 +485,7 @@ void ViewWindow::closeView() {
 }
 
 void ViewWindow::refit() {
-  state_.design.ExtentsValid = false;
+  state_.InvalidateExtents();
   update();
 }
 
@@ -620,7 +620,7 @@ void Tfperspective::animationTick() {
     return;
   }
   d.PerspectiveAzimuth += 25;
-  d.ExtentsValid = false;
+  state_.InvalidateExtents();
   QCoreApplication::processEvents();
   repaint();
   if (d.PerspectiveAzimuth > 25) {
@@ -662,7 +662,7 @@ ViewWindow* ViewSet::window(ViewId view) const {
   return perspective_;
 }
 
-void ViewSet::RefitViews() { state_.design.ExtentsValid = false; }
+void ViewSet::RefitViews() { state_.InvalidateExtents(); }
 
 void ViewSet::RepaintViews() { repaintAll(); }
 

@@ -90,7 +90,7 @@ bool RaiseHull(HullDesign& design, Surface& surface, double dz) {
   if (!NetEditFits(design, raise)) return false;
   ApplyNetEdit(design, raise);
   EvaluateSurfaceGrid(design, surface);
-  design.ExtentsValid = false;
+  InvalidateExtents(design);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hydro/hydro_common.h"
+#include "model/shape_changed.h"
 
 namespace skelmora {
 
@@ -158,8 +159,7 @@ void StoreDesignDraft(const HydrostaticResults& results, HullDesign& design) {
 }
 
 bool HullGuard(HullDesign& design, Surface& surface, Prompter& prompter) {
-  design.ExtentsValid = false;
-  ComputeExtents(design, surface);
+  RecomputeExtents(design, surface);
   if (surface.extents.lowestZ > 0.0) {
     prompter.ShowInformation(kNoDisplacementMessage);
     return false;

@@ -5,7 +5,7 @@
 
 #include "model/net_lines.h"
 #include "model/shape_changed.h"
-#include "model/undo.h"
+#include "model/undo_history.h"
 
 namespace skelmora {
 
@@ -41,7 +41,7 @@ bool CanDeleteChine(HullDesign& design, Prompter& prompter, ChineKind kind) {
   return true;
 }
 
-bool MakeChine(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool MakeChine(HullDesign& design, Surface& surface, const UndoHistory& history,
                Prompter& prompter, ChineKind kind, int index) {
   if (!design.DesignOpen) return false;
   const NetLines lines = LinesOf(design, kind);
@@ -70,7 +70,7 @@ bool MakeChine(HullDesign& design, Surface& surface, const std::filesystem::path
                        (lines.rows ? "station" : "waterline") + " tension first.");
     return false;
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   lines.chines[count] = index;
   lines.chineCount = count + 1;
   std::sort(lines.chines.begin(), lines.chines.begin() + count + 1);
@@ -78,7 +78,7 @@ bool MakeChine(HullDesign& design, Surface& surface, const std::filesystem::path
   return true;
 }
 
-bool DeleteChine(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool DeleteChine(HullDesign& design, Surface& surface, const UndoHistory& history,
                  Prompter& prompter, ChineKind kind, int index) {
   if (!design.DesignOpen) return false;
   const NetLines lines = LinesOf(design, kind);
@@ -90,7 +90,7 @@ bool DeleteChine(HullDesign& design, Surface& surface, const std::filesystem::pa
                        " is not chined.");
     return false;
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   auto end = std::remove(lines.chines.begin(), lines.chines.begin() + count, index);
   const int kept = static_cast<int>(end - lines.chines.begin());
   std::fill(lines.chines.begin() + kept, lines.chines.begin() + count, 999);

@@ -8,9 +8,9 @@
 // message and changes nothing (no undo step). The caller repaints.
 #pragma once
 
-#include <filesystem>
 
 #include "model/hull_design.h"
+#include "model/undo_history.h"
 #include "model/prompter.h"
 #include "surface/surface.h"
 
@@ -30,12 +30,12 @@ bool CanDeleteChine(HullDesign& design, Prompter& prompter, ChineKind kind);
 // Adds the chine and keeps the list sorted. Refused: tension 1 in that
 // direction, the first or last index, a full list of 10, a line already
 // chined, and a chine that would take the working net past 51 entries.
-bool MakeChine(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool MakeChine(HullDesign& design, Surface& surface, const UndoHistory& history,
                Prompter& prompter, ChineKind kind, int index);
 
 // Removes the chine on that row or column. Refused when the list is empty or
 // the line is not chined.
-bool DeleteChine(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool DeleteChine(HullDesign& design, Surface& surface, const UndoHistory& history,
                  Prompter& prompter, ChineKind kind, int index);
 
 }  // namespace skelmora

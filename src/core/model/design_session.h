@@ -41,6 +41,9 @@ class DesignSession {
   // The extents and fit boxes taken afresh from the current grid (the hull
   // guard, a view that stops being zoomed).
   void RefreshExtents() { RecomputeExtents(design, *surface); }
+  // The extents are taken afresh when a view is next built (a view opened,
+  // closed or turned).
+  void InvalidateExtents() { skelmora::InvalidateExtents(design); }
 
   void TakeSnapshot() { history.Take(design); }
   bool Undo();

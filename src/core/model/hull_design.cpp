@@ -65,7 +65,7 @@ void UpdateWorkingCounts(HullDesign& design) {
 
 void ClearTransientDrawFlags(HullDesign& design) {
   design.ViewZoomed.fill(false);
-  design.ExtentsValid = false;
+  InvalidateExtents(design);
   // A selection from the previous net may not exist in the new one.
   design.PickedColumn = -1;
   design.PickedRow = -1;
@@ -101,7 +101,7 @@ void ApplyImportReset(HullDesign& design) {
   design.PlanViewOn = false;
   design.ProfileViewOn = false;
   design.PerspectiveViewOn = false;
-  design.ExtentsValid = false;
+  InvalidateExtents(design);
 }
 
 void ApplyNewDesignDefaults(HullDesign& design) {

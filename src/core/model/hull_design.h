@@ -182,6 +182,10 @@ inline bool InNet(const HullDesign& design, int column, int row) {
 // The open and draw flags of one view.
 bool& ViewOpenFlag(HullDesign& design, ViewId view);
 bool& ViewDrawFlag(HullDesign& design, ViewId view);
+// The extents and fit boxes no longer match the net or the view angles; the
+// next ComputeExtents takes them afresh. The one place the flag is cleared.
+inline void InvalidateExtents(HullDesign& design) { design.ExtentsValid = false; }
+
 inline bool ViewOpenFlag(const HullDesign& design, ViewId view) {
   return ViewOpenFlag(const_cast<HullDesign&>(design), view);
 }

@@ -4,7 +4,7 @@
 
 #include "model/net_lines.h"
 #include "model/shape_changed.h"
-#include "model/undo.h"
+#include "model/undo_history.h"
 
 namespace skelmora {
 
@@ -17,7 +17,7 @@ bool CanDelete(int last, int tension, Prompter& prompter) {
 }
 
 bool InsertLine(HullDesign& design, const NetLines& lines, Surface& surface,
-                const std::filesystem::path& workDirectory, Prompter& prompter, int index) {
+                const UndoHistory& history, Prompter& prompter, int index) {
   if (!design.DesignOpen || !CheckLineIndex(lines, index, prompter)) return false;
   if (index == lines.last) {
     const std::string at = std::to_string(index);
@@ -31,7 +31,7 @@ bool InsertLine(HullDesign& design, const NetLines& lines, Surface& surface,
     prompter.ShowError(lines.rows ? kTooManyRows : kTooManyColumns);
     return false;
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
 
   for (int k = 0; k < ChineSlots(lines.chineCount); ++k) {
     if (lines.chines[k] > index) ++lines.chines[k];
@@ -52,10 +52,10 @@ bool InsertLine(HullDesign& design, const NetLines& lines, Surface& surface,
 }
 
 bool DeleteLine(HullDesign& design, const NetLines& lines, Surface& surface,
-                const std::filesystem::path& workDirectory, Prompter& prompter, int index) {
+                const UndoHistory& history, Prompter& prompter, int index) {
   if (!design.DesignOpen || !CheckLineIndex(lines, index, prompter)) return false;
   if (!CanDelete(lines.last, lines.tension, prompter)) return false;
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
 
   const int newLast = lines.last - 1;
   int kept = 0;
@@ -91,23 +91,23 @@ bool CanDeleteColumn(const HullDesign& design, Prompter& prompter) {
 }
 
 bool InsertRowAbove(HullDesign& design, Surface& surface,
-                    const std::filesystem::path& workDirectory, Prompter& prompter, int row) {
-  return InsertLine(design, RowsOf(design), surface, workDirectory, prompter, row);
+                    const UndoHistory& history, Prompter& prompter, int row) {
+  return InsertLine(design, RowsOf(design), surface, history, prompter, row);
 }
 
 bool InsertColumnAfter(HullDesign& design, Surface& surface,
-                       const std::filesystem::path& workDirectory, Prompter& prompter, int column) {
-  return InsertLine(design, ColumnsOf(design), surface, workDirectory, prompter, column);
+                       const UndoHistory& history, Prompter& prompter, int column) {
+  return InsertLine(design, ColumnsOf(design), surface, history, prompter, column);
 }
 
-bool DeleteRow(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool DeleteRow(HullDesign& design, Surface& surface, const UndoHistory& history,
                Prompter& prompter, int row) {
-  return DeleteLine(design, RowsOf(design), surface, workDirectory, prompter, row);
+  return DeleteLine(design, RowsOf(design), surface, history, prompter, row);
 }
 
-bool DeleteColumn(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool DeleteColumn(HullDesign& design, Surface& surface, const UndoHistory& history,
                   Prompter& prompter, int column) {
-  return DeleteLine(design, ColumnsOf(design), surface, workDirectory, prompter, column);
+  return DeleteLine(design, ColumnsOf(design), surface, history, prompter, column);
 }
 
 }  // namespace skelmora

@@ -11,9 +11,9 @@
 // The row and column move of a held vertex is MoveLine (views/picking.h).
 #pragma once
 
-#include <filesystem>
 
 #include "model/hull_design.h"
+#include "model/undo_history.h"
 #include "model/prompter.h"
 #include "surface/surface.h"
 
@@ -35,19 +35,19 @@ bool CanDeleteColumn(const HullDesign& design, Prompter& prompter);
 // Refused above the top row (it would average with the cleared vertices
 // beyond it) and when the working net would pass 51 rows.
 bool InsertRowAbove(HullDesign& design, Surface& surface,
-                    const std::filesystem::path& workDirectory, Prompter& prompter, int row);
+                    const UndoHistory& history, Prompter& prompter, int row);
 
 // A new column between columns `column` and column + 1; as InsertRowAbove.
 bool InsertColumnAfter(HullDesign& design, Surface& surface,
-                       const std::filesystem::path& workDirectory, Prompter& prompter, int column);
+                       const UndoHistory& history, Prompter& prompter, int column);
 
 // Removes the row; a chine on it goes, chines above it move down one. A chine
 // that would end up on the first or last row is dropped (an edge cannot be
 // chined). The vacated top row is cleared to (0, 0, 0, 1).
-bool DeleteRow(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool DeleteRow(HullDesign& design, Surface& surface, const UndoHistory& history,
                Prompter& prompter, int row);
 
-bool DeleteColumn(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool DeleteColumn(HullDesign& design, Surface& surface, const UndoHistory& history,
                   Prompter& prompter, int column);
 
 }  // namespace skelmora

@@ -6,7 +6,7 @@
 
 #include "model/net_edit.h"
 #include "model/net_lines.h"
-#include "model/undo.h"
+#include "model/undo_history.h"
 
 namespace skelmora {
 
@@ -148,7 +148,7 @@ bool EndsApart(HullDesign& design, const Run& run, ViewId view) {
 }
 
 ToolResult RunPick(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                   const std::filesystem::path& workDirectory, Prompter& prompter, ViewId view,
+                   const UndoHistory& history, Prompter& prompter, ViewId view,
                    int column, int row, RunEdit edit, bool needsSpan) {
   if (view == kPerspectiveView || !InNet(design, column, row)) return {};
   if (tool.picks == 0) {
@@ -168,7 +168,7 @@ ToolResult RunPick(RowColumnTool& tool, HullDesign& design, Surface& surface,
   if (needsSpan && !EndsApart(design, run, tool.view)) {
     return Failed(tool, prompter, "START and END lie on one point in this view: nothing to smooth");
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   edit(design, run, tool.view);
   EvaluateSurfaceGrid(design, surface);
   ResetTool(tool);
@@ -180,16 +180,16 @@ ToolResult RunPick(RowColumnTool& tool, HullDesign& design, Surface& surface,
 void ResetTool(RowColumnTool& tool) { tool = RowColumnTool{}; }
 
 ToolResult StraightenPick(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                          const std::filesystem::path& workDirectory, Prompter& prompter,
+                          const UndoHistory& history, Prompter& prompter,
                           ViewId view, int column, int row) {
-  return RunPick(tool, design, surface, workDirectory, prompter, view, column, row, StraightenRun,
+  return RunPick(tool, design, surface, history, prompter, view, column, row, StraightenRun,
                  false);
 }
 
 ToolResult SmoothPick(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                      const std::filesystem::path& workDirectory, Prompter& prompter, ViewId view,
+                      const UndoHistory& history, Prompter& prompter, ViewId view,
                       int column, int row) {
-  return RunPick(tool, design, surface, workDirectory, prompter, view, column, row, SmoothRun,
+  return RunPick(tool, design, surface, history, prompter, view, column, row, SmoothRun,
                  true);
 }
 
@@ -234,7 +234,7 @@ const char* VertexOffsetsLabel(const HullDesign& design) {
 }
 
 bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                        const std::filesystem::path& workDirectory, const VertexOffsets& offsets) {
+                        const UndoHistory& history, const VertexOffsets& offsets) {
   const RowColumnTool picks = tool;
   ResetTool(tool);
   // The net may have changed since the picks (an undo in between).
@@ -257,7 +257,7 @@ bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surfac
       }
     }
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   for (int c = picks.startColumn; c <= picks.endColumn; ++c) {
     for (int r = picks.startRow; r <= picks.endRow; ++r) {
       const Vertex& master = masterOf(c, r);

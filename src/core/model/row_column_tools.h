@@ -8,9 +8,9 @@
 // armed tool's pick function. The result says what to do next.
 #pragma once
 
-#include <filesystem>
 
 #include "model/hull_design.h"
+#include "model/undo_history.h"
 #include "model/prompter.h"
 #include "surface/surface.h"
 
@@ -50,7 +50,7 @@ struct ToolResult {
 // vertically onto it, along a column each moves sideways onto it. The third
 // coordinate and the weights never change.
 ToolResult StraightenPick(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                          const std::filesystem::path& workDirectory, Prompter& prompter,
+                          const UndoHistory& history, Prompter& prompter,
                           ViewId view, int column, int row);
 
 // Smooth: the vertices strictly between START and END move onto a least-
@@ -60,7 +60,7 @@ ToolResult StraightenPick(RowColumnTool& tool, HullDesign& design, Surface& surf
 // through START and END. Degree 3, lowered to the number of inner vertices
 // for short runs, so a run already on a line or a parabola does not move.
 ToolResult SmoothPick(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                      const std::filesystem::path& workDirectory, Prompter& prompter, ViewId view,
+                      const UndoHistory& history, Prompter& prompter, ViewId view,
                       int column, int row);
 
 // Offset: START, END, then one vertex on the master row (START and END on one
@@ -85,6 +85,6 @@ const char* VertexOffsetsLabel(const HullDesign& design);
 // a moved coordinate would not fit the net (kNetOverflowMessage is the
 // caller's to show).
 bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                        const std::filesystem::path& workDirectory, const VertexOffsets& offsets);
+                        const UndoHistory& history, const VertexOffsets& offsets);
 
 }  // namespace skelmora

@@ -9,7 +9,7 @@ void RebuildSurface(HullDesign& design, Surface& surface) {
 }
 
 void RecomputeExtents(HullDesign& design, Surface& surface) {
-  design.ExtentsValid = false;
+  InvalidateExtents(design);
   ComputeExtents(design, surface);
 }
 

@@ -5,7 +5,7 @@
 
 #include "model/net_lines.h"
 #include "model/shape_changed.h"
-#include "model/undo.h"
+#include "model/undo_history.h"
 
 namespace skelmora {
 
@@ -39,14 +39,14 @@ int MaxWaterlineTension(const HullDesign& design) { return MaxTension(design.Las
 
 int MaxStationTension(const HullDesign& design) { return MaxTension(design.LastRow); }
 
-bool ChangeTension(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool ChangeTension(HullDesign& design, Surface& surface, const UndoHistory& history,
                    Prompter& prompter, int waterlineTension, int stationTension) {
   if (!design.DesignOpen) return false;
   if (!CheckTension(ColumnsOf(design), waterlineTension, prompter) ||
       !CheckTension(RowsOf(design), stationTension, prompter)) {
     return false;
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   SetWaterlineTension(design, waterlineTension);
   SetStationTension(design, stationTension);
   RebuildSurface(design, surface);

@@ -2,9 +2,9 @@
 // waterlines (column index) and along the stations (row index).
 #pragma once
 
-#include <filesystem>
 
 #include "model/hull_design.h"
+#include "model/undo_history.h"
 #include "model/prompter.h"
 #include "surface/surface.h"
 
@@ -21,7 +21,7 @@ int MaxStationTension(const HullDesign& design);
 // false with a message and nothing changed when a value lies outside
 // 1..its maximum or the chines would take the working net past 51 entries.
 // The caller updates the "Wls.Tension=" / "Sta.Tension=" labels and repaints.
-bool ChangeTension(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool ChangeTension(HullDesign& design, Surface& surface, const UndoHistory& history,
                    Prompter& prompter, int waterlineTension, int stationTension);
 
 }  // namespace skelmora

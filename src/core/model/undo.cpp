@@ -86,8 +86,7 @@ bool Undo(HullDesign& design, Surface& surface, const std::filesystem::path& wor
   design.StationSpacing = 0.0;
   design.WaterlineSpacing = 0.0;
   design.ButtockSpacing = 0.0;
-  design.ExtentsValid = false;
-  ComputeExtents(design, surface);
+  RecomputeExtents(design, surface);
   return true;
 }
 

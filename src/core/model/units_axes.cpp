@@ -6,7 +6,7 @@
 #include "model/net_edit.h"
 #include "model/net_lines.h"
 #include "model/shape_changed.h"
-#include "model/undo.h"
+#include "model/undo_history.h"
 
 namespace skelmora {
 
@@ -32,7 +32,7 @@ void Transpose(HullDesign& design) {
 
 }  // namespace
 
-bool ChangeUnits(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool ChangeUnits(HullDesign& design, Surface& surface, const UndoHistory& history,
                  Prompter& prompter) {
   if (!design.DesignOpen || (design.Units != kInches && design.Units != kMillimetres)) {
     return false;
@@ -50,7 +50,7 @@ bool ChangeUnits(HullDesign& design, Surface& surface, const std::filesystem::pa
     prompter.ShowError(kNetOverflowMessage);
     return false;
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   design.Units = toMillimetres ? kMillimetres : kInches;
   ApplyNetEdit(design, convert);
   design.StationSpacing = 0.0;
@@ -60,10 +60,10 @@ bool ChangeUnits(HullDesign& design, Surface& surface, const std::filesystem::pa
   return true;
 }
 
-bool ExchangeAxes(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool ExchangeAxes(HullDesign& design, Surface& surface, const UndoHistory& history,
                   AxisPair pair) {
   if (!design.DesignOpen) return false;
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   if (pair == AxisPair::kLengthHeight) Transpose(design);
   ForUsedVertices(design, [pair](Vertex& v) {
     switch (pair) {

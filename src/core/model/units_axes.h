@@ -3,9 +3,9 @@
 // (ShapeChanged without hooks); the caller refits and repaints the views.
 #pragma once
 
-#include <filesystem>
 
 #include "model/hull_design.h"
+#include "model/undo_history.h"
 #include "model/prompter.h"
 #include "surface/surface.h"
 
@@ -15,7 +15,7 @@ namespace skelmora {
 // undo step, switches Units and scales x, y and z of every used vertex by
 // 25.4 or 0.039370079. Weights, special sections and the accuracy stay; the
 // three curve spacings return to 0. False when nothing changed.
-bool ChangeUnits(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool ChangeUnits(HullDesign& design, Surface& surface, const UndoHistory& history,
                  Prompter& prompter);
 
 enum class AxisPair {
@@ -30,7 +30,7 @@ enum class AxisPair {
 // LastColumn / LastRow, the tensions, the chine lists, the selected vertex
 // and the highlighted line, so the surface is the same surface with y and z
 // exchanged. Takes an undo step like every other edit.
-bool ExchangeAxes(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool ExchangeAxes(HullDesign& design, Surface& surface, const UndoHistory& history,
                   AxisPair pair);
 
 }  // namespace skelmora

@@ -5,7 +5,7 @@
 
 #include "files/text_io.h"
 #include "model/net_lines.h"
-#include "model/undo.h"
+#include "model/undo_history.h"
 
 namespace skelmora {
 
@@ -19,7 +19,7 @@ float Stored(float current, double field) {
   return std::isfinite(value) ? value : current;
 }
 
-void Store(HullDesign& design, const std::filesystem::path& workDirectory,
+void Store(HullDesign& design, const UndoHistory& history,
            VertexEditSession& session, const VertexEditFields& fields) {
   Vertex& vertex = design.Net[session.column][session.row];
   const Vertex updated{Stored(vertex.x, fields.x), Stored(vertex.y, fields.y),
@@ -29,7 +29,7 @@ void Store(HullDesign& design, const std::filesystem::path& workDirectory,
     return;
   }
   if (!session.snapshotTaken) {
-    TakeSnapshot(design, workDirectory);
+    history.Take(design);
     session.snapshotTaken = true;
   }
   vertex = updated;
@@ -50,7 +50,7 @@ VertexEditFields VertexEditValues(const HullDesign& design, const VertexEditSess
   return {v.x, v.y, v.z, v.w};
 }
 
-bool StepVertexEdit(HullDesign& design, const std::filesystem::path& workDirectory,
+bool StepVertexEdit(HullDesign& design, const UndoHistory& history,
                     Prompter& prompter, VertexEditSession& session, VertexEditFields& fields,
                     int column, int row) {
   if (!InNet(design, column, row) || !InNet(design, session.column, session.row)) return false;
@@ -58,7 +58,7 @@ bool StepVertexEdit(HullDesign& design, const std::filesystem::path& workDirecto
     prompter.ShowInformation(kWeightAtLeastOne);
     fields.w = 1.0;
   }
-  Store(design, workDirectory, session, fields);
+  Store(design, history, session, fields);
   session.column = column;
   session.row = row;
   design.PickedColumn = column;
@@ -68,14 +68,14 @@ bool StepVertexEdit(HullDesign& design, const std::filesystem::path& workDirecto
 }
 
 bool FinishVertexEdit(HullDesign& design, Surface& surface,
-                      const std::filesystem::path& workDirectory, Prompter& prompter,
+                      const UndoHistory& history, Prompter& prompter,
                       VertexEditSession& session, const VertexEditFields& fields) {
   if (!(fields.w > 0.0) || !std::isfinite(fields.w)) {
     prompter.ShowInformation(kWeightPositive);
     return false;
   }
   if (InNet(design, session.column, session.row)) {
-    Store(design, workDirectory, session, fields);
+    Store(design, history, session, fields);
   }
   if (session.changed) EvaluateSurfaceGrid(design, surface);
   return true;

@@ -4,9 +4,9 @@
 // fields, parsed, to these functions.
 #pragma once
 
-#include <filesystem>
 
 #include "model/hull_design.h"
+#include "model/undo_history.h"
 #include "model/prompter.h"
 #include "surface/surface.h"
 
@@ -45,7 +45,7 @@ VertexEditFields VertexEditValues(const HullDesign& design, const VertexEditSess
 // stored as 1), the session and the selected vertex move, and `fields` is
 // refilled from the new vertex. The first change of a session takes its undo
 // step.
-bool StepVertexEdit(HullDesign& design, const std::filesystem::path& workDirectory,
+bool StepVertexEdit(HullDesign& design, const UndoHistory& history,
                     Prompter& prompter, VertexEditSession& session, VertexEditFields& fields,
                     int column, int row);
 
@@ -54,7 +54,7 @@ bool StepVertexEdit(HullDesign& design, const std::filesystem::path& workDirecto
 // if anything changed in the session, the grid is evaluated; the caller then
 // repaints all views and the selection mark.
 bool FinishVertexEdit(HullDesign& design, Surface& surface,
-                      const std::filesystem::path& workDirectory, Prompter& prompter,
+                      const UndoHistory& history, Prompter& prompter,
                       VertexEditSession& session, const VertexEditFields& fields);
 
 }  // namespace skelmora

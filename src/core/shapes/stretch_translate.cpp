@@ -7,7 +7,7 @@
 #include "files/text_io.h"
 #include "model/net_edit.h"
 #include "model/shape_changed.h"
-#include "model/undo.h"
+#include "model/undo_history.h"
 
 namespace skelmora {
 
@@ -106,7 +106,7 @@ double StretchCurrentValue(const HullDesign& design, HullParameter parameter) {
   return largest - smallest;
 }
 
-bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool StretchHull(HullDesign& design, Surface& surface, const UndoHistory& history,
                  Prompter& prompter, StretchMode mode, HullParameter parameter, double value) {
   if (!design.DesignOpen) return false;
   if (!std::isfinite(value)) {
@@ -149,7 +149,7 @@ bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::pa
     prompter.ShowError(kNetOverflowMessage);
     return false;
   }
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   ApplyNetEdit(design, stretch);
   if (parameter == HullParameter::kOverall || parameter == HullParameter::kLength) {
     design.StationSpacing = 0.0;
@@ -162,7 +162,7 @@ bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::pa
   return true;
 }
 
-bool TranslateHull(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool TranslateHull(HullDesign& design, Surface& surface, const UndoHistory& history,
                    ShiftKind kind, double distance, Prompter* prompter) {
   if (!design.DesignOpen) return false;
   auto refuse = [prompter](const char* message) {
@@ -173,7 +173,7 @@ bool TranslateHull(HullDesign& design, Surface& surface, const std::filesystem::
     if (!std::isfinite(distance)) return refuse(kNotANumberMessage);
     const Shift shift{kind, distance};
     if (!NetEditFits(design, shift)) return refuse(kNetOverflowMessage);
-    TakeSnapshot(design, workDirectory);
+    history.Take(design);
     ApplyNetEdit(design, shift);
     ShapeChanged(design, surface);
     return true;
@@ -196,7 +196,7 @@ bool TranslateHull(HullDesign& design, Surface& surface, const std::filesystem::
   }
   const VertexNet moved = design.Net;
   design.Net = before;  // the snapshot holds the hull as it was
-  TakeSnapshot(design, workDirectory);
+  history.Take(design);
   design.Net = moved;
   ApplyNetEdit(design, BowStep(second));
   ShapeChanged(design, surface);

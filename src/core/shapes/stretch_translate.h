@@ -3,9 +3,9 @@
 // the grid evaluated and the extents recomputed; the caller repaints.
 #pragma once
 
-#include <filesystem>
 
 #include "model/hull_design.h"
+#include "model/undo_history.h"
 #include "model/prompter.h"
 #include "surface/surface.h"
 
@@ -36,7 +36,7 @@ double StretchCurrentValue(const HullDesign& design, HullParameter parameter);
 // is not a number, or when a scaled coordinate would not fit the net
 // (kNetOverflowMessage, model/net_edit.h). Afterwards the station spacing returns to 0 for
 // overall and length, the waterline spacing for overall, draft and freeboard.
-bool StretchHull(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool StretchHull(HullDesign& design, Surface& surface, const UndoHistory& history,
                  Prompter& prompter, StretchMode mode, HullParameter parameter, double value);
 
 enum class ShiftKind {
@@ -50,7 +50,7 @@ enum class ShiftKind {
 // changed) without an open design, with a distance that is not a number or
 // when a moved coordinate would not fit the net (kNetOverflowMessage); the
 // last two are shown through prompter when one is given.
-bool TranslateHull(HullDesign& design, Surface& surface, const std::filesystem::path& workDirectory,
+bool TranslateHull(HullDesign& design, Surface& surface, const UndoHistory& history,
                    ShiftKind kind, double distance = 0.0, Prompter* prompter = nullptr);
 
 }  // namespace skelmora

@@ -195,7 +195,7 @@ bool ApplyZoomRectangle(HullDesign& design, Surface& surface, ViewState& state, 
 
 void ZoomOff(HullDesign& design, ViewState& state) {
   design.ViewZoomed[state.view] = false;
-  design.ExtentsValid = false;
+  InvalidateExtents(design);
 }
 
 void FitHullToWindows(HullDesign& design, std::span<ViewState* const> views) {

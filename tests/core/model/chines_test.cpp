@@ -14,15 +14,15 @@ using Chines = edittest::EditTest;
 
 TEST_F(Chines, ChinesAreKeptSortedAndRebuildTheWorkingNet) {
   for (int column : {7, 3, 5}) {
-    ASSERT_TRUE(MakeChine(design(), surface(), work(), prompter, ChineKind::kColumn, column));
+    ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, column));
   }
   EXPECT_EQ(ColumnChines(), (std::vector<int>{3, 5, 7}));
   EXPECT_EQ(design().WorkingLastColumn, 8 + 3 * 2);
   EXPECT_EQ(surface().working.lastColumn, 14);
   EXPECT_EQ(design().UndoCount, 3);
 
-  ASSERT_TRUE(MakeChine(design(), surface(), work(), prompter, ChineKind::kRow, 4));
-  ASSERT_TRUE(MakeChine(design(), surface(), work(), prompter, ChineKind::kRow, 2));
+  ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kRow, 4));
+  ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kRow, 2));
   EXPECT_EQ(RowChines(), (std::vector<int>{2, 4}));
   EXPECT_EQ(surface().working.lastRow, 6 + 2 * 2);
   EXPECT_TRUE(prompter.errors.empty());
@@ -30,7 +30,7 @@ TEST_F(Chines, ChinesAreKeptSortedAndRebuildTheWorkingNet) {
 
 TEST_F(Chines, DeletingAChineClosesTheGapInTheList) {
   SetRowChines({2, 4, 6});
-  ASSERT_TRUE(DeleteChine(design(), surface(), work(), prompter, ChineKind::kRow, 4));
+  ASSERT_TRUE(DeleteChine(design(), surface(), history(), prompter, ChineKind::kRow, 4));
   EXPECT_EQ(RowChines(), (std::vector<int>{2, 6}));
   EXPECT_EQ(design().RowChines[2], 999);  // the freed slot, as older files fill it
   EXPECT_EQ(design().WorkingLastRow, 6 + 2 * 2);
@@ -68,8 +68,8 @@ TEST_F(Chines, RefusalsChangeNothing) {
     prompter.errors.clear();
     const std::string before = State();
     const bool changed = c.make
-                             ? MakeChine(design(), surface(), work(), prompter, c.kind, c.index)
-                             : DeleteChine(design(), surface(), work(), prompter, c.kind, c.index);
+                             ? MakeChine(design(), surface(), history(), prompter, c.kind, c.index)
+                             : DeleteChine(design(), surface(), history(), prompter, c.kind, c.index);
     EXPECT_FALSE(changed);
     EXPECT_EQ(prompter.errors, std::vector<std::string>{c.message});
     EXPECT_EQ(State(), before);
@@ -79,10 +79,10 @@ TEST_F(Chines, RefusalsChangeNothing) {
 
 TEST_F(Chines, StraightSegmentsAlreadyCreaseEveryLine) {
   Open(8, 6, 1, 1);
-  EXPECT_FALSE(MakeChine(design(), surface(), work(), prompter, ChineKind::kColumn, 4));
-  EXPECT_FALSE(MakeChine(design(), surface(), work(), prompter, ChineKind::kRow, 3));
-  EXPECT_FALSE(DeleteChine(design(), surface(), work(), prompter, ChineKind::kRow, 3));
-  EXPECT_FALSE(DeleteChine(design(), surface(), work(), prompter, ChineKind::kColumn, 3));
+  EXPECT_FALSE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, 4));
+  EXPECT_FALSE(MakeChine(design(), surface(), history(), prompter, ChineKind::kRow, 3));
+  EXPECT_FALSE(DeleteChine(design(), surface(), history(), prompter, ChineKind::kRow, 3));
+  EXPECT_FALSE(DeleteChine(design(), surface(), history(), prompter, ChineKind::kColumn, 3));
   EXPECT_EQ(prompter.errors,
             (std::vector<std::string>{"Columns already chined! Waterline Tension=1",
                                       "Rows already chined! Station Tension=1",
@@ -94,20 +94,20 @@ TEST_F(Chines, TheEleventhChineAndAnOverfullWorkingNetAreRefused) {
   // Ten row chines on 21 rows at degree 2 fill 30 working rows.
   Open(8, 20, 2, 2);
   for (int row = 1; row <= 10; ++row) {
-    ASSERT_TRUE(MakeChine(design(), surface(), work(), prompter, ChineKind::kRow, row));
+    ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kRow, row));
   }
-  EXPECT_FALSE(MakeChine(design(), surface(), work(), prompter, ChineKind::kRow, 15));
+  EXPECT_FALSE(MakeChine(design(), surface(), history(), prompter, ChineKind::kRow, 15));
   EXPECT_EQ(prompter.errors, std::vector<std::string>{"10 chines already exist! Max Exceeded!"});
   EXPECT_EQ(design().RowChineCount, 10);
 
   // 44 columns at degree 4: two chines add 6 working columns, a third would pass 50.
   Open(44, 6, 4, 3);
   prompter.errors.clear();
-  ASSERT_TRUE(MakeChine(design(), surface(), work(), prompter, ChineKind::kColumn, 10));
-  ASSERT_TRUE(MakeChine(design(), surface(), work(), prompter, ChineKind::kColumn, 20));
+  ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, 10));
+  ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, 20));
   EXPECT_EQ(design().WorkingLastColumn, 50);
   const std::string before = State();
-  EXPECT_FALSE(MakeChine(design(), surface(), work(), prompter, ChineKind::kColumn, 30));
+  EXPECT_FALSE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, 30));
   ASSERT_EQ(prompter.errors.size(), 1u);
   EXPECT_NE(prompter.errors[0].find("more than 51 working columns"), std::string::npos);
   EXPECT_EQ(State(), before);

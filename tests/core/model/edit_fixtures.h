@@ -14,6 +14,7 @@
 #include "core/files/file_test_support.h"
 #include "core/surface/test_nets.h"
 #include "files/design_file.h"
+#include "model/undo_history.h"
 
 namespace skelmora::edittest {
 
@@ -97,8 +98,10 @@ class EditTest : public ::testing::Test {
   HullDesign& design() { return hull.d(); }
   Surface& surface() { return hull.s(); }
   const std::filesystem::path& work() const { return dir.path(); }
+  const UndoHistory& history() const { return history_; }
 
   testing::TempDir dir;
+  UndoHistory history_{dir.path()};
   nets::Hull hull;
   testing::ScriptedPrompter prompter;
 };

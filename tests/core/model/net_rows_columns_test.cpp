@@ -25,7 +25,7 @@ TEST_F(NetRowsColumns, InsertRowAboveAddsTheMidpointRowAndRenumbersHigherChines)
   SetRowChines({1, 2, 5});
   design().Net[3][2].w = 2.0f;
   const HullDesign before = design();
-  ASSERT_TRUE(InsertRowAbove(design(), surface(), work(), prompter, 2));
+  ASSERT_TRUE(InsertRowAbove(design(), surface(), history(), prompter, 2));
   const HullDesign& d = design();
   EXPECT_EQ(d.LastRow, 7);
   EXPECT_EQ(RowChines(), (std::vector<int>{1, 2, 6}));
@@ -47,7 +47,7 @@ TEST_F(NetRowsColumns, InsertRowAboveAddsTheMidpointRowAndRenumbersHigherChines)
 TEST_F(NetRowsColumns, InsertColumnAfterShiftsLaterColumnsAndTheirChines) {
   SetColumnChines({3, 6});
   const HullDesign before = design();
-  ASSERT_TRUE(InsertColumnAfter(design(), surface(), work(), prompter, 3));
+  ASSERT_TRUE(InsertColumnAfter(design(), surface(), history(), prompter, 3));
   const HullDesign& d = design();
   EXPECT_EQ(d.LastColumn, 9);
   EXPECT_EQ(ColumnChines(), (std::vector<int>{3, 7}));
@@ -110,7 +110,7 @@ TEST_F(NetRowsColumns, RefusedInsertionsAndDeletionsChangeNothing) {
     SetColumnChines(columns);
     prompter.errors.clear();
     if (!c.run) {
-      EXPECT_TRUE(InsertRowAbove(design(), surface(), work(), prompter, 10));
+      EXPECT_TRUE(InsertRowAbove(design(), surface(), history(), prompter, 10));
       EXPECT_EQ(design().WorkingLastRow, 50);
       continue;
     }
@@ -125,7 +125,7 @@ TEST_F(NetRowsColumns, RefusedInsertionsAndDeletionsChangeNothing) {
 TEST_F(NetRowsColumns, DeleteColumnDropsItsChineAndRenumbersTheRest) {
   SetColumnChines({4, 7});
   const HullDesign before = design();
-  ASSERT_TRUE(DeleteColumn(design(), surface(), work(), prompter, 4));
+  ASSERT_TRUE(DeleteColumn(design(), surface(), history(), prompter, 4));
   const HullDesign& d = design();
   EXPECT_EQ(d.LastColumn, 7);
   EXPECT_EQ(ColumnChines(), std::vector<int>{6});
@@ -140,16 +140,16 @@ TEST_F(NetRowsColumns, DeleteColumnDropsItsChineAndRenumbersTheRest) {
 
 TEST_F(NetRowsColumns, DeletingARowBelowEveryChineLowersThemAll) {
   SetRowChines({2, 4});
-  ASSERT_TRUE(DeleteRow(design(), surface(), work(), prompter, 1));
+  ASSERT_TRUE(DeleteRow(design(), surface(), history(), prompter, 1));
   EXPECT_EQ(RowChines(), (std::vector<int>{1, 3}));
   EXPECT_EQ(design().LastRow, 5);
 }
 
 TEST_F(NetRowsColumns, AChineThatWouldLandOnAnEdgeIsDropped) {
   SetRowChines({1, 3, 5});
-  ASSERT_TRUE(DeleteRow(design(), surface(), work(), prompter, 0));  // chine 1 -> row 0
+  ASSERT_TRUE(DeleteRow(design(), surface(), history(), prompter, 0));  // chine 1 -> row 0
   EXPECT_EQ(RowChines(), (std::vector<int>{2, 4}));
-  ASSERT_TRUE(DeleteRow(design(), surface(), work(), prompter, 5));  // chine 4 -> the top row
+  ASSERT_TRUE(DeleteRow(design(), surface(), history(), prompter, 5));  // chine 4 -> the top row
   EXPECT_EQ(design().LastRow, 4);
   EXPECT_EQ(RowChines(), std::vector<int>{2});
 }
@@ -158,7 +158,7 @@ TEST_F(NetRowsColumns, DeleteNeedsMoreThanTensionPlusOneIntervals) {
   Open(8, 4, 3, 3);
   EXPECT_FALSE(CanDeleteRow(design(), prompter));
   const std::string before = State();
-  EXPECT_FALSE(DeleteRow(design(), surface(), work(), prompter, 2));
+  EXPECT_FALSE(DeleteRow(design(), surface(), history(), prompter, 2));
   EXPECT_EQ(State(), before);
   EXPECT_EQ(design().UndoCount, 0);
   EXPECT_EQ(prompter.errors, std::vector<std::string>(2, kTooFewToDelete));

@@ -23,7 +23,7 @@ TEST_F(NoHistory, EditsWriteNoSnapshotAndUndoHasNothing) {
   const std::filesystem::path cwd = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
   prompter = testing::ScriptedPrompter({true, true, true});
-  const std::filesystem::path none;
+  const UndoHistory none;
 
   EXPECT_TRUE(InsertRowAbove(design(), surface(), none, prompter, 2));
   EXPECT_TRUE(MakeChine(design(), surface(), none, prompter, ChineKind::kColumn, 3));
@@ -31,7 +31,7 @@ TEST_F(NoHistory, EditsWriteNoSnapshotAndUndoHasNothing) {
   EXPECT_EQ(design().LastRow, 7);
   EXPECT_EQ(design().ColumnChineCount, 1);
   EXPECT_EQ(design().UndoCount, 0);
-  EXPECT_FALSE(Undo(design(), surface(), none));
+  EXPECT_FALSE(none.Undo(design(), surface()));
   EXPECT_EQ(design().LastRow, 7);
 
   std::filesystem::current_path(cwd);

@@ -25,7 +25,7 @@ TEST_F(Tools, StraightenInTheProfileViewDropsTheRunOntoTheLine) {
   const HullDesign before = design();
   RowColumnTool tool;
   auto pick = [&](int c, int r) {
-    return StraightenPick(tool, design(), surface(), work(), prompter, kProfileView, c, r);
+    return StraightenPick(tool, design(), surface(), history(), prompter, kProfileView, c, r);
   };
   // END first: the picks are ordered by index.
   const ToolResult first = pick(6, 3);
@@ -56,7 +56,7 @@ TEST_F(Tools, StraightenAlongAColumnMovesTheVerticesSideways) {
   const HullDesign before = design();
   RowColumnTool tool;
   auto pick = [&](int c, int r) {
-    return StraightenPick(tool, design(), surface(), work(), prompter, kBodyView, c, r);
+    return StraightenPick(tool, design(), surface(), history(), prompter, kBodyView, c, r);
   };
   EXPECT_EQ(PickAll(pick, {{4, 1}, {4, 5}}).status, ToolStatus::kDone);
   const Vertex& a = before.Net[4][1];
@@ -87,8 +87,8 @@ TEST_F(Tools, StraightenAndSmoothRefuseAnythingButARunOfThree) {
       prompter.errors.clear();
       RowColumnTool tool;
       auto pick = [&](int col, int row) {
-        return smooth ? SmoothPick(tool, design(), surface(), work(), prompter, kPlanView, col, row)
-                      : StraightenPick(tool, design(), surface(), work(), prompter, kPlanView, col,
+        return smooth ? SmoothPick(tool, design(), surface(), history(), prompter, kPlanView, col, row)
+                      : StraightenPick(tool, design(), surface(), history(), prompter, kPlanView, col,
                                        row);
       };
       EXPECT_EQ(PickAll(pick, {c.start, c.end}).status, ToolStatus::kFailed);
@@ -102,9 +102,9 @@ TEST_F(Tools, StraightenAndSmoothRefuseAnythingButARunOfThree) {
   // The perspective view and vertices outside the net are not picks.
   RowColumnTool tool;
   EXPECT_EQ(
-      StraightenPick(tool, design(), surface(), work(), prompter, kPerspectiveView, 2, 3).status,
+      StraightenPick(tool, design(), surface(), history(), prompter, kPerspectiveView, 2, 3).status,
       ToolStatus::kWaiting);
-  EXPECT_EQ(StraightenPick(tool, design(), surface(), work(), prompter, kBodyView, 9, 3).status,
+  EXPECT_EQ(StraightenPick(tool, design(), surface(), history(), prompter, kBodyView, 9, 3).status,
             ToolStatus::kWaiting);
   EXPECT_EQ(tool.picks, 0);
 }
@@ -118,7 +118,7 @@ TEST_F(Tools, OffsetFromAMasterColumnAndAMasterRow) {
   EXPECT_EQ(prompter.information,
             std::vector<std::string>{"Select ONE vertex on the MASTER Row or Column"});
   EXPECT_EQ(pick(7, 0).status, ToolStatus::kAskOffsets);
-  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), work(), {1.0, 0.0, 0.0}));
+  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), history(), {1.0, 0.0, 0.0}));
   for (int r = 0; r <= 6; ++r) {
     const Vertex& now = design().Net[8][r];
     const Vertex& master = before.Net[7][r];
@@ -135,18 +135,18 @@ TEST_F(Tools, OffsetFromAMasterColumnAndAMasterRow) {
   // Along row 2, columns 1..3 from master row 4, lowered by 2.
   EXPECT_EQ(PickAll(pick, {{1, 2}, {3, 2}, {6, 4}}).status, ToolStatus::kAskOffsets);
   design().Net[2][2].w = 3.0f;
-  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), work(), {0.0, 0.0, -2.0}));
+  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), history(), {0.0, 0.0, -2.0}));
   for (int c = 1; c <= 3; ++c) {
     EXPECT_EQ(design().Net[c][2].z, before.Net[c][4].z - 2.0f);
     EXPECT_EQ(design().Net[c][2].y, before.Net[c][4].y);
   }
   EXPECT_EQ(design().Net[2][2].w, 3.0f);                                    // weights stay
-  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), work(), {}));  // tool was reset
+  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), history(), {}));  // tool was reset
 
   // Offsets the float net cannot hold change nothing, not even the history.
   EXPECT_EQ(PickAll(pick, {{1, 2}, {3, 2}, {6, 4}}).status, ToolStatus::kAskOffsets);
   const std::string unchanged = State();
-  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), work(), {0.0, 4e38, 0.0}));
+  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), history(), {0.0, 4e38, 0.0}));
   EXPECT_EQ(State(), unchanged);
   EXPECT_EQ(design().UndoCount, 2);
 }
@@ -175,8 +175,8 @@ class Smooth : public edittest::EditTest {
   }
   ToolResult Run(int from, int to, ViewId view = kProfileView, int row = 3) {
     RowColumnTool tool;
-    SmoothPick(tool, design(), surface(), work(), prompter, view, from, row);
-    return SmoothPick(tool, design(), surface(), work(), prompter, view, to, row);
+    SmoothPick(tool, design(), surface(), history(), prompter, view, from, row);
+    return SmoothPick(tool, design(), surface(), history(), prompter, view, to, row);
   }
 };
 
@@ -240,8 +240,8 @@ TEST_F(Smooth, AlongAColumnTheLongerSpanOfTheEndsIsTheAlongCoordinate) {
   design().Net[4][3].x += 2.0f;
   const HullDesign before = design();
   RowColumnTool tool;
-  SmoothPick(tool, design(), surface(), work(), prompter, kBodyView, 4, 0);
-  ASSERT_EQ(SmoothPick(tool, design(), surface(), work(), prompter, kBodyView, 4, 6).status,
+  SmoothPick(tool, design(), surface(), history(), prompter, kBodyView, 4, 0);
+  ASSERT_EQ(SmoothPick(tool, design(), surface(), history(), prompter, kBodyView, 4, 6).status,
             ToolStatus::kDone);
   for (int r = 0; r <= 6; ++r) EXPECT_EQ(design().Net[4][r].z, before.Net[4][r].z);
   const Vertex& kinked = design().Net[4][3];

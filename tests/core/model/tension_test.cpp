@@ -24,7 +24,7 @@ TEST_F(Tension, MaximaFollowTheIntervalsUpToFour) {
 TEST_F(Tension, StoresBothAndATensionOfOneEmptiesThatDirectionsChines) {
   SetRowChines({2, 4});
   SetColumnChines({3});
-  ASSERT_TRUE(ChangeTension(design(), surface(), work(), prompter, 4, 1));
+  ASSERT_TRUE(ChangeTension(design(), surface(), history(), prompter, 4, 1));
   const HullDesign& d = design();
   EXPECT_EQ(d.WaterlineTension, 4);
   EXPECT_EQ(d.StationTension, 1);
@@ -42,9 +42,9 @@ TEST_F(Tension, RefusedOutsideItsRangeOrPastFiftyWorkingLines) {
   Open(40, 3, 3, 2);
   SetColumnChines({5, 10, 15, 20});
   const std::string before = State();
-  EXPECT_FALSE(ChangeTension(design(), surface(), work(), prompter, 4, 2));
-  EXPECT_FALSE(ChangeTension(design(), surface(), work(), prompter, 3, 4));
-  EXPECT_FALSE(ChangeTension(design(), surface(), work(), prompter, 0, 2));
+  EXPECT_FALSE(ChangeTension(design(), surface(), history(), prompter, 4, 2));
+  EXPECT_FALSE(ChangeTension(design(), surface(), history(), prompter, 3, 4));
+  EXPECT_FALSE(ChangeTension(design(), surface(), history(), prompter, 0, 2));
   ASSERT_EQ(prompter.errors.size(), 3u);
   EXPECT_EQ(prompter.errors[0],
             "Cannot set Waterline Tension=4: with the column chines the surface would need more "
@@ -54,7 +54,7 @@ TEST_F(Tension, RefusedOutsideItsRangeOrPastFiftyWorkingLines) {
   EXPECT_EQ(State(), before);
   EXPECT_EQ(design().UndoCount, 0);
   // Degree 1 empties the chines, so it always fits.
-  EXPECT_TRUE(ChangeTension(design(), surface(), work(), prompter, 1, 3));
+  EXPECT_TRUE(ChangeTension(design(), surface(), history(), prompter, 1, 3));
   EXPECT_EQ(design().WorkingLastColumn, 40);
 }
 

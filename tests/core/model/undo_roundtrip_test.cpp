@@ -29,8 +29,8 @@ struct Operation {
 bool Picks(EditTest& t, ViewId view, bool smooth, int c0, int r0, int c1, int r1) {
   RowColumnTool tool;
   auto pick = smooth ? SmoothPick : StraightenPick;
-  pick(tool, t.design(), t.surface(), t.work(), t.prompter, view, c0, r0);
-  return pick(tool, t.design(), t.surface(), t.work(), t.prompter, view, c1, r1).status ==
+  pick(tool, t.design(), t.surface(), t.history(), t.prompter, view, c0, r0);
+  return pick(tool, t.design(), t.surface(), t.history(), t.prompter, view, c1, r1).status ==
          ToolStatus::kDone;
 }
 
@@ -41,35 +41,35 @@ TEST_F(UndoRoundTrip, EveryOperationIsUndoneExactlyByOneUndo) {
   const Operation operations[] = {
       {"insert row",
        [](EditTest& t) {
-         return InsertRowAbove(t.design(), t.surface(), t.work(), t.prompter, 2);
+         return InsertRowAbove(t.design(), t.surface(), t.history(), t.prompter, 2);
        }},
       {"insert column",
        [](EditTest& t) {
-         return InsertColumnAfter(t.design(), t.surface(), t.work(), t.prompter, 4);
+         return InsertColumnAfter(t.design(), t.surface(), t.history(), t.prompter, 4);
        }},
       {"delete row",
-       [](EditTest& t) { return DeleteRow(t.design(), t.surface(), t.work(), t.prompter, 1); }},
+       [](EditTest& t) { return DeleteRow(t.design(), t.surface(), t.history(), t.prompter, 1); }},
       {"delete column",
-       [](EditTest& t) { return DeleteColumn(t.design(), t.surface(), t.work(), t.prompter, 5); }},
+       [](EditTest& t) { return DeleteColumn(t.design(), t.surface(), t.history(), t.prompter, 5); }},
       {"chine column",
        [](EditTest& t) {
-         return MakeChine(t.design(), t.surface(), t.work(), t.prompter, K::kColumn, 2);
+         return MakeChine(t.design(), t.surface(), t.history(), t.prompter, K::kColumn, 2);
        }},
       {"chine row",
        [](EditTest& t) {
-         return MakeChine(t.design(), t.surface(), t.work(), t.prompter, K::kRow, 2);
+         return MakeChine(t.design(), t.surface(), t.history(), t.prompter, K::kRow, 2);
        }},
       {"unchine column",
        [](EditTest& t) {
-         return DeleteChine(t.design(), t.surface(), t.work(), t.prompter, K::kColumn, 5);
+         return DeleteChine(t.design(), t.surface(), t.history(), t.prompter, K::kColumn, 5);
        }},
       {"unchine row",
        [](EditTest& t) {
-         return DeleteChine(t.design(), t.surface(), t.work(), t.prompter, K::kRow, 4);
+         return DeleteChine(t.design(), t.surface(), t.history(), t.prompter, K::kRow, 4);
        }},
       {"tension",
        [](EditTest& t) {
-         return ChangeTension(t.design(), t.surface(), t.work(), t.prompter, 1, 2);
+         return ChangeTension(t.design(), t.surface(), t.history(), t.prompter, 1, 2);
        }},
       {"straighten", [](EditTest& t) { return Picks(t, kProfileView, false, 1, 3, 7, 3); }},
       {"smooth", [](EditTest& t) { return Picks(t, kBodyView, true, 3, 0, 3, 6); }},
@@ -79,42 +79,42 @@ TEST_F(UndoRoundTrip, EveryOperationIsUndoneExactlyByOneUndo) {
          for (auto [c, r] : {std::pair{6, 1}, {6, 4}, {5, 0}}) {
            OffsetPick(tool, t.design(), t.prompter, kPlanView, c, r);
          }
-         return ApplyMasterOffsets(tool, t.design(), t.surface(), t.work(), {1.0, 2.0, 3.0});
+         return ApplyMasterOffsets(tool, t.design(), t.surface(), t.history(), {1.0, 2.0, 3.0});
        }},
       {"units",
        [](EditTest& t) {
          t.prompter = testing::ScriptedPrompter({true});
-         return ChangeUnits(t.design(), t.surface(), t.work(), t.prompter);
+         return ChangeUnits(t.design(), t.surface(), t.history(), t.prompter);
        }},
       {"exchange beam/length",
        [](EditTest& t) {
-         return ExchangeAxes(t.design(), t.surface(), t.work(), AxisPair::kBeamLength);
+         return ExchangeAxes(t.design(), t.surface(), t.history(), AxisPair::kBeamLength);
        }},
       {"exchange beam/height",
        [](EditTest& t) {
-         return ExchangeAxes(t.design(), t.surface(), t.work(), AxisPair::kBeamHeight);
+         return ExchangeAxes(t.design(), t.surface(), t.history(), AxisPair::kBeamHeight);
        }},
       {"exchange length/height",
        [](EditTest& t) {
-         return ExchangeAxes(t.design(), t.surface(), t.work(), AxisPair::kLengthHeight);
+         return ExchangeAxes(t.design(), t.surface(), t.history(), AxisPair::kLengthHeight);
        }},
       {"set overall size",
        [](EditTest& t) {
-         return StretchHull(t.design(), t.surface(), t.work(), t.prompter,
+         return StretchHull(t.design(), t.surface(), t.history(), t.prompter,
                             StretchMode::kSetDimension, HullParameter::kOverall, 300.0);
        }},
       {"scale draft",
        [](EditTest& t) {
-         return StretchHull(t.design(), t.surface(), t.work(), t.prompter,
+         return StretchHull(t.design(), t.surface(), t.history(), t.prompter,
                             StretchMode::kScaleByPercent, HullParameter::kDraft, 30.0);
        }},
       {"shift up",
        [](EditTest& t) {
-         return TranslateHull(t.design(), t.surface(), t.work(), ShiftKind::kUpDown, -4.5);
+         return TranslateHull(t.design(), t.surface(), t.history(), ShiftKind::kUpDown, -4.5);
        }},
       {"bow to zero",
        [](EditTest& t) {
-         return TranslateHull(t.design(), t.surface(), t.work(), ShiftKind::kBowToZero);
+         return TranslateHull(t.design(), t.surface(), t.history(), ShiftKind::kBowToZero);
        },
        [](EditTest& t) {
          t.design().Net[0][2].y = -12.0f;
@@ -127,9 +127,9 @@ TEST_F(UndoRoundTrip, EveryOperationIsUndoneExactlyByOneUndo) {
          VertexEditSession session = BeginVertexEdit(t.design());
          VertexEditFields fields = VertexEditValues(t.design(), session);
          fields.z += 3.0;
-         StepVertexEdit(t.design(), t.work(), t.prompter, session, fields, 4, 5);
+         StepVertexEdit(t.design(), t.history(), t.prompter, session, fields, 4, 5);
          fields.w = 2.0;
-         return FinishVertexEdit(t.design(), t.surface(), t.work(), t.prompter, session, fields);
+         return FinishVertexEdit(t.design(), t.surface(), t.history(), t.prompter, session, fields);
        }},
   };
   for (const Operation& op : operations) {

@@ -23,13 +23,13 @@ TEST_F(UnitsAxes, InchesToMillimetresAndBackWithinSinglePrecision) {
   const HullDesign before = design();
   prompter = testing::ScriptedPrompter({true, true});
 
-  ASSERT_TRUE(ChangeUnits(design(), surface(), work(), prompter));
+  ASSERT_TRUE(ChangeUnits(design(), surface(), history(), prompter));
   EXPECT_EQ(design().Units, kMillimetres);
   EXPECT_EQ(design().Net[8][6].y, static_cast<float>(before.Net[8][6].y * 25.4));
   EXPECT_EQ(design().StationSpacing, 0.0);
   EXPECT_NEAR(surface().extents.hullLength, 400.0 * 25.4, 1e-2);  // extents are fresh
 
-  ASSERT_TRUE(ChangeUnits(design(), surface(), work(), prompter));
+  ASSERT_TRUE(ChangeUnits(design(), surface(), history(), prompter));
   EXPECT_EQ(prompter.questions, (std::vector<std::string>{"Change From INCHES to MILLIMETERS?",
                                                           "Change From MILLIMETERS to INCHES?"}));
   const HullDesign& d = design();
@@ -52,7 +52,7 @@ TEST_F(UnitsAxes, InchesToMillimetresAndBackWithinSinglePrecision) {
 TEST_F(UnitsAxes, AnsweringNoChangesNothing) {
   prompter = testing::ScriptedPrompter({false});
   const std::string before = State();
-  EXPECT_FALSE(ChangeUnits(design(), surface(), work(), prompter));
+  EXPECT_FALSE(ChangeUnits(design(), surface(), history(), prompter));
   EXPECT_EQ(State(), before);
   EXPECT_EQ(design().UndoCount, 0);
 }
@@ -63,7 +63,7 @@ TEST_F(UnitsAxes, MillimetresBeyondTheNetAreRefused) {
   hull.Rebuild();
   prompter = testing::ScriptedPrompter({true});
   const std::string before = State();
-  EXPECT_FALSE(ChangeUnits(design(), surface(), work(), prompter));
+  EXPECT_FALSE(ChangeUnits(design(), surface(), history(), prompter));
   EXPECT_EQ(prompter.errors, std::vector<std::string>{kNetOverflowMessage});
   EXPECT_EQ(State(), before);
   EXPECT_EQ(design().Units, kInches);
@@ -76,14 +76,14 @@ TEST_F(UnitsAxes, ExchangingTwiceRestoresTheHullExactly) {
   const std::string before = State();
   for (AxisPair pair : {AxisPair::kBeamLength, AxisPair::kBeamHeight, AxisPair::kLengthHeight}) {
     const HullDesign was = design();
-    ASSERT_TRUE(ExchangeAxes(design(), surface(), work(), pair));
+    ASSERT_TRUE(ExchangeAxes(design(), surface(), history(), pair));
     EXPECT_NE(State(), before);
     if (pair == AxisPair::kBeamLength) {
       EXPECT_EQ(design().Net[3][2].x, was.Net[3][2].y);
       EXPECT_EQ(design().Net[3][2].y, was.Net[3][2].x);
       EXPECT_EQ(design().Net[3][2].z, was.Net[3][2].z);
     }
-    ASSERT_TRUE(ExchangeAxes(design(), surface(), work(), pair));
+    ASSERT_TRUE(ExchangeAxes(design(), surface(), history(), pair));
     EXPECT_EQ(State(), before);
   }
 }
@@ -96,7 +96,7 @@ TEST_F(UnitsAxes, LengthAndHeightTransposeTheNetWithEverythingTiedToItsDirection
   design().PickedRow = 1;
   const HullDesign before = design();
   auto old = std::make_unique<Surface>(surface());
-  ASSERT_TRUE(ExchangeAxes(design(), surface(), work(), AxisPair::kLengthHeight));
+  ASSERT_TRUE(ExchangeAxes(design(), surface(), history(), AxisPair::kLengthHeight));
   const HullDesign& d = design();
   EXPECT_EQ(d.LastColumn, 6);
   EXPECT_EQ(d.LastRow, 8);

@@ -29,7 +29,7 @@ TEST_F(VertexEdit, StepsThroughTheNetStoringTheFieldsAsItGoes) {
 
   fields.x = 12.5;
   fields.w = 0.5;
-  ASSERT_TRUE(StepVertexEdit(design(), work(), prompter, session, fields, 8, 2));
+  ASSERT_TRUE(StepVertexEdit(design(), history(), prompter, session, fields, 8, 2));
   EXPECT_EQ(prompter.information, std::vector<std::string>{kWeightAtLeastOne});
   EXPECT_EQ(design().Net[7][2].x, 12.5f);
   EXPECT_EQ(design().Net[7][2].w, 1.0f);
@@ -39,11 +39,11 @@ TEST_F(VertexEdit, StepsThroughTheNetStoringTheFieldsAsItGoes) {
 
   // Eight columns but six rows: the column may pass 6, not 8; the row not 6.
   fields = AsShown(fields);
-  EXPECT_FALSE(StepVertexEdit(design(), work(), prompter, session, fields, 9, 2));
-  EXPECT_FALSE(StepVertexEdit(design(), work(), prompter, session, fields, 8, 7));
-  EXPECT_FALSE(StepVertexEdit(design(), work(), prompter, session, fields, -1, 2));
+  EXPECT_FALSE(StepVertexEdit(design(), history(), prompter, session, fields, 9, 2));
+  EXPECT_FALSE(StepVertexEdit(design(), history(), prompter, session, fields, 8, 7));
+  EXPECT_FALSE(StepVertexEdit(design(), history(), prompter, session, fields, -1, 2));
   EXPECT_EQ(session.column, 8);
-  ASSERT_TRUE(StepVertexEdit(design(), work(), prompter, session, fields, 7, 2));
+  ASSERT_TRUE(StepVertexEdit(design(), history(), prompter, session, fields, 7, 2));
   EXPECT_EQ(design().UndoCount, 1);  // one step for the whole session
 }
 
@@ -55,14 +55,14 @@ TEST_F(VertexEdit, CloseRefusesAWeightNotAboveZeroAndKeepsTheDialogOpen) {
   fields.z = 7.25;
   fields.w = 0.0;
   const std::string before = State();
-  EXPECT_FALSE(FinishVertexEdit(design(), surface(), work(), prompter, session, fields));
+  EXPECT_FALSE(FinishVertexEdit(design(), surface(), history(), prompter, session, fields));
   EXPECT_EQ(prompter.information, std::vector<std::string>{kWeightPositive});
   EXPECT_EQ(State(), before);
 
   // Below 1 is accepted at the close; the surface follows the change.
   fields.w = 0.5;
   const SurfacePoint was = surface().grid[25][25];
-  ASSERT_TRUE(FinishVertexEdit(design(), surface(), work(), prompter, session, fields));
+  ASSERT_TRUE(FinishVertexEdit(design(), surface(), history(), prompter, session, fields));
   EXPECT_EQ(design().Net[3][3].z, 7.25f);
   EXPECT_EQ(design().Net[3][3].w, 0.5f);
   EXPECT_NE(surface().grid[25][25].z, was.z);
@@ -76,9 +76,9 @@ TEST_F(VertexEdit, UntouchedFieldsDoNotRoundTheVertex) {
   design().PickedRow = 2;
   VertexEditSession session = BeginVertexEdit(design());
   VertexEditFields fields = AsShown(VertexEditValues(design(), session));
-  ASSERT_TRUE(StepVertexEdit(design(), work(), prompter, session, fields, 2, 3));
+  ASSERT_TRUE(StepVertexEdit(design(), history(), prompter, session, fields, 2, 3));
   fields = AsShown(fields);
-  ASSERT_TRUE(FinishVertexEdit(design(), surface(), work(), prompter, session, fields));
+  ASSERT_TRUE(FinishVertexEdit(design(), surface(), history(), prompter, session, fields));
   EXPECT_EQ(design().Net[2][2].x, 1.23456789f);
   EXPECT_FALSE(session.changed);
   EXPECT_EQ(design().UndoCount, 0);

@@ -63,7 +63,7 @@ TEST_F(Stretch, ScaleByPercentActsOnTheChosenDimensionOnly) {
     design().Net[3][2].z = 0.0f;  // on the waterline: neither draft nor freeboard
     design().Net[3][2].w = 2.0f;
     const HullDesign before = design();
-    ASSERT_TRUE(StretchHull(design(), surface(), work(), prompter, StretchMode::kScaleByPercent,
+    ASSERT_TRUE(StretchHull(design(), surface(), history(), prompter, StretchMode::kScaleByPercent,
                             c.parameter, c.percent));
     ExpectEachVertex(before, design(), c.expected);
     EXPECT_EQ(design().UndoCount, 1);  // recorded even when nothing changes
@@ -75,7 +75,7 @@ TEST_F(Stretch, SetDimensionDividesByTheCurrentValue) {
   design().WaterlineSpacing = 4.0;
   EXPECT_EQ(StretchCurrentValue(design(), HullParameter::kLength), 400.0);
   const HullDesign before = design();
-  ASSERT_TRUE(StretchHull(design(), surface(), work(), prompter, StretchMode::kSetDimension,
+  ASSERT_TRUE(StretchHull(design(), surface(), history(), prompter, StretchMode::kSetDimension,
                           HullParameter::kLength, 300.0));
   ExpectEachVertex(before, design(), [](Vertex v) { return Vertex{v.x, v.y * 0.75f, v.z, v.w}; });
   EXPECT_EQ(StretchCurrentValue(design(), HullParameter::kLength), 300.0);
@@ -85,7 +85,7 @@ TEST_F(Stretch, SetDimensionDividesByTheCurrentValue) {
 
   // The principal dimensions the design carries, as the new-hull dialog entered them.
   design().DesignDimensions[kDimensionDraft] = 20.0;
-  ASSERT_TRUE(StretchHull(design(), surface(), work(), prompter, StretchMode::kSetDimension,
+  ASSERT_TRUE(StretchHull(design(), surface(), history(), prompter, StretchMode::kSetDimension,
                           HullParameter::kDraft, 30.0));
   EXPECT_FLOAT_EQ(design().Net[4][0].z, before.Net[4][0].z * 1.5f);
   EXPECT_EQ(design().WaterlineSpacing, 0.0);
@@ -115,7 +115,7 @@ TEST_F(Stretch, NoFactorNoChange) {
   const std::string before = State();
   for (const Case& c : cases) {
     prompter.errors.clear();
-    EXPECT_FALSE(StretchHull(design(), surface(), work(), prompter, c.mode, c.parameter, c.value));
+    EXPECT_FALSE(StretchHull(design(), surface(), history(), prompter, c.mode, c.parameter, c.value));
     EXPECT_EQ(prompter.errors, std::vector<std::string>{c.message});
   }
   // A net with no length at all.
@@ -123,7 +123,7 @@ TEST_F(Stretch, NoFactorNoChange) {
     for (int r = 0; r <= 6; ++r) design().Net[c][r].y = 5.0f;
   }
   prompter.errors.clear();
-  EXPECT_FALSE(StretchHull(design(), surface(), work(), prompter, StretchMode::kSetDimension,
+  EXPECT_FALSE(StretchHull(design(), surface(), history(), prompter, StretchMode::kSetDimension,
                            HullParameter::kOverall, 100.0));
   EXPECT_EQ(prompter.errors.size(), 1u);
   EXPECT_EQ(design().UndoCount, 0);
@@ -131,9 +131,9 @@ TEST_F(Stretch, NoFactorNoChange) {
 
 TEST_F(Stretch, ShiftsMoveEveryVertex) {
   const HullDesign before = design();
-  ASSERT_TRUE(TranslateHull(design(), surface(), work(), ShiftKind::kForeAft, -10.0));
-  ASSERT_TRUE(TranslateHull(design(), surface(), work(), ShiftKind::kUpDown, 2.5));
-  ASSERT_TRUE(TranslateHull(design(), surface(), work(), ShiftKind::kRightLeft, 1.0));
+  ASSERT_TRUE(TranslateHull(design(), surface(), history(), ShiftKind::kForeAft, -10.0));
+  ASSERT_TRUE(TranslateHull(design(), surface(), history(), ShiftKind::kUpDown, 2.5));
+  ASSERT_TRUE(TranslateHull(design(), surface(), history(), ShiftKind::kRightLeft, 1.0));
   ExpectEachVertex(before, design(), [](Vertex v) {
     return Vertex{v.x + 1.0f, v.y - 10.0f, v.z + 2.5f, v.w};
   });
@@ -149,11 +149,11 @@ TEST_F(Stretch, BowToZeroPutsTheForemostSurfacePointAtZeroAndIsIdempotent) {
     // A raked stem: the foremost surface point lies between vertices.
     design().Net[0][6].y -= 8.0f;
     hull.Rebuild();
-    ASSERT_TRUE(TranslateHull(design(), surface(), work(), ShiftKind::kBowToZero));
+    ASSERT_TRUE(TranslateHull(design(), surface(), history(), ShiftKind::kBowToZero));
     EXPECT_NEAR(surface().extents.smallestY, 0.0, 1e-4) << offset;
 
     const HullDesign settled = design();
-    ASSERT_TRUE(TranslateHull(design(), surface(), work(), ShiftKind::kBowToZero));
+    ASSERT_TRUE(TranslateHull(design(), surface(), history(), ShiftKind::kBowToZero));
     for (int c = 0; c <= 8; ++c) {
       for (int r = 0; r <= 6; ++r) EXPECT_NEAR(design().Net[c][r].y, settled.Net[c][r].y, 1e-4);
     }
@@ -161,7 +161,7 @@ TEST_F(Stretch, BowToZeroPutsTheForemostSurfacePointAtZeroAndIsIdempotent) {
   // A bow exactly at 0 stays bit for bit.
   Open(8, 6, 3, 3);
   const std::string before = State();
-  ASSERT_TRUE(TranslateHull(design(), surface(), work(), ShiftKind::kBowToZero));
+  ASSERT_TRUE(TranslateHull(design(), surface(), history(), ShiftKind::kBowToZero));
   EXPECT_EQ(State(), before);
 }
 
@@ -181,18 +181,18 @@ TEST_F(Stretch, ResultsBeyondTheNetAreRefusedUntouched) {
                                StretchCase{StretchMode::kSetDimension, HullParameter::kLength, 1e39},
                                StretchCase{StretchMode::kScaleByPercent, HullParameter::kHalfBeam, 1e40}}) {
     prompter.errors.clear();
-    EXPECT_FALSE(StretchHull(design(), surface(), work(), prompter, c.mode, c.parameter, c.value))
+    EXPECT_FALSE(StretchHull(design(), surface(), history(), prompter, c.mode, c.parameter, c.value))
         << c.value;
     EXPECT_EQ(prompter.errors, overflow) << c.value;
   }
   for (const ShiftKind kind : {ShiftKind::kForeAft, ShiftKind::kUpDown, ShiftKind::kRightLeft}) {
     prompter.errors.clear();
-    EXPECT_FALSE(TranslateHull(design(), surface(), work(), kind, 4e38, &prompter));
+    EXPECT_FALSE(TranslateHull(design(), surface(), history(), kind, 4e38, &prompter));
     EXPECT_EQ(prompter.errors, overflow);
-    EXPECT_FALSE(TranslateHull(design(), surface(), work(), kind, -1e39));  // no prompter: silent
+    EXPECT_FALSE(TranslateHull(design(), surface(), history(), kind, -1e39));  // no prompter: silent
   }
   prompter.errors.clear();
-  EXPECT_FALSE(TranslateHull(design(), surface(), work(), ShiftKind::kUpDown,
+  EXPECT_FALSE(TranslateHull(design(), surface(), history(), ShiftKind::kUpDown,
                              std::numeric_limits<double>::quiet_NaN(), &prompter));
   EXPECT_EQ(prompter.errors, std::vector<std::string>{"The value is not a number."});
   EXPECT_TRUE(State() == before);

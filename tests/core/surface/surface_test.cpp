@@ -296,7 +296,7 @@ TEST(ComputeExtents, KeptWhileValidAndForZoomedViews) {
   EXPECT_DOUBLE_EQ(s.extents.hullLength, 40.0);
 
   d.ViewZoomed[kBodyView] = true;
-  d.ExtentsValid = false;
+  InvalidateExtents(d);
   ComputeExtents(d, s);
   EXPECT_DOUBLE_EQ(s.extents.hullLength, 80.0);
   EXPECT_DOUBLE_EQ(s.fit.X1, before.X1);  // zoomed body view keeps its box

@@ -22,7 +22,6 @@ struct Hull {
   Surface& s() { return *surface; }
 
   void Rebuild() {
-    design->ExtentsValid = false;
     ShapeChanged(*design, *surface);
   }
 };

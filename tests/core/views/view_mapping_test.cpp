@@ -137,7 +137,7 @@ TEST_F(ZoomTest, RectangleBecomesTheBoxAndFillsTheWindow) {
 
   // A later paint keeps the box even with the extents stale, and puts its
   // lower-left corner at the window's lower-left.
-  hull.d().ExtentsValid = false;
+  InvalidateExtents(hull.d());
   const ViewMapping& m = SetUpView(hull.d(), hull.s(), state);
   EXPECT_DOUBLE_EQ(hull.s().fit.PY0, 20 / s);
   EXPECT_NEAR(m.DeviceX(state.scale * fit.PY0), 0.0, 1e-9);
