@@ -499,15 +499,9 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   // Closing used to drop unsaved work without a word; ask first.
-  if (HasUnsavedChanges()) {
-    const std::string name = state_.design.DesignFileName.empty()
-                                 ? std::string("the new design")
-                                 : state_.design.DesignFileName;
-    const int answer = prompter_->AskYesNoCancel("Save changes to " + name + "?");
-    if (answer < 0 || (answer > 0 && !files_->Save())) {
-      event->ignore();
-      return;
-    }
+  if (!files_->SaveChangesFirst()) {
+    event->ignore();
+    return;
   }
   if (animateDelay_) animateDelay_->close();
   if (singleLine_) singleLine_->close();
