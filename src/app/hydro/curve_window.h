@@ -10,7 +10,6 @@
 class QChart;
 class QChartView;
 class QLineSeries;
-class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QValueAxis;
@@ -19,12 +18,13 @@ namespace skelmora::app {
 
 struct AppState;
 struct HydroRecords;
+class ReportPrinter;
 
 class Tarea_length_dlg : public QDialog {
   Q_OBJECT
 
  public:
-  Tarea_length_dlg(AppState& state, HydroRecords& records, QPrinter& printer,
+  Tarea_length_dlg(AppState& state, HydroRecords& records, ReportPrinter& printer,
                    QWidget* parent = nullptr);
 
   // Computes the records' curve kind at the records' station count; false
@@ -51,7 +51,7 @@ class Tarea_length_dlg : public QDialog {
 
   AppState& state_;
   HydroRecords& records_;
-  QPrinter& printer_;
+  ReportPrinter& printer_;
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;
   QLineSeries* series_ = nullptr;

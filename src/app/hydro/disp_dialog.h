@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "hydro/draft_search.h"
 
@@ -14,6 +15,7 @@ namespace skelmora::app {
 
 struct AppState;
 struct HydroRecords;
+class RealField;
 
 class TDispDialog : public QDialog {
   Q_OBJECT
@@ -34,6 +36,8 @@ class TDispDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  public slots:
+  // "Ok": keeps the moved hull, as one undo step.
+  void accept() override;
   void reject() override;
 
  private:
@@ -41,13 +45,14 @@ class TDispDialog : public QDialog {
   HydroRecords& records_;
   DraftSearch search_;
   bool begun_ = false;
-  QLineEdit* initialDisplacement_ = nullptr;
-  QLineEdit* initialDraft_ = nullptr;
-  QLineEdit* newDisplacement_ = nullptr;
-  QLineEdit* displacement_ = nullptr;
-  QLineEdit* rate_ = nullptr;
-  QLineEdit* draft_ = nullptr;
-  QLineEdit* steps_ = nullptr;
+  std::unique_ptr<VertexNet> netBefore_ = std::make_unique<VertexNet>();
+  RealField* initialDisplacement_ = nullptr;
+  RealField* initialDraft_ = nullptr;
+  RealField* newDisplacement_ = nullptr;
+  RealField* displacement_ = nullptr;
+  RealField* rate_ = nullptr;
+  RealField* draft_ = nullptr;
+  RealField* steps_ = nullptr;
   QPushButton* adjust_ = nullptr;
 };
 

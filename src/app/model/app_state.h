@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "model/hull_design.h"
 #include "hydro/hydro_records.h"
@@ -14,6 +16,15 @@
 #include "views/view_options.h"
 
 namespace skelmora::app {
+
+// A vertex picked by a waiting straighten, smooth or offset tool, marked in
+// the view it was picked in.
+struct ToolMark {
+  ViewId view = kBodyView;
+  int column = -1;
+  int row = -1;
+  std::string text;  // "X", "1" or "2"
+};
 
 struct AppState {
   HullDesign design;
@@ -30,6 +41,8 @@ struct AppState {
   // fake in tests). Set by the main window; the marker reader of a repaint
   // reports through it.
   Prompter* prompter = nullptr;
+  // The marks of the tool armed now; drawn only while one is armed.
+  std::vector<ToolMark> toolMarks;
   // The latest calculation results, overwritten by every run.
   std::unique_ptr<HydroRecords> hydro = std::make_unique<HydroRecords>();
 };
