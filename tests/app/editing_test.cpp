@@ -371,6 +371,7 @@ class EditingTest : public QObject {
     const NetState before(d);
     d.PickedColumn = 1;
     d.PickedRow = 1;
+    d.StationSpacing = 24.0;  // stations placed by spacing stay so
     Teditvertex* dialog = shell.form->editCommands().vertexDialog();
     QTimer::singleShot(0, dialog, [dialog, &shell] {
       dialog->xEdit()->setText(QStringLiteral("12.5"));
@@ -385,6 +386,7 @@ class EditingTest : public QObject {
     edit_vertex_open(shell);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(NetState(d).differenceFrom(before), QString());
+    QCOMPARE(d.StationSpacing, 24.0);
     QCOMPARE(d.UndoCount, 0);
     QVERIFY(!shell.enabled("EditUndoItem"));
   }

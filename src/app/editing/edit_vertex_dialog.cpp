@@ -79,7 +79,17 @@ void Teditvertex::done(int result) {
     // Stepping stored each vertex left; the session's one undo step holds
     // the net from before the first of them.
     if (session_.snapshotTaken) {
-      restored_ = Undo(state_.design, *state_.surface, state_.workDirectory);
+      // Undo puts the curves back to placement by number; a cancel leaves
+      // them as they were.
+      HullDesign& design = state_.design;
+      const double spacings[] = {design.StationSpacing, design.WaterlineSpacing,
+                                 design.ButtockSpacing};
+      restored_ = Undo(design, *state_.surface, state_.workDirectory);
+      if (restored_) {
+        design.StationSpacing = spacings[0];
+        design.WaterlineSpacing = spacings[1];
+        design.ButtockSpacing = spacings[2];
+      }
     }
     if (restored_) {
       session_.changed = false;
