@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include "model/row_column_tools.h"
 #include "shell_fixtures.h"
 #include "views/picking.h"
+#include "views/real_field.h"
 
 using namespace skelmora;
 using namespace skelmora::app;
@@ -308,6 +310,198 @@ class EditingTest : public QObject {
     shell.form->trigger(command);
     QCOMPARE(NetState(d).differenceFrom(before), QString());
     QCOMPARE(d.UndoCount, 0);
+  }
+
+  // OK with no number in the enabled field: an error that names the field,
+  // the dialog stays open, and nothing changes (no undo step either).
+  void okWithoutANumberNamesTheField_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("mode");   // the radio button chosen
+    QTest::addColumn<QString>("text");   // left in the field
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("set dimension, empty") << QStringLiteral("Stretchshrinkhull1")
+                                          << QStringLiteral("SetDimen") << QString()
+                                          << QStringLiteral("Set Dimension");
+    QTest::newRow("scale, a lone sign") << QStringLiteral("Stretchshrinkhull1")
+                                        << QStringLiteral("setscale") << QStringLiteral("-")
+                                        << QStringLiteral("Scale By Percent");
+    QTest::newRow("shift up, empty") << QStringLiteral("Shifthull1") << QStringLiteral("updnbutton")
+                                     << QString() << QStringLiteral("Distance in mm/inches");
+    QTest::newRow("shift aft, no exponent") << QStringLiteral("Shifthull1")
+                                            << QStringLiteral("foreaftbutton")
+                                            << QStringLiteral("2e")
+                                            << QStringLiteral("Distance in mm/inches");
+  }
+  void okWithoutANumberNamesTheField() {
+    QFETCH(QString, command);
+    QFETCH(QString, mode);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    EditShell shell;
+    QVERIFY(shell.opened);
+    HullDesign& d = shell.design();
+    const NetState before(d);
+    bool stayed = false;
+    QTimer::singleShot(0, shell.form.get(), [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->findChild<QRadioButton*>(mode)->setChecked(true);
+      for (auto* edit : dialog->findChildren<QLineEdit*>()) {
+        if (edit->isEnabled()) edit->setText(text);
+      }
+      dialog->accept();
+      stayed = dialog->isVisible();
+      dialog->reject();
+    });
+    shell.form->trigger(command);
+    QVERIFY(stayed);
+    QCOMPARE(shell.prompter.errors,
+             std::vector<std::string>{RealField::ConversionError(caption, text)});
+    QVERIFY(QString::fromStdString(shell.prompter.errors[0]).contains(caption));
+    QCOMPARE(NetState(d).differenceFrom(before), QString());
+    QCOMPARE(d.UndoCount, 0);
+  }
+
+  // Cancel in "Edit Vertex Data" leaves every vertex of the session as it
+  // was, also one already stored by stepping to the next, and no undo step.
+  void vertexEditorCancelLeavesTheVertex() {
+    EditShell shell;
+    QVERIFY(shell.opened);
+    HullDesign& d = shell.design();
+    const NetState before(d);
+    d.PickedColumn = 1;
+    d.PickedRow = 1;
+    d.StationSpacing = 24.0;  // stations placed by spacing stay so
+    Teditvertex* dialog = shell.form->editCommands().vertexDialog();
+    QTimer::singleShot(0, dialog, [dialog, &shell] {
+      dialog->xEdit()->setText(QStringLiteral("12.5"));
+      dialog->columnUpDown()->setValue(2);  // stores vertex 1,1
+      QCOMPARE(shell.state.design.Net[1][1].x, 12.5f);
+      dialog->zEdit()->setText(QStringLiteral("-3"));
+      QPushButton* cancel =
+          dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+      QVERIFY(cancel);
+      cancel->click();
+    });
+    edit_vertex_open(shell);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(NetState(d).differenceFrom(before), QString());
+    QCOMPARE(d.StationSpacing, 24.0);
+    QCOMPARE(d.UndoCount, 0);
+    QVERIFY(!shell.enabled("EditUndoItem"));
+  }
+
+  // The picks of a waiting tool are marked in the view they were made in:
+  // "X" for straighten, "1" and "2" for offset; the marks go with the mode.
+  void toolPicksAreMarkedInTheirView() {
+    EditShell shell;
+    QVERIFY(shell.opened);
+    HullDesign& d = shell.design();
+    ViewWindow* view = shell.profile();
+    auto marks = [&](ViewWindow* window) {
+      window->repaint();
+      QStringList found;
+      for (const Label& label : window->displayList().labels()) {
+        if (label.element != Element::kToolMark) continue;
+        found << QString::fromStdString(label.text);
+        const LogicalPoint at = label.anchor;
+        bool onAVertex = false;
+        for (int c = 0; c <= d.LastColumn && !onAVertex; ++c)
+          for (int r = 0; r <= d.LastRow && !onAVertex; ++r) {
+            const LogicalPoint v = VertexLogical(d, *shell.state.surface, window->viewId(),
+                                                 window->mapping(), c, r);
+            onAVertex = v.x == at.x && v.y == at.y;
+          }
+        if (!onAVertex) found << QStringLiteral("(off a vertex)");
+      }
+      return found;
+    };
+    const int c = d.LastColumn / 2 - 1, r = d.LastRow / 2;
+    shell.form->trigger(QStringLiteral("Straightenrowcoloumn1"));
+    shell.click(view, shell.device(view, c, r));
+    QCOMPARE(marks(view), QStringList{QStringLiteral("X")});
+    QCOMPARE(marks(shell.form->views().body()), QStringList());
+    shell.click(view, shell.device(view, c + 2, r));
+    QCOMPARE(marks(view), QStringList());
+
+    shell.form->trigger(QStringLiteral("Offsetvertices1"));
+    shell.click(view, shell.device(view, c, r));
+    QCOMPARE(marks(view), QStringList{QStringLiteral("1")});
+    shell.click(view, shell.device(view, c + 2, r));
+    QCOMPARE(marks(view), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    Tvertex_offsetsDlg* offsets = shell.form->editCommands().offsetsDialog();
+    QTimer::singleShot(0, offsets, [offsets] { offsets->reject(); });
+    shell.click(view, shell.device(view, c + 1, 1));
+    QCOMPARE(shell.state.interaction.armed, ArmedMode::kNone);
+    QCOMPARE(marks(view), QStringList());
+  }
+
+  // An armed mode's status prompt stays while it waits and goes when the
+  // click (or the zoom rectangle) has carried it out.
+  void statusPromptGoesWhenTheModeEnds_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("clicks");  // 0: drag a zoom rectangle
+    QTest::newRow("delete row") << QStringLiteral("DelRowWMouse") << 1;
+    QTest::newRow("chine column") << QStringLiteral("Vertica1") << 1;
+    QTest::newRow("straighten") << QStringLiteral("Straightenrowcoloumn1") << 2;
+    QTest::newRow("zoom window") << QStringLiteral("Zoomwindow1") << 0;
+  }
+  void statusPromptGoesWhenTheModeEnds() {
+    QFETCH(QString, command);
+    QFETCH(int, clicks);
+    EditShell shell;
+    QVERIFY(shell.opened);
+    HullDesign& d = shell.design();
+    ViewWindow* view = shell.profile();
+    QStatusBar* status = shell.form->statusBar();
+    shell.form->trigger(command);
+    QVERIFY(shell.state.interaction.armed != ArmedMode::kNone);
+    const int c = d.LastColumn / 2 - 1, r = d.LastRow / 2;
+    if (clicks == 0) {
+      QVERIFY(!status->currentMessage().isEmpty());
+      const QPoint from(view->width() / 4, view->height() / 4);
+      const QPoint to(view->width() / 2, view->height() / 2);
+      QTest::mousePress(view, Qt::LeftButton, {}, from);
+      QTest::mouseMove(view, to);
+      QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    }
+    for (int k = 0; k < clicks; ++k) {
+      if (k == 0 && clicks == 1) QVERIFY(!status->currentMessage().isEmpty());
+      shell.click(view, shell.device(view, c + 2 * k, r));
+      if (k + 1 < clicks) QVERIFY(!status->currentMessage().isEmpty());
+    }
+    QCOMPARE(shell.state.interaction.armed, ArmedMode::kNone);
+    QCOMPARE(status->currentMessage(), QString());
+  }
+
+  // Selecting a vertex, or missing every vertex, repaints every view, so the
+  // selection mark is where the selection is in all of them.
+  void theSelectionMarkFollowsInEveryView() {
+    EditShell shell;
+    QVERIFY(shell.opened);
+    HullDesign& d = shell.design();
+    shell.form->trigger(QStringLiteral("Plan1"));
+    ViewWindow* plan = shell.form->views().plan();
+    ViewWindow* view = shell.profile();
+    plan->repaint();
+    auto marked = [](const ViewWindow* window) {
+      for (const Square& square : window->displayList().squares())
+        if (square.element == Element::kSelection) return true;
+      return false;
+    };
+    QVERIFY(!marked(plan));
+    const int c = d.LastColumn / 2, r = d.LastRow / 2;
+    QTest::mousePress(view, Qt::LeftButton, {}, shell.device(view, c, r));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, shell.device(view, c, r));
+    QTRY_VERIFY(marked(plan));
+    QPoint empty(3, 3);
+    QVERIFY(!PickVertex(d, *shell.state.surface, kProfileView, view->mapping(),
+                        shell.state.viewOptions, view->mapping().ToLogical(empty.x(), empty.y()))
+                 .valid());
+    QTest::mousePress(view, Qt::LeftButton, {}, empty);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, empty);
+    QCOMPARE(d.PickedColumn, -1);
+    QTRY_VERIFY(!marked(plan));
   }
 
   // Each command changes the design, and one Undo gives it back exactly.

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "files/design_file.h"
 #include "files/file_commands.h"
 #include "shell_fixtures.h"
 
@@ -123,9 +124,9 @@ class FileOpenTest : public QObject {
     QCOMPARE(shell.form->windowTitle(), QStringLiteral("Skelmora - "));
   }
 
-  // What the reset after a read clears: the special sections and the
-  // highlight the file carried, the reference hull, the history and any
-  // armed pick mode; the draw items start disabled again.
+  // What the reset after a read clears: the reference hull, the history
+  // and any armed pick mode; the draw items start disabled again. What the
+  // file holds stays (see openKeepsTheSpecialSections).
   void afterImportReset() {
     Shell shell;
     HullDesign& design = shell.state.design;
@@ -141,9 +142,8 @@ class FileOpenTest : public QObject {
     design.UndoCount = 3;
 
     const QString second = shell.copyExample("workboat.s98");
+    shell.prompter.answers = {0};  // the marker file is an unsaved change: "No"
     QVERIFY(shell.open(second));
-    QVERIFY(!design.SpecialStationsOn);  // the file has seven special stations
-    QCOMPARE(design.SpecialStationCount, 0);
     QVERIFY(!design.RefHullShown);
     QVERIFY(!design.MarkersShown);
     QCOMPARE(design.UndoCount, 0);
@@ -154,6 +154,44 @@ class FileOpenTest : public QObject {
     QVERIFY(!shell.enabled("DrawRefHull"));
     QVERIFY(!shell.enabled("drawkeel"));
     QVERIFY(!shell.enabled("EditUndoItem"));
+  }
+
+  // A design file's special stations and waterlines come in with it and go
+  // out again with the next save; only the geometry imports start empty.
+  void openKeepsTheSpecialSections() {
+    Shell shell;
+    const QString path = shell.copyExample("workboat.s98");
+    auto fromFile = std::make_unique<HullDesign>();
+    auto surface = std::make_unique<Surface>();
+    std::string message;
+    QVERIFY(ReadDesignFile(*fromFile, *surface, path.toStdString(), message));
+    QVERIFY(fromFile->SpecialStationsOn && fromFile->SpecialStationCount == 7);
+    QVERIFY(fromFile->SpecialWaterlinesOn && fromFile->SpecialWaterlineCount > 0);
+
+    QVERIFY(shell.open(path));
+    const HullDesign& design = shell.state.design;
+    auto same = [](const HullDesign& a, const HullDesign& b) {
+      if (a.SpecialStationsOn != b.SpecialStationsOn ||
+          a.SpecialWaterlinesOn != b.SpecialWaterlinesOn ||
+          a.SpecialButtocksOn != b.SpecialButtocksOn ||
+          a.SpecialStationCount != b.SpecialStationCount ||
+          a.SpecialWaterlineCount != b.SpecialWaterlineCount ||
+          a.SpecialButtockCount != b.SpecialButtockCount)
+        return false;
+      for (int i = 1; i <= a.SpecialStationCount; ++i)
+        if (a.SpecialStations[i] != b.SpecialStations[i]) return false;
+      for (int i = 1; i <= a.SpecialWaterlineCount; ++i)
+        if (a.SpecialWaterlines[i] != b.SpecialWaterlines[i]) return false;
+      return true;
+    };
+    QVERIFY(same(design, *fromFile));
+    QVERIFY(!shell.form->HasUnsavedChanges());
+
+    shell.form->trigger(QStringLiteral("FileSaveItem"));
+    QVERIFY(shell.prompter.errors.empty());
+    auto saved = std::make_unique<HullDesign>();
+    QVERIFY(ReadDesignFile(*saved, *surface, path.toStdString(), message));
+    QVERIFY(same(*saved, *fromFile));
   }
 
   void commandLine_data() {

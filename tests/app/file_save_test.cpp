@@ -174,6 +174,68 @@ class FileSaveTest : public QObject {
     QCOMPARE(onDisk->Net[2][2].y, saved ? original + 3.0f : original);
   }
 
+  // File › Open and File › New replace the design, so they ask as closing
+  // does: Yes saves first, No goes on without saving, Cancel changes nothing
+  // and shows no dialog.
+  void replacingAsksToSaveFirst_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("saved");
+    for (const char* command : {"FileOpenItem", "FileNewItem"}) {
+      const QString name = QLatin1String(command);
+      QTest::addRow("%s yes", command) << name << 1 << true << true;
+      QTest::addRow("%s no", command) << name << 0 << true << false;
+      QTest::addRow("%s cancel", command) << name << -1 << false << false;
+    }
+  }
+  void replacingAsksToSaveFirst() {
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, saved);
+    Shell shell;
+    const QString path = shell.copyExample("cruiser.s98");
+    const QString other = shell.copyExample("workboat.s98");
+    QVERIFY(shell.open(path));
+    HullDesign& design = shell.state.design;
+    const float original = design.Net[2][2].y;
+    shell.edit([](HullDesign& d) { d.Net[2][2].y += 3.0f; });
+    int chooserShown = 0;
+    shell.form->fileCommands().chooseNewKind = [&](QWidget*) {
+      ++chooserShown;
+      return std::optional<NewDesignKind>();
+    };
+    shell.files.openRequests.clear();
+    shell.files.openAnswers = {ChosenFile{other, 1}};
+    shell.prompter.answers = {answer};
+
+    shell.form->trigger(command);
+    QCOMPARE(shell.prompter.questions,
+             std::vector<std::string>{"Save changes to " + path.toStdString() + "?"});
+    const bool dialogShown = command == QLatin1String("FileOpenItem")
+                                 ? !shell.files.openRequests.empty()
+                                 : chooserShown > 0;
+    QCOMPARE(dialogShown, goesOn);
+    const auto onDisk = ReadBack(path);
+    QVERIFY(onDisk);
+    QCOMPARE(onDisk->Net[2][2].y, saved ? original + 3.0f : original);
+    if (command == QLatin1String("FileOpenItem")) {
+      QCOMPARE(QString::fromStdString(design.DesignFileName), goesOn ? other : path);
+    }
+    if (!goesOn) QCOMPARE(design.Net[2][2].y, original + 3.0f);
+
+    // Nothing unsaved: no question.
+    shell.prompter.questions.clear();
+    shell.files.openAnswers = {std::nullopt};
+    if (!goesOn || !saved) {
+      shell.form->trigger(QStringLiteral("FileSaveItem"));
+      shell.prompter.questions.clear();
+    }
+    shell.form->trigger(QStringLiteral("FileOpenItem"));
+    QVERIFY(shell.prompter.questions.empty());
+  }
+
   // Painting works out section positions and writes them back into the
   // design; looking at a design is still not a change.
   void viewingIsNotAChange() {

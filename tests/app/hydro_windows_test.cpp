@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -28,6 +30,7 @@
 #include "hydro/calculation_records.h"
 #include "hydro/hydro_report.h"
 #include "hydro/hydrostatics_window.h"
+#include "hydro/text_printing.h"
 #include "shell_fixtures.h"
 
 using namespace skelmora;
@@ -146,9 +149,47 @@ QStringList TextLines(const QStringList& lines) {
 
 bool HavePdfToText() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
 
-void PrintToPdf(Shell& shell, const QString& pdf) {
-  shell.form->printer().setOutputFormat(QPrinter::PdfFormat);
-  shell.form->printer().setOutputFileName(pdf);
+// The page sizes of a PDF, in points.
+QList<QSizeF> PdfPages(const QString& pdf) {
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  text.waitForFinished();
+  static const QRegularExpression page(
+      QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
+  QList<QSizeF> pages;
+  const QString html = QString::fromUtf8(text.readAllStandardOutput());
+  for (auto it = page.globalMatch(html); it.hasNext();) {
+    const auto m = it.next();
+    pages << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+  }
+  return pages;
+}
+
+// The print dialog as the user answers it: print to a PDF file, or Cancel
+// while file is empty. Counts its showings.
+struct PrintAnswers {
+  int shown = 0;
+  QString file;
+  std::function<void(ShellServices&)> installer() {
+    return [this](ShellServices& services) {
+      services.printDialog = [this](QPrinter& printer, QWidget*) {
+        ++shown;
+        if (file.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+      };
+    };
+  }
+};
+
+// The report prints are tested on a machine without printers: they offer
+// the print dialog.
+bool NoPrinter() { return QPrinterInfo::availablePrinters().isEmpty(); }
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 std::vector<float> Heights(const HullDesign& design) {
@@ -261,13 +302,26 @@ class HydroWindowsTest : public QObject {
     QCOMPARE(again.shown, 1);
   }
 
-  void printsTheReportLines() {
+  // One portrait page on A4 and on Letter, in fixed pitch: the groups in
+  // two columns as on screen, each column's numbers on one decimal point.
+  void printedReportIsOnePortraitPage_data() {
+    QTest::addColumn<int>("pageSize");
+    QTest::addColumn<double>("width");
+    QTest::newRow("A4") << int(QPageSize::A4) << 595.3;
+    QTest::newRow("Letter") << int(QPageSize::Letter) << 612.0;
+  }
+  void printedReportIsOnePortraitPage() {
+    QFETCH(int, pageSize);
+    QFETCH(double, width);
     if (!HavePdfToText()) QSKIP("pdftotext is not installed");
-    Shell shell;
+    if (!NoPrinter()) QSKIP("a printer is set up; the report would go to it");
+    PrintAnswers answers;
+    Shell shell(answers.installer());
     const QString path = shell.copyExample("cruiser.s98");
     QVERIFY(shell.open(path));
-    const QString pdf = shell.dir.filePath(QStringLiteral("report.pdf"));
-    PrintToPdf(shell, pdf);
+    // File › Print Setup chose the paper; its landscape is for the views.
+    shell.form->printer().setPageSize(QPageSize(QPageSize::PageSizeId(pageSize)));
+    answers.file = shell.dir.filePath(QStringLiteral("report.pdf"));
     std::string sent;
     WhenShown<THydroReport> script([&](THydroReport* window) {
       sent = window->PrintedText();
@@ -276,23 +330,105 @@ class HydroWindowsTest : public QObject {
     });
     shell.form->trigger(QStringLiteral("Hydrostatics1"));
     QCOMPARE(script.shown, 1);
+    QCOMPARE(answers.shown, 1);
 
-    const QStringList printed = TextLines(PdfLines(pdf));
-    QStringList expected = TextLines(QString::fromStdString(sent).split(QLatin1Char('\n')));
+    const QList<QSizeF> pages = PdfPages(answers.file);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(std::fabs(pages[0].width() - width) < 1.0);
+    QVERIFY(pages[0].height() > pages[0].width());
+
+    const QStringList printed = TextLines(PdfLines(answers.file));
+    const QStringList expected = TextLines(QString::fromStdString(sent).split(QLatin1Char('\n')));
     QCOMPARE(printed.size(), expected.size());
-    QCOMPARE(expected[0], QStringLiteral("Hydrostatics Data for ") + path);
-    QCOMPARE(expected[2], QStringLiteral("Displacement"));
-    QVERIFY(expected[3].startsWith(QStringLiteral("Saltwater  ")));
-    QVERIFY(expected.contains(QStringLiteral("Length - Width - Height")));
-    QCOMPARE(expected.last().left(5), QStringLiteral("Bml  "));
     for (int i = 0; i < expected.size(); ++i) {
       if (i == 1) continue;  // the date and time, a moment apart
       QCOMPARE(printed[i], expected[i]);
     }
-    // Blank lines: two at the top, around the date, between the groups.
+    QCOMPARE(expected[0], QStringLiteral("Hydrostatics Data for ") + path);
+    // Blank lines: two at the top, around the date.
     const QStringList raw = QString::fromStdString(sent).split(QLatin1Char('\n'));
     QVERIFY(raw[0].isEmpty() && raw[1].isEmpty() && raw[3].isEmpty() && raw[5].isEmpty());
-    QVERIFY(raw[2].startsWith(QStringLiteral("  Hydrostatics Data for ")));
+
+    auto lineWith = [&](const char* text) {
+      for (const QString& line : expected)
+        if (line.contains(QLatin1String(text))) return line;
+      return QString();
+    };
+    // Left and right groups side by side, headings over their captions.
+    const QString headings = lineWith("Displacement");
+    QVERIFY(headings.startsWith(QStringLiteral("Displacement ")));
+    const int right = headings.indexOf(QStringLiteral("Length - Width - Height"));
+    QVERIFY(right > 20);
+    QCOMPARE(lineWith("Load Waterline").indexOf(QStringLiteral("Load Waterline")), right);
+    QCOMPARE(lineWith("Waterplane  ").indexOf(QStringLiteral("Waterplane")), right);
+    QVERIFY(lineWith("Transverse Metacenters")
+                .contains(QStringLiteral("Longitudinal Metacenters")));
+    // Numbers on one decimal point down the left column, across groups.
+    const int point = lineWith("Saltwater").indexOf(QLatin1Char('.'));
+    for (const char* caption : {"Fresh Water", "Prismatic Cp", "Length/Beam", "LCB", "Gmt"})
+      QCOMPARE(lineWith(caption).indexOf(QLatin1Char('.')), point);
+  }
+
+  // With no printer the report's Print says so and offers the print dialog;
+  // a cancelled dialog prints nothing, and File › Print to a PDF works
+  // afterwards (the failed start used to leave the one printer active).
+  void reportPrintWithoutAPrinterOffersTheDialog() {
+    if (!NoPrinter()) QSKIP("a printer is set up");
+    PrintAnswers answers;
+    Shell shell(answers.installer());
+    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    bool printed = true;
+    WhenShown<THydroReport> script([&](THydroReport* window) {
+      printed = window->Print();
+      window->accept();
+    });
+    shell.form->trigger(QStringLiteral("Hydrostatics1"));
+    QCOMPARE(script.shown, 1);
+    QVERIFY(!printed);
+    QCOMPARE(answers.shown, 1);
+    QCOMPARE(shell.prompter.information, std::vector<std::string>{kNoPrinterMessage});
+    QVERIFY(shell.prompter.errors.empty());
+    QVERIFY(shell.form->printer().printerState() != QPrinter::Active);
+
+    const QString pdf = shell.dir.filePath(QStringLiteral("view.pdf"));
+    answers.file = pdf;
+    shell.form->trigger(QStringLiteral("FilePrintItem"));
+    QCOMPARE(answers.shown, 2);
+    QVERIFY(shell.prompter.errors.empty());
+    QCOMPARE(shell.form->statusBar()->currentMessage(), QStringLiteral("Printed."));
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    QVERIFY(shell.form->printer().printerState() != QPrinter::Active);
+  }
+
+  // After File › Print wrote a PDF, the report prints leave that file alone
+  // unless the user picks it in the print dialog.
+  void reportPrintsNeverWriteOverThePrintedFile() {
+    if (!NoPrinter()) QSKIP("a printer is set up");
+    PrintAnswers answers;
+    Shell shell(answers.installer());
+    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    const QString pdf = shell.dir.filePath(QStringLiteral("view.pdf"));
+    answers.file = pdf;
+    shell.form->trigger(QStringLiteral("FilePrintItem"));
+    const QByteArray before = Contents(pdf);
+    QVERIFY(before.size() > 1000);
+
+    answers.file.clear();  // the dialog is cancelled
+    WhenShown<THydroReport> report([](THydroReport* window) {
+      window->printButton()->click();
+      window->accept();
+    });
+    shell.form->trigger(QStringLiteral("Hydrostatics1"));
+    QCOMPARE(report.shown, 1);
+    shell.prompter.texts = {std::string("label")};
+    WhenShown<Tarea_length_dlg> curve([](Tarea_length_dlg* window) {
+      window->PrintData();
+      window->accept();
+    });
+    shell.form->trigger(QStringLiteral("Cureofareas1"));
+    QCOMPARE(curve.shown, 1);
+    QCOMPARE(answers.shown, 3);  // File › Print, then each report print asked
+    QCOMPARE(Contents(pdf), before);
   }
 
   // The menu items refuse a hull above the waterline through the guard; the
@@ -326,6 +462,16 @@ class HydroWindowsTest : public QObject {
     bool zoomedBefore = false, zoomedAfter = true;
     WhenShown<TWavefriction> script([&](TWavefriction* window) {
       QTableWidget* table = window->table();
+      // All four columns in view at the window's default size, none cut.
+      for (int c = 0; c < 4; ++c) {
+        const int right = table->columnViewportPosition(c) + table->columnWidth(c);
+        QVERIFY2(right <= table->viewport()->width(), qPrintable(QString::number(c)));
+        for (int r = 0; r <= kDragRows; ++r) {
+          const int text = table->fontMetrics().horizontalAdvance(table->item(r, c)->text());
+          QVERIFY(text <= table->columnWidth(c));
+        }
+      }
+      QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
       for (int r = 0; r <= kDragRows; ++r) {
         froude << table->item(r, 1)->text().trimmed();
         speed << table->item(r, 0)->text().trimmed();
@@ -363,11 +509,12 @@ class HydroWindowsTest : public QObject {
   }
 
   void curveStationsAndPrintedTable() {
-    Shell shell;
+    PrintAnswers answers;
+    Shell shell(answers.installer());
     const QString path = shell.copyExample("cruiser.s98");
     QVERIFY(shell.open(path));
     const QString pdf = shell.dir.filePath(QStringLiteral("curve.pdf"));
-    PrintToPdf(shell, pdf);
+    answers.file = pdf;
     (*shell.state.hydro).curves.stations = kDefaultCurveStations;
     QList<int> points;
     int spinnerAfterEighty = 0;
@@ -404,7 +551,7 @@ class HydroWindowsTest : public QObject {
     QVERIFY(printed);
     QCOMPARE((*shell.state.hydro).curveLabel, std::string("Cruiser areas"));
 
-    if (HavePdfToText()) {
+    if (HavePdfToText() && NoPrinter()) {
       const CurveResults& curves = (*shell.state.hydro).curves;
       const QStringList lines = TextLines(PdfLines(pdf));
       QCOMPARE(lines.size(), 2 + 10);  // label, heading, stations 1..10
@@ -463,6 +610,7 @@ class HydroWindowsTest : public QObject {
     const std::vector<float> restored = Heights(shell.state.design);
     for (size_t i = 0; i < before.size(); ++i)
       QVERIFY(std::fabs(restored[i] - before[i]) <= 1e-4f * std::max(1.0f, std::fabs(before[i])));
+    QCOMPARE(shell.state.design.UndoCount, 0);  // a cancelled search is no step
 
     // Ok keeps the hull where the search left it: deeper, heavier.
     double target = 0.0;
@@ -487,6 +635,31 @@ class HydroWindowsTest : public QObject {
     QVERIFY2(std::fabs(weight - target) < 0.01 * target, qPrintable(QString::number(weight)));
     QCOMPARE((*shell.state.hydro).results.lowestZ, finalDraft);
     QVERIFY(finalDraft < initialDraft);
+
+    // The kept hull is one undo step: Undo puts it back (to the history's
+    // four decimals).
+    QCOMPARE(shell.state.design.UndoCount, 1);
+    QVERIFY(shell.enabled("EditUndoItem"));
+    shell.form->trigger(QStringLiteral("EditUndoItem"));
+    const std::vector<float> undone = Heights(shell.state.design);
+    for (size_t i = 0; i < before.size(); ++i)
+      QVERIFY(std::fabs(undone[i] - restored[i]) <= 1e-4f * std::max(1.0f, std::fabs(restored[i])));
+    QCOMPARE(shell.state.design.UndoCount, 0);
+  }
+
+  // A hull wholly above the water has no displacement to search from: the
+  // hydrostatics' own message, and no dialog.
+  void draftSearchRefusesADryHull() {
+    Shell shell;
+    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    RaiseHull(shell.state.design, *shell.state.surface, 1000.0);
+    const std::vector<float> before = Heights(shell.state.design);
+    WhenShown<TDispDialog> dialog([](TDispDialog* window) { window->reject(); });
+    shell.form->trigger(QStringLiteral("Findwaterline1"));
+    QCOMPARE(dialog.shown, 0);
+    QCOMPARE(shell.prompter.information, std::vector<std::string>{kNoDisplacementMessage});
+    QCOMPARE(Heights(shell.state.design), before);
+    QCOMPARE(shell.state.design.UndoCount, 0);
   }
 };
 

@@ -126,8 +126,10 @@ class MarkerCommandsTest : public QObject {
     shell.files.openAnswers = {ChosenFile{hull, 2}, ChosenFile{hull, 1}};
     shell.files.saveAnswers = {ChosenFile{shell.dir.filePath(QStringLiteral("net.s98")), 2}};
     shell.files.openRequests.clear();
+    shell.prompter.answers = {0};  // "Save changes to ...?" No: the edit goes
     shell.form->trigger(QStringLiteral("FileNewItem"));
 
+    QCOMPARE(shell.prompter.questions.size(), size_t{1});
     QCOMPARE(shell.prompter.errors,
              std::vector<std::string>{"This file is not a hull file type. Please try again"});
     QCOMPARE(shell.files.openRequests.size(), size_t{2});

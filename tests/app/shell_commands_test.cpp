@@ -151,6 +151,19 @@ class ShellCommandsTest : public QObject {
     };
     shell.form->trigger(QStringLiteral("WindowCascadeItem"));
     QVERIFY(overlapping());
+    // Cascaded windows stay usable: at least half the area each, every
+    // one stepped from the last so each caption shows.
+    const QSize room = area->viewport()->size();
+    QSet<int> lefts, tops;
+    for (const QMdiSubWindow* window : area->subWindowList()) {
+      QVERIFY2(window->width() >= room.width() / 2, qPrintable(window->windowTitle()));
+      QVERIFY2(window->height() >= room.height() / 2, qPrintable(window->windowTitle()));
+      QVERIFY(QRect(QPoint(), room).contains(window->geometry()));
+      lefts << window->x();
+      tops << window->y();
+    }
+    QCOMPARE(lefts.size(), 4);
+    QCOMPARE(tops.size(), 4);
     shell.form->trigger(QStringLiteral("WindowTileItem"));
     QVERIFY(!overlapping());
   }
@@ -212,6 +225,31 @@ class ShellCommandsTest : public QObject {
 
     shell.form->trigger(QStringLiteral("HelpHowToUseItem"));
     QVERIFY(help->browser()->source().toString().endsWith(QLatin1String("howto.html")));
+  }
+
+  // Every page is a topic of the contents, the Calc windows have theirs,
+  // and the mouse and printing texts say what the program does.
+  void helpTopics() {
+    Shell shell;
+    HelpWindow* help = shell.form->helpWindow();
+    const QStringList pages = QDir(QStringLiteral(":/help")).entryList();
+    for (const QString& page : pages) {
+      QVERIFY2(help->topicPages().contains(page), qPrintable(page));
+    }
+    const std::pair<const char*, const char*> wanted[] = {{"hydrostatics", "hydrostatics.html"},
+                                                          {"drag", "drag.html"},
+                                                          {"curve of areas", "curves.html"},
+                                                          {"draft", "draft.html"}};
+    for (const auto& [keyword, page] : wanted) {
+      QVERIFY2(help->findTopics(QLatin1String(keyword)).contains(QLatin1String(page)), keyword);
+    }
+    auto text = [](const char* page) {
+      QFile file(QStringLiteral(":/help/") + QLatin1String(page));
+      return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    QVERIFY(!text("keyboard.html").contains(QStringLiteral("to select it")));
+    QVERIFY(text("keyboard.html").contains(QStringLiteral("Edit Vertex Data")));
+    QVERIFY(!text("files.html").contains(QStringLiteral("chooses the printer")));
   }
 
   void everyHelpLinkLeadsToAPage() {

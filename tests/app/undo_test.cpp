@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "model/spline_tension_dialog.h"
+#include "editing/spline_tension_dialog.h"
 #include "model/work_directory.h"
 #include "shell_fixtures.h"
 #include "views/picking.h"
@@ -116,6 +116,14 @@ class UndoTest : public QObject {
     QCOMPARE(dialog.waterlineSpin()->maximum(), waterlineMax);
     QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("stamaxlabel"))
                 ->text() == QStringLiteral("Station Max Tension is %1").arg(stationMax));
+    // The caption, the spin names and their labels.
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Spline Tension"));
+    QCOMPARE(dialog.stationSpin()->objectName(), QStringLiteral("statension"));
+    QCOMPARE(dialog.waterlineSpin()->objectName(), QStringLiteral("watertension"));
+    QStringList labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
+    QVERIFY(labels.contains(QStringLiteral("Station Spline Tension")));
+    QVERIFY(labels.contains(QStringLiteral("Waterline Spline Tension")));
   }
 
   void threeEditsThreeUndos() {

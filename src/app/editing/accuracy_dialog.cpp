@@ -10,8 +10,7 @@ Thullaccuracy::Thullaccuracy(HullDesign& design, QWidget* parent)
     : QDialog(parent), design_(design), ui_(new Ui::Thullaccuracy) {
   ui_->setupUi(this);
   ui_->acclabel->setText(QLatin1String(AccuracyLabel(design_)));
-  ui_->acctext->setText(QString::number(design_.SurfaceAccuracy, 'f', 4));
-  InstallRealFilter(ui_->acctext);
+  ui_->acctext->setText(FixedText(design_.SurfaceAccuracy, 4));
   connect(ui_->acctext, &QLineEdit::textChanged, this,
           [this](const QString& text) { design_.SurfaceAccuracy = RealFieldValue(text); });
 }

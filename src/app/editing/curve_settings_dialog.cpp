@@ -18,10 +18,10 @@ TcurvesetDlg::TcurvesetDlg(AppState& state, bool spacingMode, QWidget* parent)
   ui_->stationedit->setText(QString::number(s.stationCount));
   ui_->wateredit->setText(QString::number(s.waterlineCount));
   ui_->buttedit->setText(QString::number(s.buttockCount));
-  ui_->stationspace->setText(QString::number(s.stationSpacing, 'f', 2));
-  ui_->waterspace->setText(QString::number(s.waterlineSpacing, 'f', 2));
-  ui_->buttspace->setText(QString::number(s.buttockSpacing, 'f', 2));
-  ui_->userBowData->setText(QString::number(s.userBowOffset, 'f', 2));
+  ui_->stationspace->setText(FixedText(s.stationSpacing, 2));
+  ui_->waterspace->setText(FixedText(s.waterlineSpacing, 2));
+  ui_->buttspace->setText(FixedText(s.buttockSpacing, 2));
+  ui_->userBowData->setText(FixedText(s.userBowOffset, 2));
   ui_->chineptsedit->setText(QString::number(s.chineLinePoints));
   ui_->edgeptsedit->setText(QString::number(s.edgeLinePoints));
   (s.spacingMode ? ui_->spacingbutton : ui_->numberbutton)->setChecked(true);
@@ -50,7 +50,6 @@ TcurvesetDlg::TcurvesetDlg(AppState& state, bool spacingMode, QWidget* parent)
       break;
   }
 
-  for (QLineEdit* e : findChildren<QLineEdit*>()) InstallRealFilter(e);
   // The user bow offset is a distance aft of the bow: never negative.
   connect(ui_->userBowData, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (text.contains(QLatin1Char('-'))) ui_->userBowData->setText(QString(text).remove('-'));
@@ -106,14 +105,14 @@ CurveSettings TcurvesetDlg::settings() const {
   s.stationCount = IntOf(ui_->stationedit);
   s.waterlineCount = IntOf(ui_->wateredit);
   s.buttockCount = IntOf(ui_->buttedit);
-  s.stationSpacing = RealFieldValue(ui_->stationspace->text());
-  s.waterlineSpacing = RealFieldValue(ui_->waterspace->text());
-  s.buttockSpacing = RealFieldValue(ui_->buttspace->text());
+  s.stationSpacing = ui_->stationspace->valueOrZero();
+  s.waterlineSpacing = ui_->waterspace->valueOrZero();
+  s.buttockSpacing = ui_->buttspace->valueOrZero();
   s.spacingMode = spacingMode();
   s.stationReference = ui_->userbutton->isChecked()       ? StationReference::kUserSpecified
                        : ui_->cutwaterbutton->isChecked() ? StationReference::kCutwater
                                                           : StationReference::kBow;
-  s.userBowOffset = RealFieldValue(ui_->userBowData->text());
+  s.userBowOffset = ui_->userBowData->valueOrZero();
   s.chineLinePoints = IntOf(ui_->chineptsedit);
   s.edgeLinePoints = IntOf(ui_->edgeptsedit);
   return s;

@@ -32,7 +32,14 @@ EditCommands::~EditCommands() = default;
 void EditCommands::Disarm() {
   state_.interaction.armed = ArmedMode::kNone;
   ResetTool(tool_);
+  ClearMarks();
   emit modeChanged();
+}
+
+void EditCommands::ClearMarks() {
+  if (state_.toolMarks.empty()) return;
+  state_.toolMarks.clear();
+  emit marksChanged();
 }
 
 bool EditCommands::ArmWithMouse(ArmedMode mode) {
@@ -82,6 +89,7 @@ bool EditCommands::ArmTool(ArmedMode mode, ViewId activeView) {
   }
   prompter_.ShowInformation(mode == ArmedMode::kOffset ? kOffsetPrompt : kStartEndPrompt);
   ResetTool(tool_);
+  ClearMarks();
   state_.interaction.armed = mode;
   emit modeChanged();
   return true;
@@ -162,7 +170,7 @@ void EditCommands::Press(ViewId view, const PressAction& action) {
     case Kind::kEditVertex:
       editVertex_->prepare(prompter_);
       editVertex_->exec();
-      if (editVertex_->changed()) emit edited();
+      if (editVertex_->changed() || editVertex_->restored()) emit edited();
       return;
     default: return;
   }
@@ -190,6 +198,8 @@ void EditCommands::ToolPick(ViewId view, int column, int row) {
   switch (result.status) {
     case ToolStatus::kWaiting:
       if (result.mark) {
+        state_.toolMarks.push_back(ToolMark{view, column, row, result.mark});
+        emit marksChanged();
         emit status(QStringLiteral("Vertex %1,%2 marked \"%3\".")
                         .arg(column)
                         .arg(row)
@@ -228,7 +238,7 @@ void EditCommands::StretchCommand() {
 }
 
 void EditCommands::ShiftCommand() {
-  translate_->prepare();
+  translate_->prepare(prompter_);
   if (translate_->exec() == QDialog::Accepted) emit edited();
 }
 

@@ -68,12 +68,15 @@ class EditCommands : public QObject {
   void edited();
   // A mode was armed or disarmed: the views' cursors follow.
   void modeChanged();
+  // A tool mark came or went: the views repaint.
+  void marksChanged();
   void status(const QString& text);
 
  private:
   void RunByIndex(TRowColDlg::Operation operation, int index);
   void ToolPick(ViewId view, int column, int row);
   void Disarm();
+  void ClearMarks();
 
   AppState& state_;
   Prompter& prompter_;

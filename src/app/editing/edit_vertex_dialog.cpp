@@ -2,21 +2,19 @@
 
 #include <QSignalBlocker>
 
+#include "model/undo.h"
 #include "ui_edit_vertex_dialog.h"
 #include "views/real_field.h"
 
 namespace skelmora::app {
 
 namespace {
-QString Shown(double value) { return QString::number(value, 'f', 4); }
+QString Shown(double value) { return FixedText(value, 4); }
 }  // namespace
 
 Teditvertex::Teditvertex(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(new Ui::Teditvertex) {
   ui_->setupUi(this);
-  for (QLineEdit* edit : {ui_->xedit, ui_->yedit, ui_->zedit, ui_->wedit}) {
-    InstallRealFilter(edit);
-  }
   connect(ui_->colUpDown, &QSpinBox::valueChanged, this,
           [this](int column) { step(column, session_.row); });
   connect(ui_->rowUpDown, &QSpinBox::valueChanged, this,
@@ -35,6 +33,7 @@ QLineEdit* Teditvertex::weightEdit() const { return ui_->wedit; }
 void Teditvertex::prepare(Prompter& prompter) {
   prompter_ = &prompter;
   session_ = BeginVertexEdit(state_.design);
+  restored_ = false;
   const QSignalBlocker blockColumn(ui_->colUpDown);
   const QSignalBlocker blockRow(ui_->rowUpDown);
   ui_->colUpDown->setRange(0, state_.design.LastColumn);
@@ -58,8 +57,8 @@ void Teditvertex::fill() {
 }
 
 VertexEditFields Teditvertex::fields() const {
-  return {RealFieldValue(ui_->xedit->text()), RealFieldValue(ui_->yedit->text()),
-          RealFieldValue(ui_->zedit->text()), RealFieldValue(ui_->wedit->text())};
+  return {ui_->xedit->valueOrZero(), ui_->yedit->valueOrZero(),
+          ui_->zedit->valueOrZero(), ui_->wedit->valueOrZero()};
 }
 
 void Teditvertex::step(int column, int row) {
@@ -76,6 +75,31 @@ void Teditvertex::step(int column, int row) {
 }
 
 void Teditvertex::done(int result) {
+  if (result == QDialog::Rejected) {
+    // Stepping stored each vertex left; the session's one undo step holds
+    // the net from before the first of them.
+    if (session_.snapshotTaken) {
+      // Undo puts the curves back to placement by number; a cancel leaves
+      // them as they were.
+      HullDesign& design = state_.design;
+      const double spacings[] = {design.StationSpacing, design.WaterlineSpacing,
+                                 design.ButtockSpacing};
+      restored_ = state_.Undo();
+      if (restored_) {
+        design.StationSpacing = spacings[0];
+        design.WaterlineSpacing = spacings[1];
+        design.ButtockSpacing = spacings[2];
+      }
+    }
+    if (restored_) {
+      session_.changed = false;
+    } else if (session_.changed) {
+      // The history could not give the net back: what was stored stays.
+      EvaluateSurfaceGrid(state_.design, *state_.surface);
+    }
+    QDialog::done(result);
+    return;
+  }
   if (prompter_ && !FinishVertexEdit(state_.design, *state_.surface, state_.history,
                                      *prompter_, session_, fields())) {
     return;

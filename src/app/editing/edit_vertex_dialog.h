@@ -27,8 +27,10 @@ class Teditvertex : public QDialog {
 
   // On show: the selected vertex.
   void prepare(Prompter& prompter);
-  // Whether the last session changed any vertex.
+  // Whether the last session changed any vertex (and kept the change).
   bool changed() const { return session_.changed; }
+  // Cancel gave back what the session had stored (its undo step undone).
+  bool restored() const { return restored_; }
 
   QSpinBox* columnUpDown() const;
   QSpinBox* rowUpDown() const;
@@ -37,7 +39,8 @@ class Teditvertex : public QDialog {
   QLineEdit* zEdit() const;
   QLineEdit* weightEdit() const;
 
-  // Either way out stores the fields; a weight not above 0 keeps it open.
+  // OK stores the fields; a weight not above 0 keeps it open. Cancel leaves
+  // every vertex of the session as it was.
   void done(int result) override;
 
  private:
@@ -49,6 +52,7 @@ class Teditvertex : public QDialog {
   Prompter* prompter_ = nullptr;
   std::unique_ptr<Ui::Teditvertex> ui_;
   VertexEditSession session_;
+  bool restored_ = false;
 };
 
 }  // namespace skelmora::app

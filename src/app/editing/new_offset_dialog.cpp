@@ -13,7 +13,6 @@ Tnewoffsetdlg::Tnewoffsetdlg(HullDesign& design, Surface& surface, Prompter& pro
       prompter_(prompter),
       ui_(new Ui::Tnewoffsetdlg) {
   ui_->setupUi(this);
-  for (QLineEdit* e : {ui_->loaedit, ui_->beamedit, ui_->freebdedit}) InstallRealFilter(e);
 }
 
 Tnewoffsetdlg::~Tnewoffsetdlg() = default;
@@ -29,9 +28,9 @@ OffsetEntryValues Tnewoffsetdlg::values() const {
   OffsetEntryValues v;
   v.stations = ui_->spinstation->value();
   v.offsets = ui_->spinrows->value();
-  v.length = RealFieldValue(ui_->loaedit->text());
-  v.beam = RealFieldValue(ui_->beamedit->text());
-  v.height = RealFieldValue(ui_->freebdedit->text());
+  v.length = ui_->loaedit->valueOrZero();
+  v.beam = ui_->beamedit->valueOrZero();
+  v.height = ui_->freebdedit->valueOrZero();
   v.units = ui_->mmbutton->isChecked() ? kMillimetres : kInches;
   return v;
 }

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "files/text_io.h"
 #include "ui_row_col_dialog.h"
 
 namespace skelmora::app {
@@ -53,18 +54,16 @@ void TRowColDlg::prepare(Operation operation, int last) {
 // Anything but an index of the net goes at once, so OK only ever sees a
 // usable index or nothing.
 void TRowColDlg::filter(QLineEdit* edit) {
-  bool ok = false;
-  const int value = edit->text().trimmed().toInt(&ok);
-  if (!ok || value < 0 || value > last_) edit->clear();
+  const std::optional<int32_t> value = TryParseInt(edit->text().trimmed().toStdString());
+  if (!value || *value < 0 || *value > last_) edit->clear();
 }
 
 void TRowColDlg::onOk() {
   QLineEdit* edit = ui_->rowedit->isEnabled() ? ui_->rowedit : ui_->coledit;
-  bool ok = false;
-  const int index = edit->text().trimmed().toInt(&ok);
-  if (!ok || index < 0 || index > last_) return;  // stays open
+  const std::optional<int32_t> index = TryParseInt(edit->text().trimmed().toStdString());
+  if (!index || *index < 0 || *index > last_) return;  // stays open
   hide();
-  emit indexChosen(operation_, index);
+  emit indexChosen(operation_, *index);
 }
 
 }  // namespace skelmora::app

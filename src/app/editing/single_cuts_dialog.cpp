@@ -4,12 +4,13 @@
 
 #include "editing/value_dialog.h"
 #include "ui_single_cuts_dialog.h"
+#include "views/real_field.h"
 
 namespace skelmora::app {
 
 namespace {
 
-QString Cell(double value) { return value == 0.0 ? QString() : QString::number(value, 'f', 3); }
+QString Cell(double value) { return value == 0.0 ? QString() : FixedText(value, 3); }
 
 void SetCell(QTableWidget* grid, int row, double value) {
   QTableWidgetItem* item = grid->item(row, 0);

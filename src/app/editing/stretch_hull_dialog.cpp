@@ -6,24 +6,10 @@
 
 namespace skelmora::app {
 
-namespace {
-
-// The fields take what the filter lets through; a text with nothing of a
-// number in it (empty, a lone sign) is not a value.
-bool HasNumber(const QString& text) {
-  for (QChar c : text) {
-    if (c.isDigit()) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 TstretchHullDlg::TstretchHullDlg(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(new Ui::TstretchHullDlg) {
   ui_->setupUi(this);
-  InstallRealFilter(ui_->editdimen);
-  InstallRealFilter(ui_->editscale);
   for (QRadioButton* b : {ui_->overallButton, ui_->lengthbutton, ui_->beambutton,
                           ui_->freebutton, ui_->draftbutton}) {
     connect(b, &QRadioButton::toggled, this, [this](bool on) {
@@ -60,7 +46,7 @@ HullParameter TstretchHullDlg::parameter() const {
 
 void TstretchHullDlg::showCurrent() {
   ui_->editdimen->setText(
-      QString::number(StretchCurrentValue(state_.design, parameter()), 'f', 3));
+      FixedText(StretchCurrentValue(state_.design, parameter()), 3));
 }
 
 void TstretchHullDlg::modeChanged() {
@@ -70,12 +56,19 @@ void TstretchHullDlg::modeChanged() {
 }
 
 void TstretchHullDlg::accept() {
+  if (!prompter_) return;
   const bool set = ui_->SetDimen->isChecked();
-  const QString text = (set ? ui_->editdimen : ui_->editscale)->text();
-  if (!HasNumber(text) || !prompter_) return;
+  const RealField* field = set ? ui_->editdimen : ui_->editscale;
+  // Nothing changes without a number; the field is named by its mode.
+  const std::optional<double> value = field->value();
+  if (!value) {
+    prompter_->ShowError(RealField::ConversionError(
+        (set ? ui_->SetDimen : ui_->setscale)->text(), field->text()));
+    return;
+  }
   if (!StretchHull(state_.design, *state_.surface, state_.history, *prompter_,
                    set ? StretchMode::kSetDimension : StretchMode::kScaleByPercent, parameter(),
-                   RealFieldValue(text))) {
+                   *value)) {
     return;
   }
   QDialog::accept();
@@ -84,7 +77,6 @@ void TstretchHullDlg::accept() {
 Ttranslatedlg::Ttranslatedlg(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(new Ui::Ttranslatedlg) {
   ui_->setupUi(this);
-  InstallRealFilter(ui_->Edit1);
   connect(ui_->bowtozerobutton, &QRadioButton::toggled, this,
           [this](bool on) { ui_->Edit1->setEnabled(!on); });
 }
@@ -96,20 +88,27 @@ QRadioButton* Ttranslatedlg::button(const char* name) const {
 }
 QLineEdit* Ttranslatedlg::distanceEdit() const { return ui_->Edit1; }
 
-void Ttranslatedlg::prepare() {
+void Ttranslatedlg::prepare(Prompter& prompter) {
+  prompter_ = &prompter;
   ui_->bowtozerobutton->setChecked(true);
   ui_->Edit1->setEnabled(false);
 }
 
 void Ttranslatedlg::accept() {
+  if (!prompter_) return;
   ShiftKind kind = ShiftKind::kBowToZero;
   if (ui_->foreaftbutton->isChecked()) kind = ShiftKind::kForeAft;
   if (ui_->updnbutton->isChecked()) kind = ShiftKind::kUpDown;
   if (ui_->rtlftbutton->isChecked()) kind = ShiftKind::kRightLeft;
   double distance = 0.0;
   if (kind != ShiftKind::kBowToZero) {
-    if (!HasNumber(ui_->Edit1->text())) return;
-    distance = RealFieldValue(ui_->Edit1->text());
+    const std::optional<double> value = ui_->Edit1->value();
+    if (!value) {
+      prompter_->ShowError(
+          RealField::ConversionError(ui_->DistanceGroup->title(), ui_->Edit1->text()));
+      return;
+    }
+    distance = *value;
   }
   if (!TranslateHull(state_.design, *state_.surface, state_.history, kind, distance)) return;
   QDialog::accept();

@@ -26,6 +26,8 @@ class TstretchHullDlg : public QDialog {
   ~TstretchHullDlg() override;
 
   // "Overall Size" and "Set Dimension", the current overall length shown.
+  // OK without a number in the enabled field names the field in an error
+  // and changes nothing; so does "Translate the Hull".
   void prepare(Prompter& prompter);
   QRadioButton* button(const char* name) const;
   QLineEdit* dimensionEdit() const;
@@ -51,7 +53,7 @@ class Ttranslatedlg : public QDialog {
   ~Ttranslatedlg() override;
 
   // "Shift Bow to Zero", the distance field disabled.
-  void prepare();
+  void prepare(Prompter& prompter);
   QRadioButton* button(const char* name) const;
   QLineEdit* distanceEdit() const;
 
@@ -59,6 +61,7 @@ class Ttranslatedlg : public QDialog {
 
  private:
   AppState& state_;
+  Prompter* prompter_ = nullptr;
   std::unique_ptr<Ui::Ttranslatedlg> ui_;
 };
 

@@ -7,7 +7,6 @@ namespace skelmora::app {
 
 Tdataeditdlg::Tdataeditdlg(QWidget* parent) : QDialog(parent), ui_(new Ui::Tdataeditdlg) {
   ui_->setupUi(this);
-  InstallRealFilter(ui_->dataedit);
 }
 
 Tdataeditdlg::~Tdataeditdlg() = default;
@@ -20,7 +19,7 @@ void Tdataeditdlg::prepare(const QString& label, const QString& text) {
   ui_->dataedit->selectAll();
 }
 
-double Tdataeditdlg::value() const { return RealFieldValue(ui_->dataedit->text()); }
+double Tdataeditdlg::value() const { return ui_->dataedit->valueOrZero(); }
 
 void Tdataeditdlg::accept() {
   if (ui_->dataedit->text().isEmpty()) return;

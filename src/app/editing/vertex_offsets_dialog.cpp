@@ -10,9 +10,6 @@ namespace skelmora::app {
 Tvertex_offsetsDlg::Tvertex_offsetsDlg(QWidget* parent)
     : QDialog(parent), ui_(new Ui::Tvertex_offsetsDlg) {
   ui_->setupUi(this);
-  for (QLineEdit* edit : {ui_->beamedit, ui_->aftbowedit, ui_->heightedit}) {
-    InstallRealFilter(edit);
-  }
 }
 
 Tvertex_offsetsDlg::~Tvertex_offsetsDlg() = default;
@@ -29,8 +26,8 @@ void Tvertex_offsetsDlg::prepare(const HullDesign& design) {
 }
 
 VertexOffsets Tvertex_offsetsDlg::offsets() const {
-  return {RealFieldValue(ui_->beamedit->text()), RealFieldValue(ui_->aftbowedit->text()),
-          RealFieldValue(ui_->heightedit->text())};
+  return {ui_->beamedit->valueOrZero(), ui_->aftbowedit->valueOrZero(),
+          ui_->heightedit->valueOrZero()};
 }
 
 void Tvertex_offsetsDlg::accept() {

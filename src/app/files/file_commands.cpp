@@ -33,6 +33,17 @@ std::optional<NewDesignKind> RunNewTypeDialog(QWidget* parent) {
   return dialog.choice();
 }
 
+// After a design file is read. The geometry imports' reset (ApplyImportReset)
+// would empty the special sections, the highlight and the view switches the
+// file holds, and the next save would drop them; here only what belongs to
+// this session goes: a highlight pick still waiting, and the reference hull,
+// which no design file brings in.
+void KeepFileContentsReset(HullDesign& design) {
+  design.HighlightPending = false;
+  design.RefHullShown = false;
+  InvalidateExtents(design);
+}
+
 }  // namespace
 
 FileCommands::FileCommands(AppState& state, FileChooser& files, Prompter& prompter,
@@ -79,14 +90,25 @@ bool FileCommands::ReadHull(const QString& path) {
   }
   design.DesignFileName = QFileInfo(path).absoluteFilePath().toStdString();
   ForgetPreviousDesign();
-  ApplyImportReset(design);
+  KeepFileContentsReset(design);
   state_.RefreshExtents();
   baseline_.Remember(design);
   host_.DesignReplaced();
   return true;
 }
 
+bool FileCommands::SaveChangesFirst() {
+  const HullDesign& design = state_.design;
+  if (!baseline_.Differs(design)) return true;
+  const std::string name =
+      design.DesignFileName.empty() ? std::string("the new design") : design.DesignFileName;
+  const int answer = prompter_.AskYesNoCancel("Save changes to " + name + "?");
+  if (answer < 0) return false;
+  return answer == 0 || Save();
+}
+
 bool FileCommands::Open() {
+  if (!SaveChangesFirst()) return false;
   for (;;) {
     const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, OpenRequest(kOpenDesign));
     if (!chosen) return false;
@@ -234,6 +256,7 @@ void FileCommands::CloseKeelRudder() {
 }
 
 void FileCommands::New() {
+  if (!SaveChangesFirst()) return;
   const std::optional<NewDesignKind> kind = chooseNewKind(parent_);
   if (!kind) return;
   switch (*kind) {

@@ -67,6 +67,11 @@ class FileCommands {
   // dialog. Tests script the answer.
   std::function<std::optional<NewDesignKind>(QWidget* parent)> chooseNewKind;
 
+  // Before anything replaces the open design: with unsaved changes, asks
+  // "Save changes to ...?" (Yes saves, No discards). False when the user
+  // cancelled or the save failed: the design must stay.
+  bool SaveChangesFirst();
+
   void New();
   // The open-dialog loop; true when a design was read.
   bool Open();

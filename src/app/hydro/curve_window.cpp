@@ -19,7 +19,7 @@
 
 namespace skelmora::app {
 
-Tarea_length_dlg::Tarea_length_dlg(AppState& state, CalculationRecords& records, QPrinter& printer,
+Tarea_length_dlg::Tarea_length_dlg(AppState& state, CalculationRecords& records, ReportPrinter& printer,
                                    QWidget* parent)
     : QDialog(parent), state_(state), records_(records), printer_(printer) {
   setObjectName(QStringLiteral("area_length_dlg"));
@@ -122,8 +122,8 @@ bool Tarea_length_dlg::PrintData() {
   if (!label) return false;
   records_.curveLabel = *label;
   const bool metric = FactorsFor(state_.design.Units).metric;
-  return PrintTextLines(printer_,
-                        FormatCurveTable(records_.curves, records_.curveKind, metric, *label));
+  return printer_.Print(this, FormatCurveTable(records_.curves, records_.curveKind, metric, *label),
+                        false);
 }
 
 void Tarea_length_dlg::done(int result) {

@@ -10,7 +10,6 @@
 class QChart;
 class QChartView;
 class QLineSeries;
-class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QValueAxis;
@@ -22,12 +21,13 @@ struct CalculationRecords;
 namespace skelmora::app {
 
 struct AppState;
+class ReportPrinter;
 
 class Tarea_length_dlg : public QDialog {
   Q_OBJECT
 
  public:
-  Tarea_length_dlg(AppState& state, CalculationRecords& records, QPrinter& printer,
+  Tarea_length_dlg(AppState& state, CalculationRecords& records, ReportPrinter& printer,
                    QWidget* parent = nullptr);
 
   // Computes the records' curve kind at the records' station count; false
@@ -54,7 +54,7 @@ class Tarea_length_dlg : public QDialog {
 
   AppState& state_;
   CalculationRecords& records_;
-  QPrinter& printer_;
+  ReportPrinter& printer_;
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;
   QLineSeries* series_ = nullptr;

@@ -1,7 +1,6 @@
 #include "hydro/disp_dialog.h"
 
 #include <QApplication>
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -11,16 +10,11 @@
 #include "files/text_io.h"
 #include "hydro/calculation_records.h"
 #include "model/app_state.h"
+#include "model/design_session.h"
+#include "views/real_field.h"
 
 namespace skelmora::app {
 
-namespace {
-
-QString Fixed(double value, int width, int decimals) {
-  return QString::fromStdString(FormatFixed(value, width, decimals));
-}
-
-}  // namespace
 
 TDispDialog::TDispDialog(AppState& state, CalculationRecords& records, QWidget* parent)
     : QDialog(parent), state_(state), records_(records) {
@@ -28,7 +22,7 @@ TDispDialog::TDispDialog(AppState& state, CalculationRecords& records, QWidget* 
   setWindowTitle(QStringLiteral("Change Displacement Dialog"));
   auto* form = new QFormLayout;
   auto add = [&](const char* caption, const char* name, bool readOnly) {
-    auto* edit = new QLineEdit(this);
+    auto* edit = new RealField(this);
     edit->setObjectName(QLatin1String(name));
     edit->setReadOnly(readOnly);
     form->addRow(QLatin1String(caption), edit);
@@ -37,7 +31,6 @@ TDispDialog::TDispDialog(AppState& state, CalculationRecords& records, QWidget* 
   initialDisplacement_ = add("Initial Displacement", "InitialDisplacement", true);
   initialDraft_ = add("Initial Draft", "InitialDraft", true);
   newDisplacement_ = add("New Displacement", "NewDisplacement", false);
-  newDisplacement_->setValidator(new QDoubleValidator(0.0, 1e12, 3, newDisplacement_));
   displacement_ = add("Displacement", "Displacement", true);
   rate_ = add("PPI/PPmm", "PPI", true);
   draft_ = add("Draft", "Draft", true);
@@ -53,7 +46,7 @@ TDispDialog::TDispDialog(AppState& state, CalculationRecords& records, QWidget* 
   ok->setAutoDefault(false);
   cancel->setAutoDefault(false);
   connect(adjust_, &QPushButton::clicked, this, [this] { Adjust(); });
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok, &QPushButton::clicked, this, &TDispDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &TDispDialog::reject);
 
   auto* buttons = new QHBoxLayout;
@@ -79,16 +72,17 @@ void TDispDialog::Begin() {
   begun_ = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   search_ = BeginDraftSearch(state_.design, *state_.surface, *state_.cuts, records_.results);
+  *netBefore_ = state_.design.Net;
   QApplication::restoreOverrideCursor();
   adjust_->setEnabled(true);
-  initialDraft_->setText(Fixed(search_.initialDraft, 5, 2));
-  initialDisplacement_->setText(Fixed(search_.initialDisplacement, 6, 1));
+  initialDraft_->setText(FixedText(search_.initialDraft, 2, 5));
+  initialDisplacement_->setText(FixedText(search_.initialDisplacement, 1, 6));
   for (QLineEdit* edit : {displacement_, rate_, draft_, steps_}) edit->setText(QStringLiteral("0"));
 }
 
 bool TDispDialog::Adjust() {
   if (!begun_) Begin();
-  const double target = QLocale().toDouble(newDisplacement_->text());
+  const double target = newDisplacement_->valueOrZero();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool moved = AdjustDisplacement(state_.design, *state_.surface, *state_.cuts,
                                         records_.results, *state_.prompter, search_, target);
@@ -96,13 +90,26 @@ bool TDispDialog::Adjust() {
   if (!moved) return false;
   if (!search_.steps.empty()) {
     const DraftStep& last = search_.steps.back();
-    displacement_->setText(Fixed(last.displacement, 6, 3));
-    rate_->setText(Fixed(last.rate, 5, 2));
+    displacement_->setText(FixedText(last.displacement, 3, 6));
+    rate_->setText(FixedText(last.rate, 2, 5));
   }
   steps_->setText(QString::number(search_.iterations));
-  draft_->setText(Fixed(search_.finalDraft, 5, 2));
+  draft_->setText(FixedText(search_.finalDraft, 2, 5));
   adjust_->setEnabled(false);
   return true;
+}
+
+void TDispDialog::accept() {
+  // The kept hull is one undo step: the history gets the net as it was
+  // before the search moved it.
+  HullDesign& design = state_.design;
+  if (begun_ && search_.accumulatedShift != 0.0) {
+    auto moved = std::make_unique<VertexNet>(design.Net);
+    design.Net = *netBefore_;
+    state_.TakeSnapshot();
+    design.Net = *moved;
+  }
+  QDialog::accept();
 }
 
 void TDispDialog::reject() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "hydro/draft_search.h"
 
@@ -17,6 +18,7 @@ struct CalculationRecords;
 namespace skelmora::app {
 
 struct AppState;
+class RealField;
 
 class TDispDialog : public QDialog {
   Q_OBJECT
@@ -37,6 +39,8 @@ class TDispDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  public slots:
+  // "Ok": keeps the moved hull, as one undo step.
+  void accept() override;
   void reject() override;
 
  private:
@@ -44,13 +48,14 @@ class TDispDialog : public QDialog {
   CalculationRecords& records_;
   DraftSearch search_;
   bool begun_ = false;
-  QLineEdit* initialDisplacement_ = nullptr;
-  QLineEdit* initialDraft_ = nullptr;
-  QLineEdit* newDisplacement_ = nullptr;
-  QLineEdit* displacement_ = nullptr;
-  QLineEdit* rate_ = nullptr;
-  QLineEdit* draft_ = nullptr;
-  QLineEdit* steps_ = nullptr;
+  std::unique_ptr<VertexNet> netBefore_ = std::make_unique<VertexNet>();
+  RealField* initialDisplacement_ = nullptr;
+  RealField* initialDraft_ = nullptr;
+  RealField* newDisplacement_ = nullptr;
+  RealField* displacement_ = nullptr;
+  RealField* rate_ = nullptr;
+  RealField* draft_ = nullptr;
+  RealField* steps_ = nullptr;
   QPushButton* adjust_ = nullptr;
 };
 

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -31,7 +33,6 @@ TWavefriction::TWavefriction(QWidget* parent) : QDialog(parent) {
   table_->horizontalHeader()->hide();
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setMinimumWidth(300);
 
   maxVelocity_ = new QLineEdit(this);
   maxVelocity_->setObjectName(QStringLiteral("MaxVelocity"));
@@ -103,6 +104,13 @@ void TWavefriction::Fill(const DragResults& drag, bool metric) {
       table_->setItem(r, c, item);
     }
   }
+  // All four columns in view at the window's own size: as wide as their
+  // texts, and the table as wide as the columns with room for its scroll bar.
+  table_->resizeColumnsToContents();
+  int width = 2 * table_->frameWidth() +
+              table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+  for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
+  table_->setMinimumWidth(width);
   maxVelocity_->setText(QString::fromStdString(rows[kDragRows][0]).trimmed());
   velocityStep_->setText(QString::fromStdString(FormatVelocityStep(drag)).trimmed());
 

@@ -45,8 +45,8 @@ bool Guarded(AppState& state, const StatusSink& status) {
 
 }  // namespace
 
-bool RunHydrostaticsCommand(AppState& state, QWidget* parent, QPrinter& printer, bool withGuard,
-                            const StatusSink& status) {
+bool RunHydrostaticsCommand(AppState& state, QWidget* parent, ReportPrinter& printer,
+                            bool withGuard, const StatusSink& status) {
   if (withGuard && !Guarded(state, status)) return false;
   CalculationRecords& records = *state.hydro;
   bool ran = false;
@@ -91,7 +91,7 @@ bool RunDragCommand(AppState& state, QWidget* parent, const StatusSink& status) 
   return true;
 }
 
-bool RunCurveCommand(AppState& state, QWidget* parent, QPrinter& printer, CurveKind kind,
+bool RunCurveCommand(AppState& state, QWidget* parent, ReportPrinter& printer, CurveKind kind,
                      const StatusSink& status) {
   if (!Guarded(state, status)) return false;
   CalculationRecords& records = *state.hydro;
@@ -110,6 +110,9 @@ bool RunCurveCommand(AppState& state, QWidget* parent, QPrinter& printer, CurveK
 }
 
 bool RunDraftCommand(AppState& state, QWidget* parent, const StatusSink& status) {
+  // A hull wholly above the water has nothing to weigh: the search would
+  // step to nowhere, so the hydrostatics' own refusal comes first.
+  if (!Guarded(state, status)) return false;
   Say(status, QStringLiteral("Draft for Displacement"));
   TDispDialog dialog(state, *state.hydro, parent);
   const bool kept = dialog.exec() == QDialog::Accepted;

@@ -7,23 +7,24 @@
 
 #include "hydro/curves.h"
 
-class QPrinter;
 class QWidget;
 
 namespace skelmora::app {
 
 struct AppState;
+class ReportPrinter;
 
 using StatusSink = std::function<void(const QString&)>;
 
 // Hydrostatics and the report; withGuard is the menu item's hull guard
 // (the tool button runs without it). True when the report was shown.
-bool RunHydrostaticsCommand(AppState& state, QWidget* parent, QPrinter& printer, bool withGuard,
-                            const StatusSink& status);
+bool RunHydrostaticsCommand(AppState& state, QWidget* parent, ReportPrinter& printer,
+                            bool withGuard, const StatusSink& status);
 bool RunDragCommand(AppState& state, QWidget* parent, const StatusSink& status);
-bool RunCurveCommand(AppState& state, QWidget* parent, QPrinter& printer, CurveKind kind,
+bool RunCurveCommand(AppState& state, QWidget* parent, ReportPrinter& printer, CurveKind kind,
                      const StatusSink& status);
-// The displacement dialog; true when it was closed with "Ok".
+// The displacement dialog, after the hull guard; true when it was closed
+// with "Ok" (a moved hull is then one undo step).
 bool RunDraftCommand(AppState& state, QWidget* parent, const StatusSink& status);
 
 }  // namespace skelmora::app

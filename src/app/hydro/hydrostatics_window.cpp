@@ -11,11 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "hydro/report_layout.h"
 #include "hydro/text_printing.h"
 
 namespace skelmora::app {
 
-THydroReport::THydroReport(QPrinter& printer, QWidget* parent)
+THydroReport::THydroReport(ReportPrinter& printer, QWidget* parent)
     : QDialog(parent), printer_(printer) {
   setObjectName(QStringLiteral("HydroReport"));
   setWindowTitle(QStringLiteral("Hydrostatics Data"));
@@ -84,9 +85,9 @@ std::string THydroReport::PrintedText() const {
     }
   }
   const QString now = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-  return FormatHydrostaticsReport(shown, fileName_.toStdString(), now.toStdString());
+  return FormatReportColumns(shown, fileName_.toStdString(), now.toStdString());
 }
 
-bool THydroReport::Print() { return PrintTextLines(printer_, PrintedText()); }
+bool THydroReport::Print() { return printer_.Print(this, PrintedText(), true); }
 
 }  // namespace skelmora::app

@@ -10,16 +10,17 @@
 
 class QGridLayout;
 class QLabel;
-class QPrinter;
 class QPushButton;
 
 namespace skelmora::app {
+
+class ReportPrinter;
 
 class THydroReport : public QDialog {
   Q_OBJECT
 
  public:
-  THydroReport(QPrinter& printer, QWidget* parent = nullptr);
+  THydroReport(ReportPrinter& printer, QWidget* parent = nullptr);
 
   // Writes every caption and value; the caption becomes the run's.
   void Fill(const HydrostaticsReport& report, const QString& designFileName);
@@ -29,12 +30,13 @@ class THydroReport : public QDialog {
   QStringList groupTitles() const;
   QPushButton* printButton() const { return print_; }
 
-  // The report as the printer receives it, dated now.
+  // The report as the printer receives it, dated now: one portrait page,
+  // the groups in two columns as on screen.
   std::string PrintedText() const;
   bool Print();
 
  private:
-  QPrinter& printer_;
+  ReportPrinter& printer_;
   HydrostaticsReport report_;
   QString fileName_;
   QGridLayout* columns_ = nullptr;

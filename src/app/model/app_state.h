@@ -3,12 +3,24 @@
 // plus the run-time view switches and the interaction state.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "model/design_session.h"
 #include "model/prompter.h"
 #include "views/draw_design.h"
 #include "views/view_options.h"
 
 namespace skelmora::app {
+
+// A vertex picked by a waiting straighten, smooth or offset tool, marked in
+// the view it was picked in.
+struct ToolMark {
+  ViewId view = kBodyView;
+  int column = -1;
+  int row = -1;
+  std::string text;  // "X", "1" or "2"
+};
 
 struct AppState : DesignSession {
   ViewOptions viewOptions;
@@ -19,6 +31,8 @@ struct AppState : DesignSession {
   // fake in tests). Set by the main window; the marker reader of a repaint
   // reports through it.
   Prompter* prompter = nullptr;
+  // The marks of the tool armed now; drawn only while one is armed.
+  std::vector<ToolMark> toolMarks;
 };
 
 }  // namespace skelmora::app

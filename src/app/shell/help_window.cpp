@@ -22,8 +22,10 @@ namespace skelmora::app {
 
 namespace {
 // The topics in contents order; index.html is the contents page itself.
-constexpr const char* kPages[] = {"index.html",    "overview.html", "views.html", "editing.html",
-                                  "files.html",    "keyboard.html", "howto.html"};
+constexpr const char* kPages[] = {"index.html",        "overview.html", "views.html",
+                                  "editing.html",      "files.html",    "hydrostatics.html",
+                                  "drag.html",         "curves.html",   "draft.html",
+                                  "keyboard.html",     "howto.html"};
 constexpr int kTopicRole = Qt::UserRole;
 }  // namespace
 
@@ -109,6 +111,12 @@ void HelpWindow::loadTopics() {
     topic.text = document.toPlainText();
     topics_ << topic;
   }
+}
+
+QStringList HelpWindow::topicPages() const {
+  QStringList pages;
+  for (const Topic& topic : topics_) pages << topic.page;
+  return pages;
 }
 
 QStringList HelpWindow::findTopics(const QString& key) const {

@@ -28,6 +28,8 @@ class HelpWindow : public QWidget {
   // The topics whose keywords start with key (case-insensitive); when none
   // does, the topics whose text holds every word of key.
   QStringList findTopics(const QString& key) const;
+  // The pages of the contents, in order.
+  QStringList topicPages() const;
   QTextBrowser* browser() const { return browser_; }
   QTabWidget* tabs() const { return tabs_; }
   QLineEdit* searchField() const { return searchField_; }

@@ -16,7 +16,8 @@
 #include "editing/edit_commands.h"
 #include "files/design_dir_dialog.h"
 #include "files/message_prompter.h"
-#include "model/spline_tension_dialog.h"
+#include "hydro/text_printing.h"
+#include "editing/spline_tension_dialog.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "ui_main_form.h"
@@ -191,6 +192,9 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
     fileChooser_ = ownFiles_.get();
   }
   state_.prompter = prompter_;
+  reportPrinter_ = std::make_unique<ReportPrinter>(
+      *printer_, *prompter_,
+      [this](QPrinter& printer, QWidget*) { return RunPrintDialog(printer); });
   FileCommandHost& host = *this;
   files_ = std::make_unique<FileCommands>(state_, *fileChooser_, *prompter_, baseline_, host,
                                           this);
@@ -384,6 +388,7 @@ void TMainForm::SetUpViews() {
     connect(window, &ViewWindow::pressCommand, this, [this, window](const PressAction& action) {
       edit_->Press(window->viewId(), action);
     });
+    connect(window, &ViewWindow::pressEnded, this, &TMainForm::ClearEndedPrompt);
   }
 }
 
@@ -395,6 +400,18 @@ ViewWindow* TMainForm::activeView() const {
 }
 
 void TMainForm::Status(const QString& text) { statusBar()->showMessage(text); }
+
+void TMainForm::Prompt(const QString& text) {
+  prompt_ = text;
+  Status(text);
+}
+
+void TMainForm::ClearEndedPrompt() {
+  if (prompt_.isEmpty()) return;
+  if (state_.interaction.armed != ArmedMode::kNone || state_.design.HighlightPending) return;
+  if (statusBar()->currentMessage() == prompt_) statusBar()->clearMessage();
+  prompt_.clear();
+}
 
 void TMainForm::UpdateTensionLabels() {
   statension_->setText(QStringLiteral("Sta.Tension=%1").arg(state_.design.StationTension));
@@ -499,15 +516,9 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   // Closing used to drop unsaved work without a word; ask first.
-  if (HasUnsavedChanges()) {
-    const std::string name = state_.design.DesignFileName.empty()
-                                 ? std::string("the new design")
-                                 : state_.design.DesignFileName;
-    const int answer = prompter_->AskYesNoCancel("Save changes to " + name + "?");
-    if (answer < 0 || (answer > 0 && !files_->Save())) {
-      event->ignore();
-      return;
-    }
+  if (!files_->SaveChangesFirst()) {
+    event->ignore();
+    return;
   }
   if (animateDelay_) animateDelay_->close();
   if (singleLine_) singleLine_->close();

@@ -28,6 +28,7 @@ namespace skelmora::app {
 class EditCommands;
 class HelpWindow;
 class MessageBoxPrompter;
+class ReportPrinter;
 class TANimate_delay;
 class TchooseDspldlg;
 class TDesignDirDlg;
@@ -77,7 +78,10 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   TDesignDirDlg* designDirectoryDialog() const { return designDirectory_; }
   TANimate_delay* animationDialog() const { return animateDelay_; }
   TsingcolrowDlg* singleLineDialog() const { return singleLine_; }
+  // The printer set up by File › Print Setup and the print dialog; a print
+  // job copies it, so it is never left open.
   QPrinter& printer() { return *printer_; }
+  ReportPrinter& reportPrinter() { return *reportPrinter_; }
 
   // A menu item or tool button by its component name ("FileOpenItem",
   // "undo_button"); null when there is none.
@@ -129,7 +133,12 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   // Views use the selection cursor while the client area is wider than 1024 pixels.
   void UpdateSelectCursor();
   void ShowView(ViewId view);
+  // The print dialog (the test's stand-in when given); true to print.
+  bool RunPrintDialog(QPrinter& printer);
   void Status(const QString& text);
+  // A status prompt for an armed mode: it goes when the mode ends.
+  void Prompt(const QString& text);
+  void ClearEndedPrompt();
 
   // --- the commands, named after their handlers ----------------------------
   void FileNew();
@@ -223,6 +232,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   SavedBaseline baseline_;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<ReportPrinter> reportPrinter_;
 
   ViewSet* views_ = nullptr;
   QLabel* statension_ = nullptr;
@@ -236,6 +246,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   TsingcolrowDlg* singleLine_ = nullptr;
   TDesignDirDlg* designDirectory_ = nullptr;
   QPointer<HelpWindow> help_;
+  QString prompt_;  // the status prompt of the armed mode, if shown
   EditCommands* edit_ = nullptr;
 };
 

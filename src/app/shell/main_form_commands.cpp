@@ -6,9 +6,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QStyle>
+#include <algorithm>
 
 #include "files/design_dir_dialog.h"
-#include "model/spline_tension_dialog.h"
+#include "hydro/text_printing.h"
+#include "editing/spline_tension_dialog.h"
 #include "model/undo.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
@@ -72,22 +75,28 @@ bool TMainForm::PrintActiveView(QPrinter& printer) {
   return painter.end();
 }
 
+bool TMainForm::RunPrintDialog(QPrinter& printer) {
+  if (services_.printDialog) return services_.printDialog(printer, this);
+  QPrintDialog dialog(&printer, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
 void TMainForm::FilePrint() {
   if (!state_.design.DesignOpen) {
     Status(QStringLiteral("No design is open; there is nothing to print."));
     return;
   }
-  QPrinter& printer = *printer_;
-  bool go = false;
-  if (services_.printDialog) {
-    go = services_.printDialog(printer, this);
-  } else {
-    QPrintDialog dialog(&printer, this);
-    go = dialog.exec() == QDialog::Accepted;
+  if (!RunPrintDialog(*printer_)) return;
+  // The job runs on a copy: a printer that cannot start stays behind with
+  // the job, and the next print starts afresh.
+  QPrinter job(QPrinter::HighResolution);
+  CopyPrinterSettings(*printer_, job);
+  if (PrintActiveView(job)) {
+    Status(QStringLiteral("Printed."));
+    return;
   }
-  if (!go) return;
-  Status(PrintActiveView(printer) ? QStringLiteral("Printed.")
-                                  : QStringLiteral("The printer could not be started."));
+  Status(QString::fromUtf8(kPrinterNotStartedMessage));
+  prompter_->ShowError(kPrinterNotStartedMessage);
 }
 
 void TMainForm::FilePrintSetup() {
@@ -143,7 +152,7 @@ void TMainForm::Animate1Click() {
 void TMainForm::Zoomwindow1Click() {
   state_.interaction.armed = ArmedMode::kZoomWindow;
   UpdateViewCursors();
-  Status(QStringLiteral("Drag a rectangle in a view to zoom into it."));
+  Prompt(QStringLiteral("Drag a rectangle in a view to zoom into it."));
 }
 
 void TMainForm::Fithulltowindows1Click() { views_->fitAll(); }
@@ -200,7 +209,7 @@ void TMainForm::RowColumnMove(bool translate) {
   interaction.moveSettings.translate = translate;
   interaction.armed = ArmedMode::kRowColumnMove;
   UpdateViewCursors();
-  Status(QStringLiteral("Drag a vertex of the %1 to move it.")
+  Prompt(QStringLiteral("Drag a vertex of the %1 to move it.")
              .arg(interaction.moveSettings.moveRow ? QStringLiteral("row")
                                                    : QStringLiteral("column")));
 }
@@ -214,14 +223,14 @@ void TMainForm::HighlightColumn1Click() {
   ArmHighlight(state_.design, state_.interaction, false);
   UpdateViewCursors();
   SyncSwitches();
-  Status(QStringLiteral("Click a vertex of the column to highlight."));
+  Prompt(QStringLiteral("Click a vertex of the column to highlight."));
 }
 
 void TMainForm::Highlightrowcolumn1Click() {
   ArmHighlight(state_.design, state_.interaction, true);
   UpdateViewCursors();
   SyncSwitches();
-  Status(QStringLiteral("Click a vertex of the row to highlight."));
+  Prompt(QStringLiteral("Click a vertex of the row to highlight."));
 }
 
 void TMainForm::RemoveHighlight1Click() {
@@ -296,7 +305,33 @@ void TMainForm::net_onoffClick() {
 
 void TMainForm::WindowTile() { ui_->ClientArea->tileSubWindows(); }
 
-void TMainForm::WindowCascade() { ui_->ClientArea->cascadeSubWindows(); }
+void TMainForm::WindowCascade() {
+  // QMdiArea's own cascade shrinks the windows to their minimum size. Here
+  // each steps one title bar down and right of the last and keeps what room
+  // the steps leave, never less than half the area.
+  QMdiArea* area = ui_->ClientArea;
+  QList<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::StackingOrder)) {
+    if (sub->isVisible() && !sub->isMinimized()) windows << sub;
+  }
+  if (windows.isEmpty()) return;
+  const QSize room = area->viewport()->size();
+  const int step =
+      std::max(20, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows[0]));
+  const int steps = static_cast<int>(windows.size()) - 1;
+  const QSize size(std::max(room.width() / 2, room.width() - steps * step),
+                   std::max(room.height() / 2, room.height() - steps * step));
+  // The steps shrink to fit when half the area leaves too little room.
+  const int dx = steps > 0 ? std::min(step, (room.width() - size.width()) / steps) : 0;
+  const int dy = steps > 0 ? std::min(step, (room.height() - size.height()) / steps) : 0;
+  for (int i = 0; i < windows.size(); ++i) {
+    QMdiSubWindow* sub = windows[i];
+    if (sub->isMaximized()) sub->showNormal();
+    sub->setGeometry(QRect(QPoint(i * dx, i * dy), size));
+    sub->raise();
+  }
+  area->setActiveSubWindow(windows.last());
+}
 
 void TMainForm::WindowArrange() {
   // Line the minimised windows up along the bottom of the area.

@@ -12,8 +12,12 @@ namespace skelmora::app {
 void TMainForm::SetUpEditing() {
   edit_ = new EditCommands(state_, *prompter_, this);
   connect(edit_, &EditCommands::edited, this, &TMainForm::NetEdited);
-  connect(edit_, &EditCommands::modeChanged, this, &TMainForm::UpdateViewCursors);
-  connect(edit_, &EditCommands::status, this, &TMainForm::Status);
+  connect(edit_, &EditCommands::modeChanged, this, [this] {
+    UpdateViewCursors();
+    ClearEndedPrompt();
+  });
+  connect(edit_, &EditCommands::marksChanged, this, &TMainForm::RepaintOpenViews);
+  connect(edit_, &EditCommands::status, this, &TMainForm::Prompt);
 }
 
 void TMainForm::NetEdited() {

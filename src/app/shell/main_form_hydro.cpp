@@ -3,6 +3,7 @@
 #include <QStatusBar>
 
 #include "hydro/hydro_commands.h"
+#include "hydro/text_printing.h"
 #include "shell/main_form.h"
 
 namespace skelmora::app {
@@ -20,27 +21,28 @@ StatusSink StageStatus(QStatusBar* bar) {
 }  // namespace
 
 void TMainForm::Hydrostatics1Click() {
-  RunHydrostaticsCommand(state_, this, *printer_, true, StageStatus(statusBar()));
+  RunHydrostaticsCommand(state_, this, *reportPrinter_, true, StageStatus(statusBar()));
 }
 
 void TMainForm::calcbuttonClick() {
-  RunHydrostaticsCommand(state_, this, *printer_, false, StageStatus(statusBar()));
+  RunHydrostaticsCommand(state_, this, *reportPrinter_, false, StageStatus(statusBar()));
 }
 
 void TMainForm::Wavefrictiondrag1Click() { RunDragCommand(state_, this, StageStatus(statusBar())); }
 
 void TMainForm::Cureofareas1Click() {
-  RunCurveCommand(state_, this, *printer_, CurveKind::kAreas, StageStatus(statusBar()));
+  RunCurveCommand(state_, this, *reportPrinter_, CurveKind::kAreas, StageStatus(statusBar()));
 }
 
 void TMainForm::Curveofwettedlengths1Click() {
-  RunCurveCommand(state_, this, *printer_, CurveKind::kLengths, StageStatus(statusBar()));
+  RunCurveCommand(state_, this, *reportPrinter_, CurveKind::kLengths, StageStatus(statusBar()));
 }
 
 void TMainForm::Findwaterline1Click() {
   if (state_.design.DesignOpen) RunDraftCommand(state_, this, StageStatus(statusBar()));
   // The hull may have moved: new extents, views refitted and redrawn.
   state_.InvalidateExtents();
+  UpdateUndoState();
   RefitViews();
   RepaintAllViews();
 }

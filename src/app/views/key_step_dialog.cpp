@@ -10,7 +10,6 @@ namespace skelmora::app {
 TKeymovestepchng::TKeymovestepchng(InteractionState& interaction, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TKeymovestepchng>()), interaction_(interaction) {
   ui_->setupUi(this);
-  InstallRealFilter(ui_->stepedit);
   message_ = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 }
 
@@ -21,13 +20,13 @@ void TKeymovestepchng::setMessageHandler(std::function<void(const QString&)> han
 }
 
 void TKeymovestepchng::showEvent(QShowEvent* event) {
-  ui_->stepedit->setText(QString::number(interaction_.keyStep));
+  ui_->stepedit->setText(PlainText(interaction_.keyStep));
   ui_->stepedit->selectAll();
   QDialog::showEvent(event);
 }
 
 void TKeymovestepchng::done(int result) {
-  const double step = RealFieldValue(ui_->stepedit->text());
+  const double step = ui_->stepedit->valueOrZero();
   if (step == 0.0) {
     message_(QStringLiteral("Step Size MUST be greater than 0"));
     return;

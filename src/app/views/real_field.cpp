@@ -1,8 +1,8 @@
 #include "views/real_field.h"
 
-#include <QLineEdit>
-#include <charconv>
 #include <string>
+
+#include "files/text_io.h"
 
 namespace skelmora::app {
 
@@ -48,27 +48,52 @@ int FirstNonRealCharacter(const QString& text) {
 }
 
 double RealFieldValue(const QString& text) {
-  const std::string s = text.trimmed().toStdString();
-  const char* first = s.data();
-  if (!s.empty() && s[0] == '+') ++first;  // from_chars takes no plus sign
-  double value = 0.0;
-  const auto result = std::from_chars(first, s.data() + s.size(), value);
-  return result.ec == std::errc() ? value : 0.0;
+  // The filter keeps the text the start of a number; its longest whole
+  // number is a prefix of it.
+  std::string s = text.trimmed().toStdString();
+  while (!s.empty()) {
+    if (const std::optional<double> value = TryParseReal(s)) return *value;
+    s.pop_back();
+  }
+  return 0.0;
 }
 
-void InstallRealFilter(QLineEdit* edit) {
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& typed) {
+QString FixedText(double value, int decimals, int width) {
+  return QString::fromStdString(FormatFixed(value, width, decimals));
+}
+
+QString PlainText(double value) {
+  std::string text = FormatFixed(value, 0, 6);
+  while (!text.empty() && text.back() == '0') text.pop_back();
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  return QString::fromStdString(text == "-0" ? std::string("0") : text);
+}
+
+RealField::RealField(QWidget* parent) : QLineEdit(parent) {
+  connect(this, &QLineEdit::textEdited, this, [this](const QString& typed) {
     QString text = typed;
-    int cursor = edit->cursorPosition();
+    int cursor = cursorPosition();
     for (int bad = FirstNonRealCharacter(text); bad >= 0; bad = FirstNonRealCharacter(text)) {
       text.remove(bad, 1);
       if (bad < cursor) --cursor;
     }
     if (text != typed) {
-      edit->setText(text);
-      edit->setCursorPosition(cursor);
+      setText(text);
+      setCursorPosition(cursor);
     }
   });
+}
+
+std::optional<double> RealField::value() const {
+  return TryParseReal(text().trimmed().toStdString());
+}
+
+double RealField::valueOrZero() const { return RealFieldValue(text()); }
+
+void RealField::setValue(double value, int decimals) { setText(FixedText(value, decimals)); }
+
+std::string RealField::ConversionError(const QString& caption, const QString& text) {
+  return ("\"" + caption + "\": '" + text + "' is not a valid number").toStdString();
 }
 
 }  // namespace skelmora::app

@@ -233,6 +233,15 @@ void ViewWindow::build() {
 
   if (d.DesignOpen && openFlag() && d.ShowVertexNet) {
     AddSelectionMark(d, *state_.surface, view_, viewState_.mapping, list_);
+    const ArmedMode armed = state_.interaction.armed;
+    if (armed == ArmedMode::kStraighten || armed == ArmedMode::kSmooth ||
+        armed == ArmedMode::kOffset) {
+      for (const ToolMark& mark : state_.toolMarks) {
+        if (mark.view != view_) continue;
+        AddToolMark(d, *state_.surface, view_, viewState_.mapping, mark.column, mark.row,
+                    mark.text, list_);
+      }
+    }
   }
   d.BodyViewOn = d.BodyViewOpen;
   d.PlanViewOn = d.PlanViewOpen;
@@ -295,6 +304,7 @@ void ViewWindow::mousePressEvent(QMouseEvent* event) {
   const MouseButton button =
       event->button() == Qt::RightButton ? MouseButton::kRight : MouseButton::kLeft;
   keyRun_ = {};  // a press ends a run of arrow keys
+  const VertexIndex pickedBefore{d.PickedColumn, d.PickedRow};
   const PressAction action = MousePress(d, *state_.surface, view_, viewState_.mapping,
                                         state_.viewOptions, state_.interaction, button, mouse);
   using Kind = PressAction::Kind;
@@ -318,7 +328,11 @@ void ViewWindow::mousePressEvent(QMouseEvent* event) {
       emit pressCommand(action);
       break;
   }
-  update();  // the selection mark follows the pick
+  // The selection mark follows the pick in every view, a miss included.
+  if (d.PickedColumn != pickedBefore.column || d.PickedRow != pickedBefore.row) {
+    emit viewsNeedRepaint();
+  }
+  update();
 }
 
 void ViewWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -385,6 +399,7 @@ void ViewWindow::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (action.kind != Kind::kNone || hadFeedback) update();
   updateCursor();
+  emit pressEnded();
 }
 
 void ViewWindow::mouseDoubleClickEvent(QMouseEvent* event) {

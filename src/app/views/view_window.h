@@ -17,7 +17,8 @@
 //     a run took an undo snapshot; designEdited() after a drag, a row /
 //     column move, a key move or a highlight pick;
 //     viewsNeedRepaint() when the other open views must repaint (end of a
-//     drag, highlight picked); pressCommand() for the editing operations a
+//     drag, highlight picked, another vertex selected or none);
+//     pressEnded() after every button release; pressCommand() for the editing operations a
 //     click asks for (insert, delete, chine, tools, the vertex editor on a
 //     right click). The press has already selected the vertex; until an
 //     editing command is connected nothing else happens.
@@ -108,6 +109,8 @@ class ViewWindow : public QWidget {
   void designEdited();
   void viewsNeedRepaint();
   void pressCommand(const skelmora::PressAction& action);
+  // A button was released: an armed mode may have ended with the click.
+  void pressEnded();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -44,7 +44,7 @@ enum class Element : uint8_t {
   kSurfaceLineU,     // B-spline mode, the line over j at grid column i = index
   kSurfaceLineV,     // B-spline mode, the line over i at grid row j = index
   kSelection,        // the filled square around the selected vertex
-  kStraightenMark,   // "X" beside a vertex picked for straightening
+  kToolMark,         // "X", "1", "2" at a vertex picked by a waiting row / column tool
   kDragFeedback,     // net segments or the moved line drawn in XOR while dragging
   kMessage,
 };

@@ -515,12 +515,13 @@ void AddSelectionMark(const HullDesign& design, const Surface& surface, ViewId v
   out.AddSquare(square);
 }
 
-void AddStraightenMark(const HullDesign& design, const Surface& surface, ViewId view,
-                       const ViewMapping& mapping, int column, int row, DisplayList& out) {
+void AddToolMark(const HullDesign& design, const Surface& surface, ViewId view,
+                 const ViewMapping& mapping, int column, int row, std::string_view text,
+                 DisplayList& out) {
   if (column < 0 || row < 0 || column > kMaxIndex || row > kMaxIndex) return;
   const ViewProjector projector(design, surface, view, mapping.scale);
   const Vertex& v = design.Net[column][row];
-  out.AddLabel(projector.Project(v.x, v.y, v.z), design.NetColor, Element::kStraightenMark, "X");
+  out.AddLabel(projector.Project(v.x, v.y, v.z), design.NetColor, Element::kToolMark, text);
 }
 
 void AddNetDragSegments(const HullDesign& design, const Surface& surface, ViewId view,

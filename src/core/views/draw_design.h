@@ -92,9 +92,12 @@ const ViewMapping& BuildView(HullDesign& design, Surface& surface, ViewState& st
 void AddSelectionMark(const HullDesign& design, const Surface& surface, ViewId view,
                       const ViewMapping& mapping, DisplayList& out);
 
-// "X" at a vertex picked for straightening (body view: on its drawn side).
-void AddStraightenMark(const HullDesign& design, const Surface& surface, ViewId view,
-                       const ViewMapping& mapping, int column, int row, DisplayList& out);
+// The text a waiting row / column tool marks a picked vertex with ("X" for
+// straighten and smooth, "1" and "2" for offset), at the vertex (body view:
+// on its drawn side).
+void AddToolMark(const HullDesign& design, const Surface& surface, ViewId view,
+                 const ViewMapping& mapping, int column, int row, std::string_view text,
+                 DisplayList& out);
 
 // With "Update &Vertex Net in Real Time": the up to four net segments from
 // the vertex's neighbours in its column and row to the vertex as it is now,

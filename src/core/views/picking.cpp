@@ -201,8 +201,10 @@ PressAction MousePress(HullDesign& design, const Surface& surface, ViewId view,
   if (button == MouseButton::kRight) return with(Kind::kEditVertex);
   if (HighlightArmed(design, state)) return {};  // taken at the release
 
-  const bool lastColumn = hit.column >= ClampIndex(design.LastColumn);
-  const bool lastRow = hit.row >= ClampIndex(design.LastRow);
+  // A chine click counts only below both last indices: a vertex on the
+  // stern column or on the sheer row chines nothing, whichever the kind.
+  const bool onLastLine =
+      hit.column >= ClampIndex(design.LastColumn) || hit.row >= ClampIndex(design.LastRow);
   auto disarmWith = [&](Kind kind) {
     state.armed = ArmedMode::kNone;
     return with(kind);
@@ -213,13 +215,13 @@ PressAction MousePress(HullDesign& design, const Surface& surface, ViewId view,
     case ArmedMode::kOffset:
       return with(Kind::kToolPick);
     case ArmedMode::kChineColumn:
-      return lastColumn ? PressAction{} : disarmWith(Kind::kChineColumn);
+      return onLastLine ? PressAction{} : disarmWith(Kind::kChineColumn);
     case ArmedMode::kChineRow:
-      return lastRow ? PressAction{} : disarmWith(Kind::kChineRow);
+      return onLastLine ? PressAction{} : disarmWith(Kind::kChineRow);
     case ArmedMode::kRemoveColumnChine:
-      return lastColumn ? PressAction{} : disarmWith(Kind::kRemoveColumnChine);
+      return onLastLine ? PressAction{} : disarmWith(Kind::kRemoveColumnChine);
     case ArmedMode::kRemoveRowChine:
-      return lastRow ? PressAction{} : disarmWith(Kind::kRemoveRowChine);
+      return onLastLine ? PressAction{} : disarmWith(Kind::kRemoveRowChine);
     case ArmedMode::kDeleteRow:
       return disarmWith(Kind::kDeleteRow);
     case ArmedMode::kDeleteColumn:

@@ -7,7 +7,7 @@
 // here.
 //
 // Undo: when MousePress returns kStartDrag or kStartLineMove, the program
-// calls TakeSnapshot(design, workDirectory) (model/undo.h) before it
+// takes an undo snapshot (DesignSession::TakeSnapshot) before it
 // forwards the next event; the press itself has changed nothing yet. The
 // editing commands a press asks for (insert, delete, chine, ...) take their
 // own snapshots. Arrow-key moves take none.
@@ -102,7 +102,8 @@ struct PressAction {
     kEditVertex,         // right button on a vertex: the vertex edit dialog
     kToolPick,           // straighten / smooth / offset: hand (column, row) to the armed tool,
                          // which disarms itself when done or failed
-    kChineColumn,        // run the chine commands with column / row; mode disarmed
+    kChineColumn,        // run the chine commands with column / row; mode disarmed (a pick on
+                         // the last column or the last row stays armed and does nothing)
     kChineRow,
     kRemoveColumnChine,
     kRemoveRowChine,
@@ -120,7 +121,9 @@ struct PressAction {
 // insertion point); otherwise the pick (PickedColumn / PickedRow set, or
 // cleared to -1 on a miss), then right button on a hit, the tools, chine
 // and chine removal (not for a vertex on the last column or row), delete,
-// row / column move, plain drag. A highlight pick waits for the release.
+// row / column move, plain drag. A chine or chine-removal click counts
+// only when the picked column is below LastColumn and the picked row below
+// LastRow. A highlight pick waits for the release.
 // Needs the vertex net shown for anything but the zoom window.
 PressAction MousePress(HullDesign& design, const Surface& surface, ViewId view,
                        const ViewMapping& mapping, const ViewOptions& options,

@@ -193,6 +193,39 @@ TEST_F(MouseDrag, PressPrecedenceAndOneShotModes) {
   EXPECT_EQ(PressOn(kPlanView, 3, 2).kind, Kind::kNone);
 }
 
+// The chine click needs the picked column below the last column AND the
+// picked row below the last row, for both kinds and their removal.
+TEST_F(MouseDrag, ChineClicksOnlyBelowBothLastIndices) {
+  using Kind = PressAction::Kind;
+  struct Case {
+    ArmedMode armed;
+    int column, row;  // profile view; the net's last column is 8, last row 4
+    Kind want;
+  } cases[] = {
+      {ArmedMode::kChineColumn, 3, 2, Kind::kChineColumn},
+      {ArmedMode::kChineColumn, 3, 4, Kind::kNone},
+      {ArmedMode::kChineColumn, 8, 2, Kind::kNone},
+      {ArmedMode::kChineRow, 3, 2, Kind::kChineRow},
+      {ArmedMode::kChineRow, 8, 2, Kind::kNone},
+      {ArmedMode::kChineRow, 3, 4, Kind::kNone},
+      {ArmedMode::kRemoveColumnChine, 3, 4, Kind::kNone},
+      {ArmedMode::kRemoveRowChine, 8, 2, Kind::kNone},
+  };
+  ASSERT_EQ(hull.d().LastColumn, 8);
+  ASSERT_EQ(hull.d().LastRow, 4);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.armed) << " at " << c.column << "," << c.row);
+    state = {};
+    state.armed = c.armed;
+    const PressAction action = PressOn(kProfileView, c.column, c.row);
+    ASSERT_EQ(hull.d().PickedColumn, c.column);
+    ASSERT_EQ(hull.d().PickedRow, c.row);
+    EXPECT_EQ(action.kind, c.want);
+    // A click that does not count leaves the mode armed for the next one.
+    EXPECT_EQ(state.armed, c.want == Kind::kNone ? c.armed : ArmedMode::kNone);
+  }
+}
+
 TEST_F(MouseDrag, HighlightTakesThePickedLineAtTheRelease) {
   ArmHighlight(hull.d(), state, /*rows=*/true);
   EXPECT_EQ(PressOn(kPlanView, 3, 2).kind, PressAction::Kind::kNone);  // no drag

@@ -1,4 +1,4 @@
-#include "model/spline_tension_dialog.h"
+#include "editing/spline_tension_dialog.h"
 
 #include "files/message_prompter.h"
 #include "model/tension.h"
@@ -13,17 +13,17 @@ Tsplinetension::Tsplinetension(AppState& state, QWidget* parent)
 
 Tsplinetension::~Tsplinetension() = default;
 
-QSpinBox* Tsplinetension::stationSpin() const { return ui_->stationspin; }
-QSpinBox* Tsplinetension::waterlineSpin() const { return ui_->waterlinespin; }
+QSpinBox* Tsplinetension::stationSpin() const { return ui_->statension; }
+QSpinBox* Tsplinetension::waterlineSpin() const { return ui_->watertension; }
 
 void Tsplinetension::prepare() {
   const HullDesign& design = state_.design;
   const int stationMax = MaxStationTension(design);
   const int waterlineMax = MaxWaterlineTension(design);
-  ui_->stationspin->setRange(1, stationMax);
-  ui_->waterlinespin->setRange(1, waterlineMax);
-  ui_->stationspin->setValue(design.StationTension);
-  ui_->waterlinespin->setValue(design.WaterlineTension);
+  ui_->statension->setRange(1, stationMax);
+  ui_->watertension->setRange(1, waterlineMax);
+  ui_->statension->setValue(design.StationTension);
+  ui_->watertension->setValue(design.WaterlineTension);
   ui_->wlsmaxlabel->setText(QStringLiteral("Waterline Max Tension is %1").arg(waterlineMax));
   ui_->stamaxlabel->setText(QStringLiteral("Station Max Tension is %1").arg(stationMax));
 }
@@ -34,7 +34,7 @@ void Tsplinetension::accept() {
   MessageBoxPrompter ownPrompter(this);
   Prompter& prompter = state_.prompter ? *state_.prompter : ownPrompter;
   if (ChangeTension(state_.design, *state_.surface, state_.history, prompter,
-                    ui_->waterlinespin->value(), ui_->stationspin->value())) {
+                    ui_->watertension->value(), ui_->statension->value())) {
     QDialog::accept();
   }
 }
