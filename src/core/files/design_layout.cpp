@@ -91,28 +91,6 @@ bool CheckChineCounts(const D& d, const std::string& subject, std::string& messa
          CheckChineCount(d.RowChineCount, "row", subject, message);
 }
 
-// ---- the vertex net ---------------------------------------------------------
-
-// Kept in range by every editor and checked by the reader; clamped so that
-// a bad value can never index past the net.
-int NetRows(const D& d) { return std::clamp<int>(d.LastRow, 0, kMaxIndex) + 1; }
-int VertexCount(const D& d) {
-  return (std::clamp<int>(d.LastColumn, 0, kMaxIndex) + 1) * NetRows(d);
-}
-
-// Vertex i of the net written column by column.
-template <float Vertex::*C>
-Field Coordinate() {
-  Field f;
-  f.bind = [](D& d, int i) -> layout::Slot { return &(d.Net[i / NetRows(d)][i % NetRows(d)].*C); };
-  f.view = [](const D& d, int i) -> layout::ConstSlot {
-    return &(d.Net[i / NetRows(d)][i % NetRows(d)].*C);
-  };
-  f.width = 5;
-  f.decimals = 4;
-  return f;
-}
-
 // ---- the special-section lists -----------------------------------------------
 
 // Keyword, count, then the values 1..count as 7:3, five to a line; present
@@ -129,31 +107,32 @@ void AddSpecialList(std::vector<Line>& lines, std::string_view keyword, layout::
       layout::Packed<D>(count, kValuesPerLine, RealItem<Values, 1>(7, 3)).When(present));
 }
 
-// ---- the table ----------------------------------------------------------------
+// The three lists, in file order.
+void AddSpecialLists(std::vector<Line>& lines) {
+  AddSpecialList<&D::SpecialStationsOn, &D::SpecialStationCount, &D::SpecialStations,
+                 kMaxSpecialStations>(
+      lines, "SINGLESTATION", [](const D& d, const std::string& subject, std::string& message) {
+        return CheckListed(d.SpecialStationCount, kMaxSpecialStations, "stations", subject,
+                           message);
+      });
+  AddSpecialList<&D::SpecialWaterlinesOn, &D::SpecialWaterlineCount, &D::SpecialWaterlines,
+                 kMaxSpecialWaterlines>(
+      lines, "SINGLEWATERLINE", [](const D& d, const std::string& subject, std::string& message) {
+        return CheckListed(d.SpecialWaterlineCount, kMaxSpecialWaterlines, "waterlines", subject,
+                           message);
+      });
+  AddSpecialList<&D::SpecialButtocksOn, &D::SpecialButtockCount, &D::SpecialButtocks,
+                 kMaxSpecialButtocks>(
+      lines, "SINGLEBUTT", [](const D& d, const std::string& subject, std::string& message) {
+        return CheckListed(d.SpecialButtockCount, kMaxSpecialButtocks, "buttocks", subject,
+                           message);
+      });
+}
 
-DesignTable MakeTable(bool snapshot) {
-  DesignTable table;
-  std::vector<Line>& lines = table.lines;
-  if (snapshot) {
-    lines.push_back(layout::Text<D>(
-        [](const D& d) { return "Undocount=" + std::to_string(d.UndoCount); }, nullptr));
-  } else {
-    // Not checked on reading: the Open dialog chose this reader.
-    lines.push_back(layout::Keyword<D>("111234"));
-  }
-  lines.push_back(layout::Fields<D>({Value<&D::Units>(), Value<&D::WaterlineTension>(),
-                                     Value<&D::StationTension>(),
-                                     Value<&D::LastColumn>().WrittenWithin(0, kMaxIndex),
-                                     Value<&D::LastRow>().WrittenWithin(0, kMaxIndex)})
-                      .Then(CheckHeader));
-  lines.push_back(layout::Each<D>(
-      VertexCount, {Coordinate<&Vertex::x>(), Coordinate<&Vertex::y>(), Coordinate<&Vertex::z>(),
-                    Coordinate<&Vertex::w>().OneIfNotPositive()}));
-  lines.push_back(layout::Fields<D>({Real<&D::WaterlineSpacing>(5, 4),
-                                     Real<&D::ButtockSpacing>(5, 4),
-                                     Real<&D::SectionPosition>(5, 4),
-                                     Real<&D::StationSpacing>(5, 4),
-                                     Real<&D::SurfaceAccuracy>(6, 5)}));
+}  // namespace
+
+std::vector<layout::Line<HullDesign>> DesignSettingsLines(bool snapshot, bool specialSections) {
+  std::vector<Line> lines;
   lines.push_back(layout::Fields<D>(
       {Value<&D::StationColor>(), Value<&D::MarkerColor>(), Value<&D::ButtockColor>(),
        Value<&D::WaterlineColor>(), Value<&D::EdgeColor>(), Value<&D::ChineColor>(),
@@ -176,24 +155,7 @@ DesignTable MakeTable(bool snapshot) {
                                      Value<&D::ShowSurface>(), Value<&D::SpecialWaterlinesOn>(),
                                      Value<&D::SpecialButtocksOn>()}));
 
-  AddSpecialList<&D::SpecialStationsOn, &D::SpecialStationCount, &D::SpecialStations,
-                 kMaxSpecialStations>(
-      lines, "SINGLESTATION", [](const D& d, const std::string& subject, std::string& message) {
-        return CheckListed(d.SpecialStationCount, kMaxSpecialStations, "stations", subject,
-                           message);
-      });
-  AddSpecialList<&D::SpecialWaterlinesOn, &D::SpecialWaterlineCount, &D::SpecialWaterlines,
-                 kMaxSpecialWaterlines>(
-      lines, "SINGLEWATERLINE", [](const D& d, const std::string& subject, std::string& message) {
-        return CheckListed(d.SpecialWaterlineCount, kMaxSpecialWaterlines, "waterlines", subject,
-                           message);
-      });
-  AddSpecialList<&D::SpecialButtocksOn, &D::SpecialButtockCount, &D::SpecialButtocks,
-                 kMaxSpecialButtocks>(
-      lines, "SINGLEBUTT", [](const D& d, const std::string& subject, std::string& message) {
-        return CheckListed(d.SpecialButtockCount, kMaxSpecialButtocks, "buttocks", subject,
-                           message);
-      });
+  if (specialSections) AddSpecialLists(lines);
 
   lines.push_back(layout::Fields<D>({Value<&D::StationCount>(), Value<&D::WaterlineCount>(),
                                      Value<&D::ButtockCount>(), Value<&D::KeelRudderCount>(),
@@ -218,6 +180,38 @@ DesignTable MakeTable(bool snapshot) {
       [](D& d, std::string_view text) { d.MarkerFileName.assign(text); }));
   lines.push_back(layout::Fields<D>(
       {Real<&D::PerspectiveAzimuth>(5, 4), Real<&D::PerspectiveElevation>(5, 4)}));
+
+  return lines;
+}
+
+namespace {
+
+DesignTable MakeTable(bool snapshot) {
+  DesignTable table;
+  std::vector<Line>& lines = table.lines;
+  if (snapshot) {
+    lines.push_back(layout::Text<D>(
+        [](const D& d) { return "Undocount=" + std::to_string(d.UndoCount); }, nullptr));
+  } else {
+    // Not checked on reading: the Open dialog chose this reader.
+    lines.push_back(layout::Keyword<D>("111234"));
+  }
+  lines.push_back(layout::Fields<D>({Value<&D::Units>(), Value<&D::WaterlineTension>(),
+                                     Value<&D::StationTension>(),
+                                     Value<&D::LastColumn>().WrittenWithin(0, kMaxIndex),
+                                     Value<&D::LastRow>().WrittenWithin(0, kMaxIndex)})
+                      .Then(CheckHeader));
+  lines.push_back(layout::Each<D>(
+      NetVertexCount, {NetCoordinate<&Vertex::x>(5, 4), NetCoordinate<&Vertex::y>(5, 4),
+                       NetCoordinate<&Vertex::z>(5, 4),
+                       NetCoordinate<&Vertex::w>(5, 4).OneIfNotPositive()}));
+  lines.push_back(layout::Fields<D>({Real<&D::WaterlineSpacing>(5, 4),
+                                     Real<&D::ButtockSpacing>(5, 4),
+                                     Real<&D::SectionPosition>(5, 4),
+                                     Real<&D::StationSpacing>(5, 4),
+                                     Real<&D::SurfaceAccuracy>(6, 5)}));
+  std::vector<Line> settings = DesignSettingsLines(snapshot, true);
+  lines.insert(lines.end(), settings.begin(), settings.end());
 
   // The chine block: both counts, then all ten slots of each list whatever
   // the counts.

@@ -3,6 +3,9 @@
 // from these tables.
 #pragma once
 
+#include <algorithm>
+#include <vector>
+
 #include "files/layout_table.h"
 #include "model/hull_design.h"
 
@@ -18,5 +21,35 @@ const DesignTable& DesignFileTable();
 // UndoCount (written only; the history reader finds a snapshot by it), and
 // the first four flags of flags line 1 are the open flags, not the draw flags.
 const DesignTable& SnapshotTable();
+
+// Pieces the older hull file's tables share with this one.
+
+// The vertices of the net, column by column: (LastColumn + 1) x
+// (LastRow + 1), each kept within the 51 x 51 net so that a bad count can
+// never index past it (the reader checks the counts before the net).
+inline int NetRowsWritten(const HullDesign& d) {
+  return std::clamp<int>(d.LastRow, 0, kMaxIndex) + 1;
+}
+inline int NetVertexCount(const HullDesign& d) {
+  return (std::clamp<int>(d.LastColumn, 0, kMaxIndex) + 1) * NetRowsWritten(d);
+}
+// Coordinate C of vertex i, in that order.
+template <float Vertex::*C>
+layout::Field<HullDesign> NetCoordinate(int width, int decimals) {
+  layout::Field<HullDesign> f;
+  f.bind = [](HullDesign& d, int i) -> layout::Slot {
+    return &(d.Net[i / NetRowsWritten(d)][i % NetRowsWritten(d)].*C);
+  };
+  f.view = [](const HullDesign& d, int i) -> layout::ConstSlot {
+    return &(d.Net[i / NetRowsWritten(d)][i % NetRowsWritten(d)].*C);
+  };
+  f.width = width;
+  f.decimals = decimals;
+  return f;
+}
+
+// The lines from the eleven colours through the perspective angles; the
+// special-section lists after flags line 3 only with specialSections.
+std::vector<layout::Line<HullDesign>> DesignSettingsLines(bool snapshot, bool specialSections);
 
 }  // namespace skelmora
