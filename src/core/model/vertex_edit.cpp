@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "files/text_io.h"
+#include "model/net_edit.h"
 #include "model/net_lines.h"
 #include "model/undo_history.h"
 
@@ -14,9 +15,9 @@ namespace {
 float Stored(float current, double field) {
   const std::optional<double> shown = TryParseReal(FormatFixed(current, 5, 4));
   if (shown && *shown == field) return current;
-  // A value beyond single precision would put infinity into the net.
-  const float value = static_cast<float>(field);
-  return std::isfinite(value) ? value : current;
+  // A value beyond single precision would put infinity into the net (and
+  // converting it is undefined).
+  return FitsNet(field) ? static_cast<float>(field) : current;
 }
 
 void Store(HullDesign& design, const UndoHistory& history,

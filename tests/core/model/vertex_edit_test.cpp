@@ -47,6 +47,20 @@ TEST_F(VertexEdit, StepsThroughTheNetStoringTheFieldsAsItGoes) {
   EXPECT_EQ(design().UndoCount, 1);  // one step for the whole session
 }
 
+// A field beyond what a float holds leaves that coordinate as it was.
+TEST_F(VertexEdit, FieldBeyondTheNetKeepsTheCoordinate) {
+  design().PickedColumn = 2;
+  design().PickedRow = 2;
+  VertexEditSession session = BeginVertexEdit(design());
+  VertexEditFields fields = AsShown(VertexEditValues(design(), session));
+  const Vertex before = design().Net[2][2];
+  fields.x = 1e39;
+  fields.z = 3.5;
+  ASSERT_TRUE(StepVertexEdit(design(), work(), prompter, session, fields, 3, 2));
+  EXPECT_EQ(design().Net[2][2].x, before.x);
+  EXPECT_EQ(design().Net[2][2].z, 3.5f);
+}
+
 TEST_F(VertexEdit, CloseRefusesAWeightNotAboveZeroAndKeepsTheDialogOpen) {
   design().PickedColumn = 3;
   design().PickedRow = 3;
