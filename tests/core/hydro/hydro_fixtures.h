@@ -8,7 +8,7 @@
 
 #include "hydro/hydrostatics.h"
 #include "model/prompter.h"
-#include "model/shape_changed.h"
+#include "model/design_session.h"
 #include "surface/sections.h"
 
 namespace skelmora::test {
@@ -29,16 +29,13 @@ class RecordingPrompter : public Prompter {
   std::vector<std::string> shown;
 };
 
-// A design with its derived records, all on the heap.
-struct Hull {
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
-  std::unique_ptr<CutBuffers> cuts = std::make_unique<CutBuffers>();
-  HydrostaticResults results;
+// A design session with a prompter that records what the calculations show.
+struct Hull : DesignSession {
+  HydrostaticResults& results = hydro->results;
   RecordingPrompter prompter;
 
-  HullDesign& d() { return *design; }
-  void Rebuild() { ShapeChanged(*design, *surface); }
+  HullDesign& d() { return design; }
+  void Rebuild() { ShapeChanged(); }
 };
 
 // Straight-sided hull of degree 1 both ways: two columns (bow y = 0, stern

@@ -69,17 +69,17 @@ struct Refusal {
 TEST_F(NetRowsColumns, RefusedInsertionsAndDeletionsChangeNothing) {
   auto insertRow = [](int r) {
     return [r](EditTest& t) {
-      return InsertRowAbove(t.hull.d(), t.hull.s(), t.dir.path(), t.prompter, r);
+      return InsertRowAbove(t.hull.d(), t.hull.s(), t.history(), t.prompter, r);
     };
   };
   auto insertColumn = [](int c) {
     return [c](EditTest& t) {
-      return InsertColumnAfter(t.hull.d(), t.hull.s(), t.dir.path(), t.prompter, c);
+      return InsertColumnAfter(t.hull.d(), t.hull.s(), t.history(), t.prompter, c);
     };
   };
   auto deleteRow = [](int r) {
     return
-        [r](EditTest& t) { return DeleteRow(t.hull.d(), t.hull.s(), t.dir.path(), t.prompter, r); };
+        [r](EditTest& t) { return DeleteRow(t.hull.d(), t.hull.s(), t.history(), t.prompter, r); };
   };
   const Refusal cases[] = {
       {"row above the top row", 8, 6, 0, insertRow(6),

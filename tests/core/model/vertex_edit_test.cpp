@@ -56,7 +56,7 @@ TEST_F(VertexEdit, FieldBeyondTheNetKeepsTheCoordinate) {
   const Vertex before = design().Net[2][2];
   fields.x = 1e39;
   fields.z = 3.5;
-  ASSERT_TRUE(StepVertexEdit(design(), work(), prompter, session, fields, 3, 2));
+  ASSERT_TRUE(StepVertexEdit(design(), history(), prompter, session, fields, 3, 2));
   EXPECT_EQ(design().Net[2][2].x, before.x);
   EXPECT_EQ(design().Net[2][2].z, 3.5f);
 }

@@ -22,11 +22,11 @@ using Coord = double SurfacePoint::*;
 // its (u, v) gives the same point to within the refinement accuracy.
 void ExpectOnCut(const Hull& hull, const std::array<SurfacePoint, kSectionCapacity>& points,
                  int first, int last, Coord coord, double plane) {
-  const double accuracy = hull.design->SurfaceAccuracy;
+  const double accuracy = hull.d().SurfaceAccuracy;
   for (int k = first; k <= last; ++k) {
     const SurfacePoint& p = points[k];
     ASSERT_EQ(p.*coord, plane) << "point " << k;
-    const SurfacePoint e = EvaluateSurfacePoint(*hull.surface, p.u, p.v);
+    const SurfacePoint e = EvaluateSurfacePoint(hull.s(), p.u, p.v);
     ASSERT_LT(std::fabs(e.*coord - plane), accuracy) << "point " << k;
     for (Coord other : {&SurfacePoint::x, &SurfacePoint::y, &SurfacePoint::z}) {
       if (other != coord) {

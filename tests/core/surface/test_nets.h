@@ -5,25 +5,22 @@
 #include <functional>
 #include <memory>
 
-#include "model/hull_design.h"
-#include "model/shape_changed.h"
-#include "surface/surface.h"
+#include "model/design_session.h"
 
 namespace skelmora::nets {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A design with its surface; both live on the heap (the surface is ~1.7 MB).
+// A design session on the heap, so a test can move it around cheaply.
 struct Hull {
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
+  std::unique_ptr<DesignSession> session = std::make_unique<DesignSession>();
 
-  HullDesign& d() { return *design; }
-  Surface& s() { return *surface; }
+  HullDesign& d() { return session->design; }
+  Surface& s() { return *session->surface; }
+  const HullDesign& d() const { return session->design; }
+  const Surface& s() const { return *session->surface; }
 
-  void Rebuild() {
-    ShapeChanged(*design, *surface);
-  }
+  void Rebuild() { session->ShapeChanged(); }
 };
 
 using VertexAt = std::function<Vertex(double s, double t)>;

@@ -22,15 +22,16 @@ using viewtest::TenTimes;
 // (logical = 10 * (y, x)): (0,0) at (0, 0), (0,1) at (0, 5), (1,0) at
 // (3, 0); (1,1) far away.
 struct PickNet {
-  std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
-  std::unique_ptr<Surface> surface = std::make_unique<Surface>();
+  DesignSession session;
+  HullDesign& d() { return session.design; }
+  Surface& s() { return *session.surface; }
   PickNet() {
-    design->LastColumn = 1;
-    design->LastRow = 1;
-    design->Net[0][0] = V(0, 0, 0);
-    design->Net[0][1] = V(0.5, 0, 0);
-    design->Net[1][0] = V(0, 0.3, 0);
-    design->Net[1][1] = V(10, 10, 0);
+    d().LastColumn = 1;
+    d().LastRow = 1;
+    d().Net[0][0] = V(0, 0, 0);
+    d().Net[0][1] = V(0.5, 0, 0);
+    d().Net[1][0] = V(0, 0.3, 0);
+    d().Net[1][1] = V(10, 10, 0);
   }
 };
 
@@ -53,12 +54,12 @@ TEST(PickVertex, FirstHitColumnByColumnInAHalfOpenSquare) {
     ViewOptions options;
     options.singleLine = c.single;
     const VertexIndex got =
-        PickVertex(*net.design, *net.surface, kPlanView, TenTimes(), options, c.mouse);
+        PickVertex(net.d(), net.s(), kPlanView, TenTimes(), options, c.mouse);
     EXPECT_EQ(got.column, c.want.column);
     EXPECT_EQ(got.row, c.want.row);
   }
   EXPECT_FALSE(
-      PickVertex(*net.design, *net.surface, kPerspectiveView, TenTimes(), {}, {0, 0}).valid());
+      PickVertex(net.d(), net.s(), kPerspectiveView, TenTimes(), {}, {0, 0}).valid());
 }
 
 // Press on a vertex where it is drawn, move, release.
