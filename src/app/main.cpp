@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
   // The undo history lives in a directory that only this copy uses.
   std::unique_ptr<WorkDirectory> work = WorkDirectory::Acquire(WorkDirectory::DefaultBase());
   QTemporaryDir fallback;
-  state->history = UndoHistory((work ? work->path() : fallback.path()).toStdString());
+  state->history = skelmora::UndoHistory((work ? work->path() : fallback.path()).toStdString());
 
   TMainForm form(*state);
   // Without a window manager (a bare X server) maximising does nothing; the
