@@ -26,6 +26,7 @@
 #include "editing/vertex_offsets_dialog.h"
 #include "editing/row_col_dialog.h"
 #include "editing/stretch_hull_dialog.h"
+#include "model/net_edit.h"
 #include "model/net_rows_columns.h"
 #include "model/row_column_tools.h"
 #include "shell_fixtures.h"
@@ -358,6 +359,32 @@ class EditingTest : public QObject {
     QCOMPARE(shell.prompter.errors,
              std::vector<std::string>{RealField::ConversionError(caption, text)});
     QVERIFY(QString::fromStdString(shell.prompter.errors[0]).contains(caption));
+    QCOMPARE(NetState(d).differenceFrom(before), QString());
+    QCOMPARE(d.UndoCount, 0);
+  }
+
+  // A shift the float net cannot hold is refused with the core's message,
+  // and the dialog stays open with nothing changed.
+  void shiftBeyondTheNetIsRefusedWithItsMessage() {
+    EditShell shell;
+    QVERIFY(shell.opened);
+    HullDesign& d = shell.design();
+    const NetState before(d);
+    bool stayed = false;
+    QTimer::singleShot(0, shell.form.get(), [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->findChild<QRadioButton*>(QStringLiteral("foreaftbutton"))->setChecked(true);
+      for (auto* edit : dialog->findChildren<QLineEdit*>()) {
+        if (edit->isEnabled()) edit->setText(QStringLiteral("4e38"));
+      }
+      dialog->accept();
+      stayed = dialog->isVisible();
+      dialog->reject();
+    });
+    shell.form->trigger(QStringLiteral("Shifthull1"));
+    QVERIFY(stayed);
+    QCOMPARE(shell.prompter.errors, std::vector<std::string>{kNetOverflowMessage});
     QCOMPARE(NetState(d).differenceFrom(before), QString());
     QCOMPARE(d.UndoCount, 0);
   }

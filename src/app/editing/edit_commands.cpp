@@ -210,7 +210,7 @@ void EditCommands::ToolPick(ViewId view, int column, int row) {
       offsets_->prepare(design);
       const bool ok = offsets_->exec() == QDialog::Accepted;
       const bool changed =
-          ok && ApplyMasterOffsets(tool_, design, surface, work, offsets_->offsets());
+          ok && ApplyMasterOffsets(tool_, design, surface, work, prompter_, offsets_->offsets());
       Disarm();
       if (changed) emit edited();
       return;

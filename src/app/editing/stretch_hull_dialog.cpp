@@ -110,7 +110,9 @@ void Ttranslatedlg::accept() {
     }
     distance = *value;
   }
-  if (!TranslateHull(state_.design, *state_.surface, state_.history, kind, distance)) return;
+  if (!TranslateHull(state_.design, *state_.surface, state_.history, kind, distance, prompter_)) {
+    return;
+  }
   QDialog::accept();
 }
 

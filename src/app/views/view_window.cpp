@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QPen>
 #include <QPixmap>
 #include <QPointer>
@@ -629,6 +630,8 @@ void Tfperspective::startAnimation(int intervalMs) {
 void Tfperspective::stopAnimation() { timer_.stop(); }
 
 void Tfperspective::animationTick() {
+  if (ticking_) return;
+  const QScopedValueRollback<bool> ticking(ticking_, true);
   HullDesign& d = state_.design;
   if (!d.DesignOpen || !d.PerspectiveViewOpen) {
     timer_.stop();

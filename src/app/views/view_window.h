@@ -218,6 +218,9 @@ class Tfperspective : public ViewWindow {
 
  private:
   QTimer timer_;
+  // A tick lets events through while it paints; a tick that fires then must
+  // not add a picture of its own.
+  bool ticking_ = false;
 };
 
 // The four windows of the program, created in the start-up order (profile,

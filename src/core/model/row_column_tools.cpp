@@ -234,7 +234,8 @@ const char* VertexOffsetsLabel(const HullDesign& design) {
 }
 
 bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                        const UndoHistory& history, const VertexOffsets& offsets) {
+                        const UndoHistory& history, Prompter& prompter,
+                        const VertexOffsets& offsets) {
   const RowColumnTool picks = tool;
   ResetTool(tool);
   // The net may have changed since the picks (an undo in between).
@@ -253,6 +254,7 @@ bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surfac
       const Vertex& master = masterOf(c, r);
       if (!FitsNet(master.x + offsets.beam) || !FitsNet(master.y + offsets.aftBow) ||
           !FitsNet(master.z + offsets.height)) {
+        prompter.ShowError(kNetOverflowMessage);
         return false;
       }
     }

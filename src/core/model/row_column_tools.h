@@ -85,6 +85,7 @@ const char* VertexOffsetsLabel(const HullDesign& design);
 // a moved coordinate would not fit the net (kNetOverflowMessage is the
 // caller's to show).
 bool ApplyMasterOffsets(RowColumnTool& tool, HullDesign& design, Surface& surface,
-                        const UndoHistory& history, const VertexOffsets& offsets);
+                        const UndoHistory& history, Prompter& prompter,
+                        const VertexOffsets& offsets);
 
 }  // namespace skelmora

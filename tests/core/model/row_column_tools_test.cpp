@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/model/edit_fixtures.h"
+#include "model/net_edit.h"
 
 namespace skelmora {
 namespace {
@@ -118,7 +119,7 @@ TEST_F(Tools, OffsetFromAMasterColumnAndAMasterRow) {
   EXPECT_EQ(prompter.information,
             std::vector<std::string>{"Select ONE vertex on the MASTER Row or Column"});
   EXPECT_EQ(pick(7, 0).status, ToolStatus::kAskOffsets);
-  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), history(), {1.0, 0.0, 0.0}));
+  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), history(), prompter, {1.0, 0.0, 0.0}));
   for (int r = 0; r <= 6; ++r) {
     const Vertex& now = design().Net[8][r];
     const Vertex& master = before.Net[7][r];
@@ -135,20 +136,22 @@ TEST_F(Tools, OffsetFromAMasterColumnAndAMasterRow) {
   // Along row 2, columns 1..3 from master row 4, lowered by 2.
   EXPECT_EQ(PickAll(pick, {{1, 2}, {3, 2}, {6, 4}}).status, ToolStatus::kAskOffsets);
   design().Net[2][2].w = 3.0f;
-  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), history(), {0.0, 0.0, -2.0}));
+  ASSERT_TRUE(ApplyMasterOffsets(tool, design(), surface(), history(), prompter, {0.0, 0.0, -2.0}));
   for (int c = 1; c <= 3; ++c) {
     EXPECT_EQ(design().Net[c][2].z, before.Net[c][4].z - 2.0f);
     EXPECT_EQ(design().Net[c][2].y, before.Net[c][4].y);
   }
   EXPECT_EQ(design().Net[2][2].w, 3.0f);                                    // weights stay
-  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), history(), {}));  // tool was reset
+  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), history(), prompter, {}));  // tool was reset
 
   // Offsets the float net cannot hold change nothing, not even the history.
   EXPECT_EQ(PickAll(pick, {{1, 2}, {3, 2}, {6, 4}}).status, ToolStatus::kAskOffsets);
   const std::string unchanged = State();
-  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), history(), {0.0, 4e38, 0.0}));
+  prompter.errors.clear();
+  EXPECT_FALSE(ApplyMasterOffsets(tool, design(), surface(), history(), prompter, {0.0, 4e38, 0.0}));
   EXPECT_EQ(State(), unchanged);
   EXPECT_EQ(design().UndoCount, 2);
+  EXPECT_EQ(prompter.errors, std::vector<std::string>{kNetOverflowMessage});
 }
 
 TEST_F(Tools, OffsetRefusals) {

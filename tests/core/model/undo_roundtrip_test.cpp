@@ -79,7 +79,7 @@ TEST_F(UndoRoundTrip, EveryOperationIsUndoneExactlyByOneUndo) {
          for (auto [c, r] : {std::pair{6, 1}, {6, 4}, {5, 0}}) {
            OffsetPick(tool, t.design(), t.prompter, kPlanView, c, r);
          }
-         return ApplyMasterOffsets(tool, t.design(), t.surface(), t.history(), {1.0, 2.0, 3.0});
+         return ApplyMasterOffsets(tool, t.design(), t.surface(), t.history(), t.prompter, {1.0, 2.0, 3.0});
        }},
       {"units",
        [](EditTest& t) {
