@@ -209,12 +209,21 @@ bool SyncDirectory(const std::filesystem::path& directory) {
 
 // A file with more than one name is rewritten where it stands, so that every
 // name sees the new contents (a rename would give this name a file of its
-// own). This gives up the all-or-nothing replacement for that case.
+// own). That gives up the all-or-nothing replacement, so a write that fails
+// part way (a full disk) puts the old contents back.
 bool RewriteInPlace(const std::filesystem::path& target, std::string_view contents) {
+  std::string previous;
+  if (ReadWholeFile(target, previous, std::numeric_limits<std::uintmax_t>::max()) !=
+      ReadFileResult::kOk) {
+    return false;
+  }
   const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, contents);
   ok = ok && ::ftruncate(fd, static_cast<off_t>(contents.size())) == 0;
+  if (!ok && ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, previous)) {
+    ::ftruncate(fd, static_cast<off_t>(previous.size()));
+  }
   return SyncAndClose(fd) && ok;
 }
 

@@ -266,6 +266,28 @@ TEST(SaveFileAtomically, FailedWriteRemovesTheTemporaryFile) {
   EXPECT_EQ(dir.Listing(), std::vector<std::string>{"hull.s98"});
 }
 
+// A hard-linked file is rewritten in place; a write that fails there puts
+// the old contents back under both names.
+TEST(SaveFileAtomically, FailedRewriteOfAHardLinkedFileKeepsTheOldContents) {
+  TempDir dir;
+  const auto first = dir.path() / "hull.s98";
+  const auto second = dir.path() / "copy.s98";
+  WriteFileText(first, "old");
+  std::filesystem::create_hard_link(first, second);
+  // The child may run as nobody: it must be able to write the file.
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(first.c_str(), 0666), 0);
+  const int status = InUnprivilegedChild([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 98;
+    return SaveFileAtomically(first, std::string(100000, 'x')) ? 1 : 0;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadFileText(first), "old");
+  EXPECT_EQ(ReadFileText(second), "old");
+}
+
 // Leftovers of interrupted saves, however many, neither block a save nor
 // get written into.
 TEST(SaveFileAtomically, LeftoverTemporaryFilesAreHarmless) {
