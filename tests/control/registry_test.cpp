@@ -1,0 +1,2 @@
+#include "host_fixture.h"
+TEST(Registry, Placeholder) {}
