@@ -111,8 +111,13 @@ void Hosted::draw(std::function<void()> body)
 std::vector<uint8_t> readPixels(int width, int height)
 {
     std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
+    // Colour mapping (left on by 8-bit textures) would apply to the read too.
+    GLboolean mapColor = GL_FALSE;
+    glGetBooleanv(GL_MAP_COLOR, &mapColor);
+    glPixelTransferi(GL_MAP_COLOR, GL_FALSE);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glPixelTransferi(GL_MAP_COLOR, mapColor);
     return rgba;
 }
 
