@@ -8,6 +8,8 @@
 #include <QOpenGLContext>
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace vistrel {
@@ -38,10 +40,23 @@ template <class T, class U, class Fill>
 void fillCaller(std::span<U> caller, size_t length, Fill fill)
 {
     std::vector<T> buffer(std::max(length, caller.size()));
-    for (size_t k = 0; k < caller.size(); ++k) buffer[k] = static_cast<T>(caller[k]);
+    for (size_t k = 0; k < caller.size(); ++k) {
+        if constexpr (std::is_same_v<U, bool>) {
+            // A host's bool may hold any byte; read it as one.
+            unsigned char byte;
+            std::memcpy(&byte, &caller[k], 1);
+            buffer[k] = byte != 0;
+        } else {
+            buffer[k] = static_cast<T>(caller[k]);
+        }
+    }
     fill(buffer.data());
     for (size_t k = 0; k < caller.size(); ++k) caller[k] = static_cast<U>(buffer[k]);
 }
+
+// The device and driver identity queries belong to glGetUnsignedBytev; the
+// plain glGet functions should refuse them, and some drivers crash instead.
+bool stateQuery(GLenum pname) { return pname < 0x9596 || pname > 0x959A; }
 
 std::string text(const GLubyte* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
 
@@ -129,16 +144,20 @@ HResult CVistrelCtrl::glQueryMethod(hosting::DispId id, const Args& a, Variant* 
     case 146: setSelectBuffer(a0, a1); break;
     case 199: setFeedbackBuffer(a0, a1, a2); break;
     case 147:
-        fillCaller<GLint>(a1.array<int32_t>(), queryLength(E(a0)), [&](GLint* p) { glGetIntegerv(E(a0), p); });
+        if (stateQuery(E(a0)))
+            fillCaller<GLint>(a1.array<int32_t>(), queryLength(E(a0)), [&](GLint* p) { glGetIntegerv(E(a0), p); });
         break;
     case 148:
-        fillCaller<GLdouble>(a1.array<double>(), queryLength(E(a0)), [&](GLdouble* p) { glGetDoublev(E(a0), p); });
+        if (stateQuery(E(a0)))
+            fillCaller<GLdouble>(a1.array<double>(), queryLength(E(a0)), [&](GLdouble* p) { glGetDoublev(E(a0), p); });
         break;
     case 149:
-        fillCaller<GLfloat>(a1.array<float>(), queryLength(E(a0)), [&](GLfloat* p) { glGetFloatv(E(a0), p); });
+        if (stateQuery(E(a0)))
+            fillCaller<GLfloat>(a1.array<float>(), queryLength(E(a0)), [&](GLfloat* p) { glGetFloatv(E(a0), p); });
         break;
     case 150:
-        fillCaller<GLboolean>(a1.array<bool>(), queryLength(E(a0)), [&](GLboolean* p) { glGetBooleanv(E(a0), p); });
+        if (stateQuery(E(a0)))
+            fillCaller<GLboolean>(a1.array<bool>(), queryLength(E(a0)), [&](GLboolean* p) { glGetBooleanv(E(a0), p); });
         break;
     case 151:
         fillCaller<GLdouble>(a1.array<double>(), 4, [&](GLdouble* p) { glGetClipPlane(E(a0), p); });
