@@ -49,6 +49,10 @@ inline constexpr hosting::DispId error = -608;
 } // namespace event
 
 // Custom members 1..200 in dispatch-id order (members[id - 1]), then the stock ones.
+// By-reference arrays are read or filled during the call only, with two
+// exceptions that follow GL itself: the arrays given to oglSelectBuffer and
+// oglFeedbackBuffer receive their records when oglRenderMode leaves selection
+// or feedback, so they must stay valid until then.
 inline constexpr hosting::MemberInfo kMembers[] = {
     property(1, "Texture", "picture"),
     property(2, "DoubleBuffer", "b"),
