@@ -62,33 +62,40 @@ std::string text(const GLubyte* s) { return s ? reinterpret_cast<const char*>(s)
 
 } // namespace
 
+namespace {
+
+// Hands GL a buffer of the control's own for the host's array and keeps it
+// only when GL took it (GL refuses a new one while selecting or in feedback).
+template <class T, class U, class Call>
+void installBuffer(const Arg& size, const Arg& caller, GLenum pointerName, std::vector<T>& kept,
+                   hosting::ArrayRef<U>& target, Call call)
+{
+    const GLsizei n = std::clamp<GLsizei>(size.i, 0, static_cast<GLsizei>(std::min<size_t>(caller.count, 1u << 24)));
+    std::vector<T> fresh(static_cast<size_t>(std::max<GLsizei>(n, 1)));
+    call(size.i < 0 ? size.i : n, fresh.data());
+    GLvoid* now = nullptr;
+    glGetPointerv(pointerName, &now);
+    if (now == fresh.data()) {
+        kept = std::move(fresh);
+        target = {static_cast<U*>(caller.ref), static_cast<size_t>(n)};
+    }
+}
+
+} // namespace
+
+// GL keeps these buffers' addresses; only our own context may hold ours.
 void CVistrelCtrl::setSelectBuffer(const Arg& size, const Arg& buffer)
 {
-    // GL keeps the buffer's address; only our own context may hold ours.
-    if (!isCurrent()) return;
-    const GLsizei n = std::clamp<GLsizei>(size.i, 0, static_cast<GLsizei>(std::min<size_t>(buffer.count, 1u << 24)));
-    std::vector<uint32_t> fresh(std::max<GLsizei>(n, 1));
-    glSelectBuffer(size.i < 0 ? size.i : n, fresh.data());
-    GLvoid* now = nullptr;
-    glGetPointerv(GL_SELECTION_BUFFER_POINTER, &now);
-    if (now == fresh.data()) { // accepted (not refused while selecting)
-        selectBuffer_ = std::move(fresh);
-        selectTarget_ = {static_cast<int32_t*>(buffer.ref), static_cast<size_t>(n)};
-    }
+    if (isCurrent())
+        installBuffer(size, buffer, GL_SELECTION_BUFFER_POINTER, selectBuffer_, selectTarget_,
+                      [](GLsizei n, uint32_t* p) { glSelectBuffer(n, p); });
 }
 
 void CVistrelCtrl::setFeedbackBuffer(const Arg& size, const Arg& type, const Arg& buffer)
 {
-    if (!isCurrent()) return;
-    const GLsizei n = std::clamp<GLsizei>(size.i, 0, static_cast<GLsizei>(std::min<size_t>(buffer.count, 1u << 24)));
-    std::vector<float> fresh(std::max<GLsizei>(n, 1));
-    glFeedbackBuffer(size.i < 0 ? size.i : n, E(type), fresh.data());
-    GLvoid* now = nullptr;
-    glGetPointerv(GL_FEEDBACK_BUFFER_POINTER, &now);
-    if (now == fresh.data()) {
-        feedbackBuffer_ = std::move(fresh);
-        feedbackTarget_ = {static_cast<float*>(buffer.ref), static_cast<size_t>(n)};
-    }
+    if (isCurrent())
+        installBuffer(size, buffer, GL_FEEDBACK_BUFFER_POINTER, feedbackBuffer_, feedbackTarget_,
+                      [&](GLsizei n, float* p) { glFeedbackBuffer(n, E(type), p); });
 }
 
 int CVistrelCtrl::renderMode(int mode)

@@ -76,6 +76,14 @@ void CVistrelCtrl::loadColorMaps(const BmpImage& image)
     mapRed_ = image.red, mapGreen_ = image.green, mapBlue_ = image.blue;
 }
 
+void CVistrelCtrl::applyColorMaps()
+{
+    glPixelMapfv(GL_PIXEL_MAP_I_TO_R, 256, mapRed_.data());
+    glPixelMapfv(GL_PIXEL_MAP_I_TO_G, 256, mapGreen_.data());
+    glPixelMapfv(GL_PIXEL_MAP_I_TO_B, 256, mapBlue_.data());
+    glPixelTransferi(GL_MAP_COLOR, GL_TRUE);
+}
+
 HResult CVistrelCtrl::loadImage(const std::string& path, int slot, hosting::ExceptionInfo* error)
 {
     if (slot < 0) return hr::ok; // no such slot: nothing to replace
@@ -94,12 +102,7 @@ HResult CVistrelCtrl::loadImage(const std::string& path, int slot, hosting::Exce
     const bool wasCurrent = isCurrent();
     if (image.bitsPerPixel == 8) {
         loadColorMaps(image);
-        if (makeCurrent()) {
-            glPixelMapfv(GL_PIXEL_MAP_I_TO_R, 256, mapRed_.data());
-            glPixelMapfv(GL_PIXEL_MAP_I_TO_G, 256, mapGreen_.data());
-            glPixelMapfv(GL_PIXEL_MAP_I_TO_B, 256, mapBlue_.data());
-            glPixelTransferi(GL_MAP_COLOR, GL_TRUE);
-        }
+        if (makeCurrent()) applyColorMaps();
     } else if (image.bitsPerPixel == 24) {
         if (makeCurrent()) glPixelTransferi(GL_MAP_COLOR, GL_FALSE);
     }
@@ -118,14 +121,10 @@ void CVistrelCtrl::texImage(bool twoD, const Args& a)
     const int slot = slotIndex(a[twoD ? 8 : 7]);
     const BmpImage* image = slot >= 0 ? &slots_[static_cast<size_t>(slot)] : nullptr;
 
-    if (twoD && image && image->bitsPerPixel == 8) {
-        glPixelMapfv(GL_PIXEL_MAP_I_TO_R, 256, mapRed_.data());
-        glPixelMapfv(GL_PIXEL_MAP_I_TO_G, 256, mapGreen_.data());
-        glPixelMapfv(GL_PIXEL_MAP_I_TO_B, 256, mapBlue_.data());
-        glPixelTransferi(GL_MAP_COLOR, GL_TRUE);
-    } else if (twoD && image && image->bitsPerPixel == 24) {
+    if (twoD && image && image->bitsPerPixel == 8)
+        applyColorMaps();
+    else if (twoD && image && image->bitsPerPixel == 24)
         glPixelTransferi(GL_MAP_COLOR, GL_FALSE);
-    }
 
     // The caller's sizes are passed as given; when the slot's pixels are fewer
     // than they call for, GL gets no pixels rather than bytes past the buffer.

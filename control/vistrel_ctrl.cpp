@@ -11,7 +11,6 @@
 #include <QOpenGLPaintDevice>
 #include <QPainter>
 #include <QTimer>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -74,7 +73,7 @@ void CVistrelCtrl::notify(hosting::MessageKind kind, std::string_view text)
         return;
     }
     const QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    QWidget* parent = container_;
+    QWidget* parent = container_.data();
     if (kind == hosting::MessageKind::About) QMessageBox::about(parent, caption, t);
     else if (kind == hosting::MessageKind::Error) QMessageBox::critical(parent, caption, t);
     else QMessageBox::information(parent, caption, t);
@@ -91,7 +90,7 @@ std::vector<uint8_t> CVistrelCtrl::saveData() const
 
 bool CVistrelCtrl::createWindow()
 {
-    if (window_) return true;
+    if (context_) return true;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return false;
 
     QSurfaceFormat format;
@@ -114,18 +113,18 @@ bool CVistrelCtrl::createWindow()
     QWidget* parent = static_cast<QWidget*>(site_.parentWindow());
     window_ = window.release();
     context_ = std::move(context);
-    container_ = QWidget::createWindowContainer(window_, parent);
+    container_ = QWidget::createWindowContainer(window_.data(), parent);
     container_->resize(std::max(props_.extentX, 1), std::max(props_.extentY, 1));
     if (parent) container_->show();
     contextHandle_ = handles().add(HandleKind::Context, context_.get());
-    surfaceHandle_ = handles().add(HandleKind::Surface, window_);
+    surfaceHandle_ = handles().add(HandleKind::Surface, window_.data());
     for (auto& slot : slots_) slot = BmpImage{};
     return true;
 }
 
 void CVistrelCtrl::destroyWindow()
 {
-    if (!window_) return;
+    if (!context_) return;
     setTimerInterval(0);
     for (auto& slot : slots_) slot = BmpImage{};
     if (isCurrent()) context_->doneCurrent();
@@ -136,12 +135,12 @@ void CVistrelCtrl::destroyWindow()
     selectBuffer_.clear(), selectTarget_ = {};
     feedbackBuffer_.clear(), feedbackTarget_ = {};
     context_.reset();
-    delete container_; // owns the window
+    delete container_.data(); // owns the window; null when the host's window took it along
     container_ = nullptr;
     window_ = nullptr;
 }
 
-void* CVistrelCtrl::window() { return container_; }
+void* CVistrelCtrl::window() { return container_.data(); }
 
 void CVistrelCtrl::setGeometry(int x, int y, int width, int height)
 {
@@ -150,7 +149,7 @@ void CVistrelCtrl::setGeometry(int x, int y, int width, int height)
     props_.extentX = width, props_.extentY = height;
 }
 
-bool CVistrelCtrl::makeCurrent() { return context_ && window_ && context_->makeCurrent(window_); }
+bool CVistrelCtrl::makeCurrent() { return context_ && window_ && context_->makeCurrent(window_.data()); }
 
 void CVistrelCtrl::releaseCurrent()
 {
@@ -163,14 +162,14 @@ bool CVistrelCtrl::isCurrent() const { return context_ && QOpenGLContext::curren
 
 void CVistrelCtrl::paint()
 {
-    if (!context_ || painting_) return; // a Draw handler calling Refresh does not recurse
+    if (!context_ || !window_ || painting_) return; // a Draw handler calling Refresh does not recurse
     painting_ = true;
     if (!site_.userMode()) {
         paintDesignMode();
     } else if (held_ ? (isCurrent() || makeCurrent()) : makeCurrent()) {
         fire(event::draw);
         glFlush();
-        if (window_->isExposed()) context_->swapBuffers(window_);
+        if (window_->isExposed()) context_->swapBuffers(window_.data());
     }
     if (!held_) releaseCurrent();
     painting_ = false;
@@ -197,7 +196,7 @@ void CVistrelCtrl::paintDesignMode()
         }
     }
     glFlush();
-    if (window_->isExposed()) context_->swapBuffers(window_);
+    if (window_->isExposed()) context_->swapBuffers(window_.data());
 }
 
 void CVistrelCtrl::resized(int width, int height)

@@ -7,6 +7,10 @@
 #include "bmp_image.h"
 #include "control.h"
 #include "property_data.h"
+#include "vistrel_window.h"
+
+#include <QPointer>
+#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -15,11 +19,8 @@
 
 class QOpenGLContext;
 class QTimer;
-class QWidget;
 
 namespace vistrel {
-
-class VistrelWindow;
 
 struct GlyphMetrics {
     float blackBoxX = 0, blackBoxY = 0, originX = 0, originY = 0, cellIncX = 0, cellIncY = 0;
@@ -82,6 +83,7 @@ private:
     HResult loadImage(const std::string& path, int slot, hosting::ExceptionInfo* error);
     void texImage(bool twoD, const Args& a);
     void loadColorMaps(const BmpImage& image);
+    void applyColorMaps();
     void setControlPoint1(int i, int j, float value);
     void setControlPoint2(int i, int j, int k, float value);
     bool useFontBitmaps(int first, int count, int listBase);
@@ -97,8 +99,9 @@ private:
     std::vector<hosting::EventSink*> sinks_;
     PersistentProperties props_;
 
-    QWidget* container_ = nullptr;
-    VistrelWindow* window_ = nullptr;
+    // Guarded: a host may delete its parent window, and with it these, first.
+    QPointer<QWidget> container_;
+    QPointer<VistrelWindow> window_;
     std::unique_ptr<QOpenGLContext> context_;
     int32_t contextHandle_ = 0;
     int32_t surfaceHandle_ = 0;

@@ -6,6 +6,7 @@
 #include <QExposeEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QOpenGLContext>
 #include <QResizeEvent>
 
 namespace vistrel {
@@ -31,6 +32,12 @@ int16_t shiftCode(Qt::KeyboardModifiers m)
 VistrelWindow::VistrelWindow(CVistrelCtrl& control) : control_(control)
 {
     setSurfaceType(QSurface::OpenGLSurface);
+}
+
+VistrelWindow::~VistrelWindow()
+{
+    // A context left current on a destroyed window would draw into nothing valid.
+    if (QOpenGLContext* c = QOpenGLContext::currentContext(); c && c->surface() == this) c->doneCurrent();
 }
 
 void VistrelWindow::exposeEvent(QExposeEvent*)

@@ -11,6 +11,7 @@ class CVistrelCtrl;
 class VistrelWindow : public QWindow {
 public:
     explicit VistrelWindow(CVistrelCtrl& control);
+    ~VistrelWindow() override;
 
 protected:
     void exposeEvent(QExposeEvent* event) override;

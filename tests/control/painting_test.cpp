@@ -256,3 +256,17 @@ TEST(Properties, StockMembersAndMouseEvents)
     QTest::keyClick(w, Qt::Key_Left);
     EXPECT_EQ(key, 0x25);
 }
+
+TEST(Painting, TheHostMayDeleteItsWindowBeforeReleasingTheControl)
+{
+    Hosted h;
+    ASSERT_TRUE(h.created);
+    h.call(ID("owglMakeCurrent"), {true});
+    const int draws = h.sink.count(vistrel::event::draw);
+    h.parent.reset(); // takes the control's window along
+    EXPECT_EQ(*h.get(vistrel::stock::hWnd).get<int32_t>(), 0);
+    EXPECT_EQ(*h.call(ID("owglGetCurrentContext")).get<int32_t>(), 0);
+    h.refresh(); // nothing to paint, nothing to crash on
+    h.call(ID("oglClear"), {int16_t(3)});
+    EXPECT_EQ(h.sink.count(vistrel::event::draw), draws);
+}
