@@ -17,17 +17,11 @@ namespace hr = hosting::hr;
 
 namespace {
 
-// Values per point of an evaluator target; 4 (the most) for an unknown one,
-// so the bound check stays on the safe side.
+// An unknown target counts as the widest, so the bound check stays on the safe side.
 int mapDimension(GLenum target)
 {
-    switch (target) {
-    case GL_MAP1_INDEX: case GL_MAP2_INDEX: case GL_MAP1_TEXTURE_COORD_1: case GL_MAP2_TEXTURE_COORD_1: return 1;
-    case GL_MAP1_TEXTURE_COORD_2: case GL_MAP2_TEXTURE_COORD_2: return 2;
-    case GL_MAP1_VERTEX_3: case GL_MAP2_VERTEX_3: case GL_MAP1_NORMAL: case GL_MAP2_NORMAL:
-    case GL_MAP1_TEXTURE_COORD_3: case GL_MAP2_TEXTURE_COORD_3: return 3;
-    default: return 4;
-    }
+    const int n = valuesPerPoint(target);
+    return n ? n : 4;
 }
 
 } // namespace

@@ -30,21 +30,6 @@ Tessellator* tessellator(const Arg& a)
     return static_cast<Tessellator*>(handles().find(HandleKind::Tessellator, a.i));
 }
 
-// Values per control point of a NURBS or trim type; 0 for an unknown type.
-int nurbsDimension(GLenum type)
-{
-    switch (type) {
-    case GL_MAP1_INDEX: case GL_MAP2_INDEX:
-    case GL_MAP1_TEXTURE_COORD_1: case GL_MAP2_TEXTURE_COORD_1: return 1;
-    case GL_MAP1_TEXTURE_COORD_2: case GL_MAP2_TEXTURE_COORD_2: case GLU_MAP1_TRIM_2: return 2;
-    case GL_MAP1_VERTEX_3: case GL_MAP2_VERTEX_3: case GL_MAP1_NORMAL: case GL_MAP2_NORMAL:
-    case GL_MAP1_TEXTURE_COORD_3: case GL_MAP2_TEXTURE_COORD_3: case GLU_MAP1_TRIM_3: return 3;
-    case GL_MAP1_VERTEX_4: case GL_MAP2_VERTEX_4: case GL_MAP1_COLOR_4: case GL_MAP2_COLOR_4:
-    case GL_MAP1_TEXTURE_COORD_4: case GL_MAP2_TEXTURE_COORD_4: return 4;
-    default: return 0;
-    }
-}
-
 // Last value read for count points of dim values spaced stride apart, plus one.
 int64_t extent(int64_t count, int64_t stride, int dim) { return (count - 1) * stride + dim; }
 
@@ -109,7 +94,7 @@ HResult CVistrelCtrl::gluMethod(hosting::DispId id, const Args& a, Variant* r)
     case 168: if (auto* n = nurbs(a0)) gluEndCurve(n); break;
     case 169: { // ogluPwlCurve(nobj, count, array, stride, type)
         auto* n = nurbs(a0);
-        const int dim = nurbsDimension(static_cast<GLenum>(a4.i));
+        const int dim = valuesPerPoint(static_cast<GLenum>(a4.i));
         if (n && dim && a1.i > 0 && a3.i >= dim && extent(a1.i, a3.i, dim) <= static_cast<int64_t>(a2.count))
             gluPwlCurve(n, a1.i, a2.array<float>().data(), a3.i, static_cast<GLenum>(a4.i));
         break;
@@ -117,7 +102,7 @@ HResult CVistrelCtrl::gluMethod(hosting::DispId id, const Args& a, Variant* r)
     case 170: if (auto* n = nurbs(a0)) gluNurbsProperty(n, static_cast<GLenum>(a1.i), a2.f); break;
     case 171: { // ogluNurbsSurface(nobj, sKnotCount, sKnots, tKnotCount, tKnots, sStride, tStride, ctl, sOrder, tOrder, type)
         auto* n = nurbs(a0);
-        const int dim = nurbsDimension(E(a[10]));
+        const int dim = valuesPerPoint(E(a[10]));
         const int64_t sCount = a1.i - a[8].i, tCount = a3.i - a[9].i;
         const bool fits = n && dim && a[8].i > 0 && a[9].i > 0 && sCount > 0 && tCount > 0 &&
                           a5.i >= 0 && a6.i >= 0 && a1.i <= static_cast<int64_t>(a2.count) &&
@@ -130,7 +115,7 @@ HResult CVistrelCtrl::gluMethod(hosting::DispId id, const Args& a, Variant* r)
     }
     case 172: { // ogluNurbsCurve(nobj, knotCount, knots, stride, ctl, order, type)
         auto* n = nurbs(a0);
-        const int dim = nurbsDimension(E(a6));
+        const int dim = valuesPerPoint(E(a6));
         const int64_t count = a1.i - a5.i;
         if (n && dim && a5.i > 0 && count > 0 && a3.i >= 0 && a1.i <= static_cast<int64_t>(a2.count) &&
             extent(count, a3.i, dim) <= static_cast<int64_t>(a4.count))
