@@ -6,6 +6,7 @@
 #include "cli_args.h"
 #include "commands.h"
 #include "hydro_commands.h"
+#include "stability_command.h"
 #include "transform_command.h"
 
 namespace {
@@ -21,7 +22,7 @@ void Usage(std::ostream& out) {
          "  drag FILE [--json]\n"
          "  curve areas|lengths FILE [--stations N] [--json]\n"
          "  draft FILE --displacement W [--json] [--out OUT.s98]\n"
-      << skelmora::cli::kTransformUsage;
+      << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage;
 }
 
 }  // namespace
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   }
   // transform parses its own operations.
   if (command == "transform") return RunTransform(argc, argv, 2, std::cout, std::cerr);
+  if (command == "stability") return RunStabilityCommand(argc, argv, 2, std::cout, std::cerr);
   Args args;
   std::string message;
   if (!ParseArgs(argc, argv, 2, args, message)) {
