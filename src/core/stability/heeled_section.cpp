@@ -128,4 +128,16 @@ SectionGirth HeeledSectionGirth(const HeeledSection& section) {
   return result;
 }
 
+std::vector<HeeledSection> UprightBodySections(const HullDesign& design, const Surface& surface,
+                                               CutBuffers& cuts) {
+  const WaterlineEnds ends = CutWaterlineEnds(design, surface, cuts, 0.0);
+  std::vector<HeeledSection> sections(21);
+  if (ends.aft < ends.forward) return sections;  // no waterline: all empty
+  for (int i = 0; i <= 20; ++i) {
+    const double y = ends.forward + i * 0.05 * (ends.aft - ends.forward);
+    BuildHeeledSection(design, surface, cuts, 0.0, y, 0.0, sections[static_cast<size_t>(i)]);
+  }
+  return sections;
+}
+
 }  // namespace skelmora

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "model/hull_design.h"
 #include "surface/sections.h"
@@ -58,5 +59,10 @@ struct SectionGirth {
   double lowestZ = 0.0;  // least z of the outline, 0 when none is lower
 };
 SectionGirth HeeledSectionGirth(const HeeledSection& section);
+
+// The weights dialog's body view: 21 upright stations spread over the length
+// of the waterline (both polylines), each closed and mirrored, not turned.
+std::vector<HeeledSection> UprightBodySections(const HullDesign& design, const Surface& surface,
+                                               CutBuffers& cuts);
 
 }  // namespace skelmora

@@ -170,7 +170,11 @@ HullWeight ComputeHullWeight(StabilityRecords& records) {
 }
 
 CentreOfGravity HullWeightCentroid(StabilityRecords& records, const StabilityInputs& inputs) {
-  if (inputs.manualCentre) return CentreOfGravity{inputs.manualVcg, inputs.manualLcg};
+  if (inputs.manualCentre) {
+    records.results.vcgHull = inputs.manualVcg;
+    records.results.lcgHull = inputs.manualLcg;
+    return CentreOfGravity{inputs.manualVcg, inputs.manualLcg};
+  }
   const PatchSums sums = IntegrateSurfacePatches(records.design, records.surface, records.results,
                                                  PatchForm::kHydrostatics);
   CentreOfGravity centre{Quotient(sums.height, sums.total), Quotient(sums.length, sums.total)};

@@ -159,3 +159,27 @@ TEST(HeeledSection, CrossingsAndSubmergedDeckByHand) {
 
 }  // namespace
 }  // namespace skelmora
+
+namespace skelmora {
+namespace {
+
+TEST(HeeledSection, BodySectionsSpanTheWaterline) {
+  test::StabilityHull hull;
+  test::MakeBox(hull);
+  const std::vector<HeeledSection> body = UprightBodySections(hull.d(), *hull.surface, *hull.cuts);
+  ASSERT_EQ(body.size(), 21u);
+  // The bow station lies on the flat bow and cuts nothing; the others are
+  // the whole closed box.
+  EXPECT_TRUE(body[0].empty);
+  for (size_t i = 1; i < body.size(); ++i) {
+    EXPECT_NEAR(HeeledSectionArea(body[i]).area, 96.0 * 18.0, 1e-6) << i;
+  }
+  test::StabilityHull dry;
+  test::MakePrism(dry, test::PrismShape{.draft = -10.0});
+  for (const HeeledSection& s : UprightBodySections(dry.d(), *dry.surface, *dry.cuts)) {
+    EXPECT_TRUE(s.empty);
+  }
+}
+
+}  // namespace
+}  // namespace skelmora
