@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "model/prompter.h"
 #include "model/shape_changed.h"
 #include "stability/stability_run.h"
 
@@ -14,23 +15,12 @@ namespace {
 
 using namespace skelmora;
 
-class SilentPrompter : public Prompter {
- public:
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowError(const std::string&) override {}
-  void ShowInformation(const std::string&) override {}
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return std::nullopt;
-  }
-};
-
 struct Bench {
   std::unique_ptr<HullDesign> design = std::make_unique<HullDesign>();
   std::unique_ptr<Surface> surface = std::make_unique<Surface>();
   std::unique_ptr<CutBuffers> cuts = std::make_unique<CutBuffers>();
   HydrostaticResults results;
-  SilentPrompter prompter;
+  NoUserPrompter prompter;
   StabilityRecords records{*design, *surface, *cuts, results};
 
   Bench() {

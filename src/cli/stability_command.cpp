@@ -11,10 +11,10 @@
 #include "design_io.h"
 #include "files/text_io.h"
 #include "hydro/draft_search.h"
-#include "model/prompter.h"
 #include "stability/ballast_file.h"
 #include "stability/criteria.h"
 #include "stability/stability_data.h"
+#include "stream_prompter.h"
 
 namespace skelmora::cli {
 
@@ -108,24 +108,6 @@ bool Parse(int argc, char** argv, int first, Options& o, std::string& message) {
   return true;
 }
 
-class StreamPrompter : public Prompter {
- public:
-  explicit StreamPrompter(std::ostream& err) : err_(err) {}
-  bool AskYesNo(const std::string& text) override {
-    err_ << text << '\n';
-    return false;
-  }
-  void ShowError(const std::string& text) override { err_ << text << '\n'; }
-  void ShowInformation(const std::string& text) override { err_ << text << '\n'; }
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return std::nullopt;
-  }
-
- private:
-  std::ostream& err_;
-};
-
 json OptionalNumber(const std::optional<double>& value) {
   return value ? json(*value) : json(nullptr);
 }
@@ -190,11 +172,12 @@ int RunStabilityCommand(int argc, char** argv, int first, std::ostream& out, std
     err << message << '\n';
     return 1;
   }
-  // The shift lowers the hull and the ballast with it.
-  if (!ShiftBallastHeights(table, o.shift, message) || !BallastItems(table, inputs.ballast, message)) {
+  if (!BallastItems(table, inputs.ballast, message)) {
     err << message << '\n';
     return 1;
   }
+  // The shift lowers the hull and the ballast with it.
+  for (BallastItem& item : inputs.ballast) item.height -= o.shift;
   if (o.shift != 0.0) RaiseHull(*design, *surface, -o.shift);
   if (!HullGuard(*design, *surface, prompter)) return 1;
   if (o.vcg) {

@@ -82,6 +82,9 @@ TEST(CliStability, BallastShiftAndManualCentre) {
   EXPECT_NE(text.out.find("1 Ballast=2000.000 Ballast beam= 0.000 Ballast +/-LWL=-30.000"),
             std::string::npos)
       << text.out;
+  // The shift moves the ballast down with the hull.
+  const CliRun lowered = Cli("stability " + kCruiser + " --shift 2 --ballast " + bdt.string());
+  EXPECT_NE(lowered.out.find("Ballast +/-LWL=-32.000"), std::string::npos) << lowered.out;
   // Lowered by 2 inches: the draft grows by 2 inches (in feet in the file).
   const json shifted = JsonOf("stability " + kCruiser + " --max 30 --step 10 --json --shift 2");
   EXPECT_NEAR(shifted["rows"][0]["draft"].get<double>() - plain["rows"][0]["draft"].get<double>(),

@@ -22,4 +22,17 @@ class Prompter {
                                              const std::string& initial) = 0;
 };
 
+// For runs with nobody to ask: every question is answered No, every input
+// box cancelled, and nothing is shown.
+class NoUserPrompter : public Prompter {
+ public:
+  bool AskYesNo(const std::string&) override { return false; }
+  void ShowError(const std::string&) override {}
+  void ShowInformation(const std::string&) override {}
+  std::optional<std::string> AskText(const std::string&, const std::string&,
+                                     const std::string&) override {
+    return std::nullopt;
+  }
+};
+
 }  // namespace skelmora
