@@ -119,6 +119,59 @@ class StabilityTest : public QObject {
     QCOMPARE(d.warning()->text(), QString::fromLatin1(kWeightsExceedMessage));
   }
 
+  void ballastFilesThroughTheDialog() {
+    Open o;
+    QVERIFY(o.dialog);
+    Tdraw_stability_Dlg& d = *o.dialog;
+    d.grid()->item(0, kBallastName)->setText(QStringLiteral("keel"));
+    d.grid()->item(0, kBallastWeight)->setText(QStringLiteral("1200"));
+    const QString path = o.shell.dir.filePath(QStringLiteral("Balldata.bdt"));
+    o.shell.files.saveAnswers.push_back(ChosenFile{path, 1});
+    QVERIFY(d.SaveBallast());
+    const FileRequest& save = o.shell.files.saveRequests.back();
+    QCOMPARE(save.caption, QStringLiteral("Save Ballast Data"));
+    QCOMPARE(save.fileName, QStringLiteral("Balldata.bdt"));
+    QCOMPARE(save.filters, QStringLiteral("Ballast Data Files|*.bdt"));
+
+    d.SetTable(BallastTable::Reset(3));
+    o.shell.files.openAnswers.push_back(ChosenFile{path, 1});
+    QVERIFY(d.OpenBallast());
+    QCOMPARE(o.shell.files.openRequests.back().caption, QStringLiteral("Weight and Ballast Files"));
+    QCOMPARE(d.grid()->rowCount(), 10);
+    QCOMPARE(d.grid()->item(0, kBallastName)->text(), QStringLiteral("keel"));
+    QCOMPARE(d.field("BallastWt")->text(), QStringLiteral("1200.00"));
+
+    // A count the grid cannot hold leaves the table as it was.
+    const QString bad = o.shell.writeFile("bad.bdt", "-NBAL-\r\n5000\r\n");
+    o.shell.files.openAnswers.push_back(ChosenFile{bad, 1});
+    QVERIFY(!d.OpenBallast());
+    QVERIFY(!o.shell.prompter.errors.empty());
+    QCOMPARE(d.grid()->item(0, kBallastName)->text(), QStringLiteral("keel"));
+  }
+
+  void numberCellsTakeOnlyNumberKeys() {
+    Open o;
+    QVERIFY(o.dialog);
+    Tdraw_stability_Dlg& d = *o.dialog;
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    for (int column : {kBallastWeight, kBallastName}) {
+      QTableWidgetItem* item = d.grid()->item(1, column);
+      d.grid()->setCurrentItem(item);
+      d.grid()->editItem(item);
+      auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      QVERIFY(editor);
+      editor->clear();
+      QTest::keyClicks(editor, QStringLiteral("-1a2.5.x"));
+      QCOMPARE(editor->text(), column == kBallastName ? QStringLiteral("-1a2.5.x")
+                                                      : QStringLiteral("-12.5"));
+      QTest::keyClick(editor, Qt::Key_Return);
+    }
+    QCOMPARE(d.grid()->item(1, kBallastWeight)->text(), QStringLiteral("-12.5"));
+    o.shell.prompter.answers.push_back(0);
+    d.reject();
+  }
+
   void heelInputErrors() {
     Open o;
     QVERIFY(o.dialog);
