@@ -243,6 +243,24 @@ CombinedCentre CombineBallast(std::vector<BallastItem>& ballast, int32_t units, 
   return combined;
 }
 
+double SinkageSearch::Next(int pass, double used, double volume, double target,
+                           double waterplane, double lastStationLowest) {
+  double next = waterplane > 0.0 ? used + (volume - target) / waterplane : 0.0;
+  if (pass > 8 && low != 0.0 && high != 0.0) {
+    if (volume > target) {
+      high = used;
+    } else {
+      low = used;
+    }
+    next = (low + high) / 2.0;
+  }
+  if (pass == 10) next = lastStationLowest / 2.0;
+  const bool unset = low == 0.0 || high == 0.0;
+  if (volume < target && unset) low = used;
+  if (volume > target && unset) high = used;
+  return next;
+}
+
 void MetacentricHeights(const WaterplaneSums& sums, double spacing, double targetVolume,
                         StabilityRow& row) {
   const double m = sums.si2b - Quotient(sums.sib * sums.sib, sums.sb);
@@ -293,10 +311,9 @@ StabilityRun RunStability(StabilityRecords& records, const StabilityInputs& inpu
     const double heel = p < n ? p * inputs.heel.step : inputs.heel.maxHeel;
     if (progress) progress->HeelStarted(heel, FormatFixed(heel, 0, 0));
 
-    // The displacement search: Newton steps on the waterplane, bisection
-    // between the brackets from the tenth pass, a fresh start on the
-    // eleventh.
-    double low = 0.0, high = 0.0, used = sinkage;
+    // The displacement search (see SinkageSearch).
+    SinkageSearch search;
+    double used = sinkage;
     PassSums sums;
     int pass = 0;
     for (;;) {
@@ -310,23 +327,11 @@ StabilityRun RunStability(StabilityRecords& records, const StabilityInputs& inpu
         }
       }
       used = sinkage;
-      sinkage = sums.waterplane > 0.0 ? sinkage + (v - target) / sums.waterplane : 0.0;
-      if (pass > 8 && low != 0.0 && high != 0.0) {
-        if (v > target) {
-          high = used;
-        } else {
-          low = used;
-        }
-        sinkage = (low + high) / 2.0;
-      }
-      if (pass == 10) sinkage = sums.lastStationLowest / 2.0;
+      sinkage = search.Next(pass, used, v, target, sums.waterplane, sums.lastStationLowest);
       if (progress) {
         const double weight = StabilityDisplacement(v, units);
         progress->PassFinished(pass, weight, FormatFixed(weight, 0, 0));
       }
-      const bool unset = low == 0.0 || high == 0.0;
-      if (v < target && unset) low = used;
-      if (v > target && unset) high = used;
       ++pass;
       if (p == 0 || pass >= kMaxSearchPasses) break;
       if (target != 0.0 && std::fabs(v - target) / target < kConverged) break;

@@ -127,6 +127,19 @@ void MetacentricHeights(const WaterplaneSums& sums, double spacing, double targe
 // between the two steps' heels; nothing when GZ never crosses.
 std::optional<double> MaxPositiveStability(const std::vector<StabilityRow>& rows);
 
+// The displacement search's step from one pass to the next: Newton on the
+// waterplane area; from the tenth pass (index 9) on, with both brackets set,
+// the middle of the brackets; on the eleventh (index 10) a fresh start at
+// half the last station's lowest height. A bracket holds a sinkage at which
+// the volume came out low (low) or high (high); 0 means not set.
+struct SinkageSearch {
+  double low = 0.0;
+  double high = 0.0;
+  // The sinkage for the pass after pass `pass`, run at `used`.
+  double Next(int pass, double used, double volume, double target, double waterplane,
+              double lastStationLowest);
+};
+
 // What a run reports as it goes; the weights dialog shows it.
 class StabilityProgress {
  public:

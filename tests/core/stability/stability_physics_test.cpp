@@ -198,3 +198,37 @@ TEST(StabilityPhysics, LastStepIsTheMaximumAngle) {
 
 }  // namespace
 }  // namespace skelmora
+
+namespace skelmora {
+namespace {
+
+TEST(StabilitySearch, NewtonThenBracketsThenAFreshStart) {
+  // Passes 0..8: Newton on the waterplane; the first low and high volumes
+  // set the brackets.
+  SinkageSearch s;
+  EXPECT_DOUBLE_EQ(s.Next(0, 1.0, 110.0, 100.0, 5.0, -9.0), 3.0);  // too deep: lift by 2
+  EXPECT_EQ(s.high, 1.0);
+  EXPECT_EQ(s.low, 0.0);
+  EXPECT_DOUBLE_EQ(s.Next(1, 3.0, 90.0, 100.0, 5.0, -9.0), 1.0);
+  EXPECT_EQ(s.low, 3.0);
+  // Both set: later passes before the tenth leave them be.
+  EXPECT_DOUBLE_EQ(s.Next(8, 1.5, 95.0, 100.0, 10.0, -9.0), 1.0);
+  EXPECT_EQ(s.low, 3.0);
+  EXPECT_EQ(s.high, 1.0);
+  // Pass 9: the pass's sinkage replaces a bracket and the middle is next.
+  EXPECT_DOUBLE_EQ(s.Next(9, 2.0, 104.0, 100.0, 10.0, -9.0), 2.5);
+  EXPECT_EQ(s.high, 2.0);
+  // Pass 10: half the last station's lowest height, whatever else.
+  EXPECT_DOUBLE_EQ(s.Next(10, 2.5, 99.0, 100.0, 10.0, -9.0), -4.5);
+  EXPECT_EQ(s.low, 2.5);
+  // No waterplane: back to 0.
+  SinkageSearch none;
+  EXPECT_EQ(none.Next(3, 4.0, 50.0, 100.0, 0.0, -9.0), 0.0);
+  // Without both brackets pass 9 is still Newton, and a bracket is set.
+  SinkageSearch one;
+  EXPECT_DOUBLE_EQ(one.Next(9, 1.0, 80.0, 100.0, 10.0, -9.0), -1.0);
+  EXPECT_EQ(one.low, 1.0);
+}
+
+}  // namespace
+}  // namespace skelmora
