@@ -117,7 +117,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"Hydrostatics1", &TMainForm::Hydrostatics1Click, Guard::kDesign, nullptr},
     {"calcbutton", &TMainForm::calcbuttonClick, Guard::kDesign, nullptr},
     {"Wavefrictiondrag1", &TMainForm::Wavefrictiondrag1Click, Guard::kDesign, nullptr},
-    {"Stability1", nullptr, Guard::kDesign, "Stability comes in a later version."},
+    {"Stability1", &TMainForm::Stability1Click, Guard::kDesign, nullptr},
     {"Cureofareas1", &TMainForm::Cureofareas1Click, Guard::kDesign, nullptr},
     {"Curveofwettedlengths1", &TMainForm::Curveofwettedlengths1Click, Guard::kDesign, nullptr},
     {"Findwaterline1", &TMainForm::Findwaterline1Click, Guard::kNone, nullptr},

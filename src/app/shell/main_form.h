@@ -220,6 +220,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void Cureofareas1Click();
   void Curveofwettedlengths1Click();
   void Findwaterline1Click();
+  void Stability1Click();
 
   AppState& state_;
   std::unique_ptr<Ui::TMainForm> ui_;
