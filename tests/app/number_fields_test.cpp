@@ -24,7 +24,10 @@ using namespace skelmora;
 using namespace skelmora::app;
 using namespace skelmora::app::testing;
 
-Q_DECLARE_METATYPE(std::function<double(const QString&)>)
+// A plain name for the metatype: Qt's debug build refuses a template
+// spelling that is not in its normalised form.
+using TypeAndRead = std::function<double(const QString&)>;
+Q_DECLARE_METATYPE(TypeAndRead)
 
 class NumberFieldsTest : public QObject {
   Q_OBJECT
@@ -41,7 +44,7 @@ class NumberFieldsTest : public QObject {
   // Typed with a point, read as the number; a comma is not a number's
   // character and goes as it is typed.
   void fieldsReadAPoint_data() {
-    QTest::addColumn<std::function<double(const QString&)>>("typeAndRead");
+    QTest::addColumn<TypeAndRead>("typeAndRead");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<double>("value");
@@ -69,14 +72,14 @@ class NumberFieldsTest : public QObject {
       dialog.accept();
       return interaction.keyStep;
     };
-    using F = std::function<double(const QString&)>;
+    using F = TypeAndRead;
     QTest::newRow("vertex offset") << F(offsets) << "1.25" << "1.25" << 1.25;
     QTest::newRow("vertex offset, comma") << F(offsets) << "1,25" << "125" << 125.0;
     QTest::newRow("value") << F(value) << "-0.5e1" << "-0.5e1" << -5.0;
     QTest::newRow("key step") << F(keyStep) << "2.5" << "2.5" << 2.5;
   }
   void fieldsReadAPoint() {
-    QFETCH(std::function<double(const QString&)>, typeAndRead);
+    QFETCH(TypeAndRead, typeAndRead);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QFETCH(double, value);

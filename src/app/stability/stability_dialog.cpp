@@ -122,6 +122,8 @@ Tdraw_stability_Dlg::Tdraw_stability_Dlg(AppState& state, ReportPrinter& printer
   auto lineEdit = [this](const char* name, bool readOnly, const QString& text = QString()) {
     auto* edit = new RealField(this);
     edit->setText(text);
+    // Wide enough for a displacement of a ship in pounds.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-0000000.00")) + 12);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setReadOnly(readOnly);
     return edit;
