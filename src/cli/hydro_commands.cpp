@@ -17,6 +17,7 @@
 #include "hydro/hydro_report.h"
 #include "hydro/result_fields.h"
 #include "json_out.h"
+#include "stream_prompter.h"
 #include "model/prompter.h"
 
 namespace skelmora::cli {
@@ -24,25 +25,6 @@ namespace skelmora::cli {
 namespace {
 
 using nlohmann::json;
-
-// The program's message boxes become lines on standard error.
-class StreamPrompter : public Prompter {
- public:
-  explicit StreamPrompter(std::ostream& err) : err_(err) {}
-  bool AskYesNo(const std::string& text) override {
-    err_ << text << '\n';
-    return false;
-  }
-  void ShowError(const std::string& text) override { err_ << text << '\n'; }
-  void ShowInformation(const std::string& text) override { err_ << text << '\n'; }
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return std::nullopt;
-  }
-
- private:
-  std::ostream& err_;
-};
 
 // A loaded design with everything the calculations work on.
 struct Session : DesignSession {

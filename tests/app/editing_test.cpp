@@ -116,6 +116,27 @@ void edit_vertex_open(EditShell& shell) {
   shell.form->editCommands().Press(kBodyView, action);
 }
 
+// Runs a stretch or shift command: chooses the mode's radio button, types
+// text into the enabled fields and presses OK. True when the dialog stayed
+// open (OK refused); it is then cancelled.
+bool OkInTransformDialog(EditShell& shell, const QString& command, const QString& mode,
+                         const QString& text) {
+  bool stayed = false;
+  QTimer::singleShot(0, shell.form.get(), [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    dialog->findChild<QRadioButton*>(mode)->setChecked(true);
+    for (auto* edit : dialog->findChildren<QLineEdit*>()) {
+      if (edit->isEnabled()) edit->setText(text);
+    }
+    dialog->accept();
+    stayed = dialog->isVisible();
+    dialog->reject();
+  });
+  shell.form->trigger(command);
+  return stayed;
+}
+
 QPoint Toward(QPoint from, QPoint to, int pixels) {
   const QPointF d = QPointF(to - from);
   const double length = std::hypot(d.x(), d.y());
@@ -342,20 +363,7 @@ class EditingTest : public QObject {
     QVERIFY(shell.opened);
     HullDesign& d = shell.design();
     const NetState before(d);
-    bool stayed = false;
-    QTimer::singleShot(0, shell.form.get(), [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
-      dialog->findChild<QRadioButton*>(mode)->setChecked(true);
-      for (auto* edit : dialog->findChildren<QLineEdit*>()) {
-        if (edit->isEnabled()) edit->setText(text);
-      }
-      dialog->accept();
-      stayed = dialog->isVisible();
-      dialog->reject();
-    });
-    shell.form->trigger(command);
-    QVERIFY(stayed);
+    QVERIFY(OkInTransformDialog(shell, command, mode, text));
     QCOMPARE(shell.prompter.errors,
              std::vector<std::string>{RealField::ConversionError(caption, text)});
     QVERIFY(QString::fromStdString(shell.prompter.errors[0]).contains(caption));
@@ -370,20 +378,8 @@ class EditingTest : public QObject {
     QVERIFY(shell.opened);
     HullDesign& d = shell.design();
     const NetState before(d);
-    bool stayed = false;
-    QTimer::singleShot(0, shell.form.get(), [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
-      dialog->findChild<QRadioButton*>(QStringLiteral("foreaftbutton"))->setChecked(true);
-      for (auto* edit : dialog->findChildren<QLineEdit*>()) {
-        if (edit->isEnabled()) edit->setText(QStringLiteral("4e38"));
-      }
-      dialog->accept();
-      stayed = dialog->isVisible();
-      dialog->reject();
-    });
-    shell.form->trigger(QStringLiteral("Shifthull1"));
-    QVERIFY(stayed);
+    QVERIFY(OkInTransformDialog(shell, QStringLiteral("Shifthull1"),
+                                QStringLiteral("foreaftbutton"), QStringLiteral("4e38")));
     QCOMPARE(shell.prompter.errors, std::vector<std::string>{kNetOverflowMessage});
     QCOMPARE(NetState(d).differenceFrom(before), QString());
     QCOMPARE(d.UndoCount, 0);

@@ -32,37 +32,13 @@
 #include "hydro/hydrostatics_window.h"
 #include "hydro/text_printing.h"
 #include "shell_fixtures.h"
+#include "when_shown.h"
 
 using namespace skelmora;
 using namespace skelmora::app;
 using namespace skelmora::app::testing;
 
 namespace {
-
-// Acts on the first visible window of type T once a command has shown it
-// modally; the action must close it. Stops looking when destroyed.
-template <typename T>
-class WhenShown {
- public:
-  explicit WhenShown(std::function<void(T*)> act) : act_(std::move(act)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<T*>(widget);
-        if (!window || !window->isVisible()) continue;
-        timer_.stop();
-        ++shown;
-        act_(window);
-        return;
-      }
-    });
-    timer_.start(10);
-  }
-  int shown = 0;
-
- private:
-  std::function<void(T*)> act_;
-  QTimer timer_;
-};
 
 QString Fixed(double value, int width, int decimals) {
   return QString::fromStdString(FormatFixed(value, width, decimals));
