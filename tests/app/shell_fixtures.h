@@ -16,6 +16,7 @@
 #include "files/file_chooser.h"
 #include "model/app_state.h"
 #include "model/prompter.h"
+#include "support/recording_prompter.h"
 #include "model/undo.h"
 #include "shell/main_form.h"
 #include "views/view_window.h"
@@ -50,41 +51,7 @@ class ScriptedFileChooser : public FileChooser {
   }
 };
 
-class RecordingPrompter : public Prompter {
- public:
-  std::vector<std::string> questions;
-  std::vector<std::string> errors;
-  std::vector<std::string> information;
-  // 1 Yes, 0 No, -1 Cancel; an empty queue answers Cancel, so a question
-  // nobody expected leaves everything as it was.
-  std::deque<int> answers;
-  // Input box answers; nullopt (or an empty queue) is Cancel.
-  std::deque<std::optional<std::string>> texts;
-
-  bool AskYesNo(const std::string& text) override { return Answer(text) > 0; }
-  int AskYesNoCancel(const std::string& text) override { return Answer(text); }
-  void ShowError(const std::string& text) override { errors.push_back(text); }
-  void ShowInformation(const std::string& text) override { information.push_back(text); }
-  std::optional<std::string> AskText(const std::string& caption, const std::string&,
-                                     const std::string&) override {
-    questions.push_back(caption);
-    if (texts.empty()) return std::nullopt;
-    const bool cancel = !texts.front().has_value();
-    const std::string text = cancel ? std::string() : *texts.front();
-    texts.pop_front();
-    if (cancel) return std::nullopt;
-    return text;
-  }
-
- private:
-  int Answer(const std::string& text) {
-    questions.push_back(text);
-    if (answers.empty()) return -1;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-};
+using skelmora::testing::RecordingPrompter;
 
 // A main window on a private work directory and settings file.
 struct Shell {

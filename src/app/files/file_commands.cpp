@@ -310,8 +310,9 @@ void FileCommands::CreateDeck() {
   ApplyNewDesignDefaults(design);
   design.ShowVertexNet = true;
   design.DesignOpen = true;
-  design.BodyViewOpen = design.PlanViewOpen = design.ProfileViewOpen = true;
-  design.PerspectiveViewOpen = true;
+  for (ViewId view : {kBodyView, kPlanView, kProfileView, kPerspectiveView}) {
+    SetViewOpen(design, view, true);
+  }
   RebuildSurface(design, *state_.surface);
   state_.RefreshExtents();
   // No file holds the deck yet.
@@ -347,8 +348,7 @@ void FileCommands::ConvertVerticesToMarkers() {
   design.ShowStations = true;
   ForgetPreviousDesign();
   ApplyNewDesignDefaults(design);
-  design.PerspectiveViewOn = false;
-  design.PerspectiveViewOpen = false;
+  SetViewOpen(design, kPerspectiveView, false);
   state_.RefreshExtents();
   baseline_.Remember(design);
   host_.DesignReplaced();

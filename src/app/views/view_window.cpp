@@ -208,7 +208,6 @@ void ViewWindow::layOutScrollBars() {
 
 bool& ViewWindow::openFlag() { return ViewOpenFlag(state_.design, view_); }
 
-bool& ViewWindow::drawFlag() { return ViewDrawFlag(state_.design, view_); }
 
 bool ViewWindow::sectionsShown() const {
   const HullDesign& d = state_.design;
@@ -244,10 +243,6 @@ void ViewWindow::build() {
       }
     }
   }
-  d.BodyViewOn = d.BodyViewOpen;
-  d.PlanViewOn = d.PlanViewOpen;
-  d.ProfileViewOn = d.ProfileViewOpen;
-  d.PerspectiveViewOn = d.PerspectiveViewOpen;
 }
 
 void ViewWindow::paintEvent(QPaintEvent* event) {
@@ -407,8 +402,7 @@ void ViewWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   if (view_ == kPerspectiveView) {
     // The perspective window has no menu: a double click turns it off.
-    openFlag() = false;
-    drawFlag() = false;
+    SetViewOpen(state_.design, view_, false);
     drawingTurnedOff();
     update();
     return;
@@ -477,8 +471,7 @@ void ViewWindow::onScroll() {
 }
 
 void ViewWindow::openView() {
-  openFlag() = true;
-  drawFlag() = true;
+  SetViewOpen(state_.design, view_, true);
   // The perspective's fit box is only computed while its view is open.
   state_.InvalidateExtents();
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -490,8 +483,7 @@ void ViewWindow::openView() {
 }
 
 void ViewWindow::closeView() {
-  openFlag() = false;
-  drawFlag() = false;
+  SetViewOpen(state_.design, view_, false);
   drawingTurnedOff();
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
     sub->hide();

@@ -142,7 +142,6 @@ class ViewWindow : public QWidget {
   void onScroll();
   bool sectionsShown() const;
   bool& openFlag();
-  bool& drawFlag();
 
   const ViewId view_;
   ViewState viewState_;

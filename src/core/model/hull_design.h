@@ -182,6 +182,12 @@ inline bool InNet(const HullDesign& design, int column, int row) {
 // The open and draw flags of one view.
 bool& ViewOpenFlag(HullDesign& design, ViewId view);
 bool& ViewDrawFlag(HullDesign& design, ViewId view);
+// Opens or closes a view's drawing: the open flag and the draw flag the
+// design file records always change together.
+inline void SetViewOpen(HullDesign& design, ViewId view, bool open) {
+  ViewOpenFlag(design, view) = open;
+  ViewDrawFlag(design, view) = open;
+}
 // The extents and fit boxes no longer match the net or the view angles; the
 // next ComputeExtents takes them afresh. The one place the flag is cleared.
 inline void InvalidateExtents(HullDesign& design) { design.ExtentsValid = false; }

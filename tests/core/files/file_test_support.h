@@ -1,5 +1,5 @@
 // Helpers shared by the file and undo tests: a private temp directory, whole
-// file I/O, CR LF joining and a scripted Prompter.
+// file I/O, CR LF joining and a prompter answering from a script.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,6 +19,7 @@
 #include "files/design_file.h"
 #include "model/hull_design.h"
 #include "model/prompter.h"
+#include "support/recording_prompter.h"
 
 namespace skelmora::testing {
 
@@ -82,36 +83,15 @@ inline std::vector<std::string> SplitCrLf(const std::string& text) {
 }
 
 // Answers Yes/No questions from a script and records every text shown.
-class ScriptedPrompter : public Prompter {
+// The shared prompter answering Yes / No from a list; a question or input
+// box beyond the list fails the test.
+class ScriptedPrompter : public RecordingPrompter {
  public:
-  explicit ScriptedPrompter(std::deque<bool> answers = {}) : answers_(std::move(answers)) {}
-
-  bool AskYesNo(const std::string& text) override {
-    questions.push_back(text);
-    if (answers_.empty()) {
-      ADD_FAILURE() << "unexpected question: " << text;
-      return false;
-    }
-    const bool answer = answers_.front();
-    answers_.pop_front();
-    return answer;
+  explicit ScriptedPrompter(std::deque<bool> script = {}) {
+    for (bool yes : script) answers.push_back(yes ? 1 : 0);
+    unscriptedAnswer = 0;
+    onUnscripted = [](const std::string& what) { ADD_FAILURE() << "unexpected " << what; };
   }
-  void ShowError(const std::string& text) override { errors.push_back(text); }
-  void ShowInformation(const std::string& text) override { information.push_back(text); }
-  std::optional<std::string> AskText(const std::string&, const std::string& prompt,
-                                     const std::string&) override {
-    ADD_FAILURE() << "unexpected input box: " << prompt;
-    return std::nullopt;
-  }
-
-  bool AllAnswersUsed() const { return answers_.empty(); }
-
-  std::vector<std::string> questions;
-  std::vector<std::string> errors;
-  std::vector<std::string> information;
-
- private:
-  std::deque<bool> answers_;
 };
 
 // Everything a design holds, saved or run-time (the net and lists in full,

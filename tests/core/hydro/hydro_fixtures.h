@@ -10,24 +10,11 @@
 #include "model/prompter.h"
 #include "model/design_session.h"
 #include "surface/sections.h"
+#include "support/recording_prompter.h"
 
 namespace skelmora::test {
 
-class RecordingPrompter : public Prompter {
- public:
-  bool AskYesNo(const std::string& text) override {
-    shown.push_back(text);
-    return false;
-  }
-  void ShowError(const std::string& text) override { shown.push_back(text); }
-  void ShowInformation(const std::string& text) override { shown.push_back(text); }
-  std::optional<std::string> AskText(const std::string&, const std::string& prompt,
-                                     const std::string&) override {
-    shown.push_back(prompt);
-    return std::nullopt;
-  }
-  std::vector<std::string> shown;
-};
+using testing::RecordingPrompter;
 
 // A design session with a prompter that records what the calculations show.
 struct Hull : DesignSession {

@@ -17,7 +17,9 @@ void ExpectCriteria(const std::vector<Criterion>& got, const std::vector<Expecte
   ASSERT_EQ(got.size(), want.size());
   for (size_t c = 0; c < want.size(); ++c) {
     ASSERT_EQ(got[c].value.has_value(), want[c].value.has_value()) << got[c].name;
-    if (want[c].value) EXPECT_NEAR(*got[c].value, *want[c].value, 1e-12) << got[c].name;
+    if (want[c].value) {
+      EXPECT_NEAR(*got[c].value, *want[c].value, 1e-12) << got[c].name;
+    }
     EXPECT_EQ(got[c].pass, want[c].pass) << got[c].name;
   }
 }
