@@ -5,6 +5,7 @@
 
 #include "cli_args.h"
 #include "commands.h"
+#include "export_command.h"
 #include "hydro_commands.h"
 #include "stability_command.h"
 #include "transform_command.h"
@@ -47,7 +48,8 @@ void Usage(std::ostream& out) {
   for (const Command& command : Commands()) {
     out << "  " << command.name << ' ' << command.usage << '\n';
   }
-  out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage;
+  out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage
+      << skelmora::cli::kExportUsage;
 }
 
 }  // namespace
@@ -66,6 +68,7 @@ int main(int argc, char** argv) {
   // transform parses its own operations.
   if (name == "transform") return RunTransform(argc, argv, 2, std::cout, std::cerr);
   if (name == "stability") return RunStabilityCommand(argc, argv, 2, std::cout, std::cerr);
+  if (name == "export") return RunExportCommand(argc, argv, 2, std::cout, std::cerr);
   for (const Command& command : Commands()) {
     if (name != command.name) continue;
     Args args;

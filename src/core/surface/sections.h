@@ -2,6 +2,7 @@
 // waterlines z = c) and where the displayed sections lie.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -31,6 +32,21 @@ CutResult CutButtock(const HullDesign& design, const Surface& surface, CutBuffer
                      double c);
 CutResult CutWaterline(const HullDesign& design, const Surface& surface, CutBuffers& buffers,
                        double c);
+
+// The pieces of the last waterline cut, in order: f(points, first, last)
+// for each run of section (piece ends are point counts, each piece starts
+// anew), then for the closed loop.
+template <typename F>
+void ForEachWaterlinePiece(const CutBuffers& cuts, const CutResult& cut, F&& f) {
+  int start = 0;
+  const int pieces = std::clamp<int>(cuts.pieceCount, 0, kMaxPieces);
+  for (int p = 0; p < pieces; ++p) {
+    const int end = std::min({cuts.pieceEnds[p], cut.last + 1, kSectionCapacity});
+    if (end > start) f(cuts.section, start, end - 1);
+    start = std::max(start, end);
+  }
+  if (cut.loopLast >= 1) f(cuts.loop, 0, std::min(cut.loopLast, kSectionCapacity - 1));
+}
 
 // Smallest and largest y of the waterline z = c over its pieces and its
 // loop; forward stays 1e10 and aft 0 when the plane misses the hull, and

@@ -202,23 +202,11 @@ void DrawOpenSection(Tracer& tracer, const CutBuffers& cuts, int last, Rgb color
 void DrawWaterline(Tracer& tracer, const CutBuffers& cuts, const CutResult& cut, Rgb color,
                    Element element, int index) {
   for (int sgn : tracer.Sides()) {
-    // Each piece starts anew; the piece ends are point counts.
-    int start = 0;
-    const int pieces = std::clamp<int>(cuts.pieceCount, 0, kMaxPieces);
-    for (int p = 0; p < pieces; ++p) {
-      const int end = std::min({cuts.pieceEnds[p], cut.last + 1, kSectionCapacity});
-      if (end > start) {
-        tracer.Begin(color, element, index, sgn);
-        SurfacePoints(tracer, cuts.section, start, end - 1);
-        tracer.End();
-      }
-      start = std::max(start, end);
-    }
-    if (cut.loopLast >= 1) {
+    ForEachWaterlinePiece(cuts, cut, [&](const auto& points, int first, int last) {
       tracer.Begin(color, element, index, sgn);
-      SurfacePoints(tracer, cuts.loop, 0, cut.loopLast);
+      SurfacePoints(tracer, points, first, last);
       tracer.End();
-    }
+    });
   }
 }
 
