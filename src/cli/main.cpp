@@ -5,6 +5,7 @@
 
 #include "cli_args.h"
 #include "commands.h"
+#include "fair_command.h"
 #include "hydro_commands.h"
 #include "stability_command.h"
 #include "transform_command.h"
@@ -38,6 +39,7 @@ const std::vector<Command>& Commands() {
        "FILE --displacement W [--json] [--out OUT.s98]",
        {"--displacement", "--json", "--out"},
        RunDraft},
+      {"fair", kFairUsage, {"--view", "--json"}, RunFair},
   };
   return commands;
 }
