@@ -161,6 +161,8 @@ void FairingDialog::BuildCharts() {
   marker_->setColor(Qt::green);
   curvatureX_ = AddAxis(curvatureChart_, Qt::AlignBottom);
   curvatureY_ = AddAxis(curvatureChart_, Qt::AlignLeft);
+  // Curvatures of a hull in millimetres are small numbers.
+  curvatureY_->setLabelFormat(QStringLiteral("%.3g"));
   for (QLineSeries* series : {curvature_, marker_}) {
     curvatureChart_->addSeries(series);
     series->attachAxis(curvatureX_);

@@ -97,31 +97,33 @@ SheetView::SheetView(THullSpreadSheet& sheet, QWidget* parent) : QWidget(parent)
   setPalette(palette);
 }
 
+namespace {
+ViewMapping SheetMapping(const SheetDrawing& d) {
+  ViewMapping m;
+  m.pixelsPerLogical = d.pixelsPerLogical;
+  m.originX = -d.left * d.pixelsPerLogical;
+  m.originY = d.top * d.pixelsPerLogical;
+  return m;
+}
+}  // namespace
+
 QPointF SheetView::ToLogical(const QPointF& device) const {
-  const SheetDrawing& d = sheet_.sheetDrawing();
-  const double sx = width() / (d.right - d.left);
-  const double sy = height() / (d.top - d.bottom);
-  return {d.left + device.x() / sx, d.top - device.y() / sy};
+  const ViewMapping m = SheetMapping(sheet_.sheetDrawing());
+  return {(device.x() - m.originX) / m.pixelsPerLogical,
+          (m.originY - device.y()) / m.pixelsPerLogical};
 }
 
 QPointF SheetView::ToDevice(double x, double y) const {
-  const SheetDrawing& d = sheet_.sheetDrawing();
-  const double sx = width() / (d.right - d.left);
-  const double sy = height() / (d.top - d.bottom);
-  return {(x - d.left) * sx, (d.top - y) * sy};
+  const ViewMapping m = SheetMapping(sheet_.sheetDrawing());
+  return {m.DeviceX(x), m.DeviceY(y)};
 }
 
 void SheetView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const SheetDrawing& d = sheet_.sheetDrawing();
-  const double sx = width() / (d.right - d.left);
-  const double sy = height() / (d.top - d.bottom);
-  // Logical (y up) to the box, anisotropically: the list's mapping only
-  // flips y, this transform scales each axis on its own.
-  painter.setTransform(QTransform(sx, 0, 0, sy, -sx * d.left, sy * d.top));
-  ViewMapping flip;
-  PaintDisplayList(painter, d.list, flip);
+  PaintDisplayList(painter, sheet_.sheetDrawing().list, SheetMapping(sheet_.sheetDrawing()));
 }
+
+void SheetView::resizeEvent(QResizeEvent*) { sheet_.BuildDrawing(); }
 
 void SheetView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
@@ -176,7 +178,8 @@ THullSpreadSheet::THullSpreadSheet(AppState& state, std::function<bool()> save, 
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
   grid_->setItemDelegate(new SheetCellDelegate(*this, grid_));
-  grid_->setMinimumWidth(5 * 90 + 8);
+  grid_->setMinimumWidth(5 * 100 + 8);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   connect(grid_, &QTableWidget::cellChanged, this, [this](int, int) {
     if (!filling_) BuildDrawing();
   });
@@ -470,7 +473,8 @@ std::vector<PlanePoint> THullSpreadSheet::PlottedPoints() const {
 
 void THullSpreadSheet::BuildDrawing() {
   // While a vertex is dragged the scale stays, so that it follows the mouse.
-  BuildSheetDrawing(PlottedPoints(), view_, state_.design, sheet_, picked_ >= 0);
+  BuildSheetDrawing(PlottedPoints(), view_, state_.design, drawing_->width(),
+                    drawing_->height(), sheet_, picked_ >= 0);
   drawing_->update();
 }
 

@@ -14,7 +14,8 @@ LogicalPoint Logical(const SheetDrawing& d, const PlanePoint& p) {
   return {RoundClamped(p.h * d.scaleH), RoundClamped(p.v * d.scaleV)};
 }
 
-void FitSheet(std::span<const PlanePoint> points, SheetDrawing& out) {
+void FitSheet(std::span<const PlanePoint> points, int boxWidth, int boxHeight,
+              SheetDrawing& out) {
   // The extent of the plotted pair, with the origin so the axes show.
   double h0 = 0.0, h1 = 0.0, v0 = 0.0, v1 = 0.0;
   for (const PlanePoint& p : points) {
@@ -22,27 +23,26 @@ void FitSheet(std::span<const PlanePoint> points, SheetDrawing& out) {
     h0 = std::min(h0, p.h), h1 = std::max(h1, p.h);
     v0 = std::min(v0, p.v), v1 = std::max(v1, p.v);
   }
-  // A flat extent (a row on the centreline) is given a hundredth of the other.
+  // A flat extent (a column at the centreline) is given a tenth of the other.
   const double span = std::max({h1 - h0, v1 - v0, 1e-6});
-  out.scaleH = kSheetLogicalSpan / std::max(h1 - h0, span * 0.01);
-  out.scaleV = kSheetLogicalSpan / std::max(v1 - v0, span * 0.01);
-  auto enlarge = [](double lo, double hi, double scale, double& a, double& b) {
-    const double middle = (lo + hi) / 2.0 * scale;
-    // A flat extent still spans the window.
-    const double half = std::max((hi - lo) / 2.0 * scale, kSheetLogicalSpan / 2.0) * 1.1;
-    a = middle - half;
-    b = middle + half;
-  };
-  enlarge(h0, h1, out.scaleH, out.left, out.right);
-  enlarge(v0, v1, out.scaleV, out.bottom, out.top);
+  const double width = std::max(h1 - h0, span * 0.1) * 1.1;
+  const double height = std::max(v1 - v0, span * 0.1) * 1.1;
+  const double aspect = static_cast<double>(std::max(boxHeight, 1)) / std::max(boxWidth, 1);
+  out.scaleH = kSheetLogicalSpan / width;
+  out.scaleV = kSheetLogicalSpan * aspect / height;
+  out.left = ((h0 + h1) / 2.0 - width / 2.0) * out.scaleH;
+  out.right = out.left + kSheetLogicalSpan;
+  out.bottom = ((v0 + v1) / 2.0 - height / 2.0) * out.scaleV;
+  out.top = out.bottom + kSheetLogicalSpan * aspect;
+  out.pixelsPerLogical = std::max(boxWidth, 1) / kSheetLogicalSpan;
 }
 
 }  // namespace
 
 void BuildSheetDrawing(std::span<const PlanePoint> points, ViewId view, const HullDesign& colors,
-                       SheetDrawing& out, bool keepScale) {
+                       int boxWidth, int boxHeight, SheetDrawing& out, bool keepScale) {
   out.list.Clear();
-  if (!keepScale) FitSheet(points, out);
+  if (!keepScale) FitSheet(points, boxWidth, boxHeight, out);
   DisplayList& list = out.list;
   if (view == kPlanView) {
     list.AddSegment({0, 0}, {0, 500}, kAxisBlue, Element::kAxis);

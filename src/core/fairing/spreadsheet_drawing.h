@@ -1,9 +1,10 @@
 // The vertex spreadsheet's small drawing: the vertices of the grid (not of
 // the net) in a body, plan or profile view, as a display list in logical
-// units, with picking and dragging. Each axis has its own scale, so that
-// its extent spans about kSheetLogicalSpan logical units whatever the
-// shape: the paint box is mapped anisotropically anyway, and this keeps the
-// markers about as wide as they are high.
+// units, with picking and dragging. The paint box shows the extent of the
+// plotted pair, enlarged by 1.1, anisotropically: each axis has its own
+// scale, chosen so that the logical window has the box's proportions and
+// the box maps it at one pixels-per-logical ratio, so markers and texts
+// keep their shape.
 #pragma once
 
 #include <span>
@@ -15,9 +16,9 @@ namespace skelmora {
 
 // Half the side of a vertex marker and how far right its number sits, in
 // logical units.
-constexpr int kSheetMarkerHalf = 8;
-constexpr int kSheetLabelOffset = 12;
-// Each axis' extent, in logical units.
+constexpr int kSheetMarkerHalf = 10;
+constexpr int kSheetLabelOffset = 20;
+// The logical window's width.
 constexpr double kSheetLogicalSpan = 1000.0;
 
 struct SheetDrawing {
@@ -27,14 +28,17 @@ struct SheetDrawing {
   // The logical window the paint box shows: the plotted extent (with the
   // origin) enlarged by 1.1.
   double left = -1, right = 1, bottom = -1, top = 1;
+  // Device pixels per logical unit in a box of the size it was built for.
+  double pixelsPerLogical = 1.0;
 };
 
 // points: the plotted pair of each grid row (see ViewCoordinatesOf), in
 // grid order. Axes in blue, the vertices joined in NetColor, each marked in
 // MarkerColor with its number. keepScale leaves the scales and the window
 // as they are (while a vertex is dragged, so that it follows the mouse).
+// boxWidth, boxHeight: the paint box in pixels.
 void BuildSheetDrawing(std::span<const PlanePoint> points, ViewId view, const HullDesign& colors,
-                       SheetDrawing& out, bool keepScale = false);
+                       int boxWidth, int boxHeight, SheetDrawing& out, bool keepScale = false);
 
 // The first vertex whose marker holds the logical point; -1 for none.
 int PickSheetVertex(const SheetDrawing& drawing, std::span<const PlanePoint> points,
