@@ -8,6 +8,7 @@
 
 #include "design_io.h"
 #include "fairing/fair_curve.h"
+#include "fairing/fair_edit.h"
 #include "json_out.h"
 
 namespace skelmora::cli {
@@ -52,8 +53,7 @@ const char* ViewName(ViewId view) {
 ViewId StartView(const HullDesign& design, FairLine line, int index) {
   switch (line) {
     case FairLine::kColumn:
-      if (index <= 0) return kProfileView;
-      return index >= design.LastColumn ? kPlanView : kBodyView;
+      return ColumnView(index, ClampIndex(design.LastColumn));
     case FairLine::kRow:
       return kPlanView;
     default:

@@ -215,6 +215,7 @@ double FairingDialog::CheckedStep() {
 }
 
 void FairingDialog::Move(Nudge direction) {
+  if (!LineIndexRange(design(), selection_.line).Contains(selection_.index)) return;
   const double step = StepForMove();
   int column = 0, row = 0;
   SelectedVertex(design(), selection_, column, row);
@@ -311,8 +312,6 @@ void FairingDialog::UndoZoom() {
   undoZoom_->setEnabled(false);
   Replot();
 }
-
-void FairingDialog::accept() { QDialog::accept(); }
 
 void FairingDialog::reject() {
   design().Net = design().ScratchNet;

@@ -49,7 +49,6 @@ class FairingDialog : public QDialog {
   void Zoom();
   void UndoZoom();
   // OK keeps the net; Cancel, Escape and the close box put the backup back.
-  void accept() override;
   void reject() override;
 
  protected:

@@ -16,6 +16,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "files/text_io.h"
 #include "views/paint_list.h"

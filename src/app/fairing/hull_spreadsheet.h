@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "fairing/spreadsheet_drawing.h"
 #include "model/app_state.h"
