@@ -39,7 +39,8 @@ bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& messag
       args.columnDivisions = nu;
       args.rowDivisions = nv;
       k += 2;
-    } else if (arg == "--stations" || arg == "--displacement" || arg == "--out") {
+    } else if (arg == "--stations" || arg == "--displacement" || arg == "--out" ||
+               arg == "--view") {
       if (k + 1 >= argc) {
         message = arg + " needs a value";
         return false;
@@ -47,6 +48,12 @@ bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& messag
       const std::string value = argv[++k];
       if (arg == "--out") {
         args.out = value;
+      } else if (arg == "--view") {
+        if (value != "body" && value != "plan" && value != "profile") {
+          message = "The view must be body, plan or profile: " + value;
+          return false;
+        }
+        args.view = value;
       } else if (arg == "--stations") {
         const auto stations = ParseInt(value);
         if (!stations || *stations < 1 || *stations > 100) {

@@ -15,6 +15,7 @@ struct Args {
   std::optional<int> stations;         // --stations N
   std::optional<double> displacement;  // --displacement W
   std::optional<std::string> out;      // --out PATH
+  std::optional<std::string> view;     // --view body|plan|profile
   std::vector<std::string> given;      // the options as named, in order
 };
 

@@ -6,6 +6,7 @@
 #include "cli_args.h"
 #include "commands.h"
 #include "export_command.h"
+#include "fair_command.h"
 #include "hydro_commands.h"
 #include "stability_command.h"
 #include "transform_command.h"
@@ -39,6 +40,7 @@ const std::vector<Command>& Commands() {
        "FILE --displacement W [--json] [--out OUT.s98]",
        {"--displacement", "--json", "--out"},
        RunDraft},
+      {"fair", kFairUsage, {"--view", "--json"}, RunFair},
   };
   return commands;
 }

@@ -1,8 +1,11 @@
 #include "files/file_commands.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <memory>
 
+#include "editing/new_offset_dialog.h"
+#include "fairing/hull_spreadsheet.h"
 #include "files/deck.h"
 #include "files/design_file.h"
 #include "files/file_messages.h"
@@ -26,9 +29,6 @@ std::optional<NewDesignKind> RunNewTypeDialog(QWidget* parent) {
                         QStringLiteral("The parametric hull generator comes in a later version."));
   dialog.setUnavailable(NewDesignKind::kParametricShape,
                         QStringLiteral("Parametric shapes come in a later version."));
-  dialog.setUnavailable(NewDesignKind::kOffsetTable,
-                        QStringLiteral("Offset entry and the vertex spreadsheet come in a later "
-                                       "version."));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.choice();
 }
@@ -150,6 +150,18 @@ bool FileCommands::Save() {
   return true;
 }
 
+bool FileCommands::SaveConfirmed() {
+  HullDesign& design = state_.design;
+  if (!design.DesignOpen) return false;
+  SaveOptions options;
+  options.confirm = true;
+  if (!SaveDesign(design, prompter_, options)) return false;
+  host_.UpdateCaption();
+  baseline_.Remember(design);
+  host_.UpdateUndoState();
+  return true;
+}
+
 bool FileCommands::SaveUnder(const QString& path) {
   HullDesign& design = state_.design;
   const std::string before = design.DesignFileName;
@@ -266,6 +278,9 @@ void FileCommands::New() {
     case NewDesignKind::kDeck:
       CreateDeck();
       break;
+    case NewDesignKind::kOffsetTable:
+      NewFromOffsets();
+      break;
     default:
       // Offered only once built (the chooser shows them disabled).
       prompter_.ShowInformation("This kind of new design comes in a later version.");
@@ -354,6 +369,45 @@ void FileCommands::ConvertVerticesToMarkers() {
   host_.DesignReplaced();
   host_.CloseView(kPerspectiveView);
   host_.TileViews();
+}
+
+void FileCommands::NewFromOffsets() {
+  HullDesign& design = state_.design;
+  auto previous = std::make_unique<HullDesign>(design);
+  {
+    // OK builds the box net into the design; Cancel leaves it untouched.
+    Tnewoffsetdlg offsets(design, *state_.surface, prompter_, parent_);
+    if (offsets.exec() != QDialog::Accepted) return;
+  }
+  // Beside the other designs, as a new parametric shape is.
+  if (!design.DesignDirectory.empty()) {
+    design.DesignFileName =
+        QDir(QString::fromStdString(design.DesignDirectory))
+            .filePath(QString::fromStdString(design.DesignFileName))
+            .toStdString();
+  }
+  design.DesignOpen = true;
+  host_.UpdateCaption();
+  THullSpreadSheet sheet(state_, [this] { return SaveConfirmed(); }, parent_);
+  if (sheet.exec() != QDialog::Accepted) {
+    design = std::move(*previous);
+    RebuildSurface(design, *state_.surface);
+    state_.RefreshExtents();
+    host_.UpdateCaption();
+    host_.RepaintOpenViews();
+    return;
+  }
+  ForgetPreviousDesign();
+  ApplyNewDesignDefaults(design);
+  design.MarkersShown = false;
+  design.KeelRudderShown = false;
+  design.ShowVertexNet = true;
+  design.ShowStations = true;
+  design.BodyViewOpen = true;
+  RebuildSurface(design, *state_.surface);
+  state_.RefreshExtents();
+  baseline_.Forget();
+  host_.DesignReplaced();
 }
 
 }  // namespace skelmora::app

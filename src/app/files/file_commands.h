@@ -79,6 +79,8 @@ class FileCommands {
   bool OpenPath(const QString& path);
   bool Save();
   bool SaveAs();
+  // The vertex spreadsheet's "Save": asks "Save Design to Disk?" first.
+  bool SaveConfirmed();
   void ReadMarkerFile();
   void CloseMarkerFile();
   void CloseReferenceHull();
@@ -95,6 +97,10 @@ class FileCommands {
   // the deck rows; it becomes the open design, named "<hull>wdeck.s98" and
   // not yet saved.
   void CreateDeck();
+  // "Type in a Table of Vertex or Marker Offsets": the offset dialog builds
+  // a box net, the spreadsheet takes the offsets; OK there makes it the
+  // open design, Cancel at either step leaves the previous one.
+  void NewFromOffsets();
 
  private:
   // The open-dialog loop of the New commands: hull files only. Returns the

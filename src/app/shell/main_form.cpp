@@ -33,7 +33,6 @@ namespace skelmora::app {
 
 namespace {
 
-constexpr const char* kFairingLater = "The fairing dialogs come in a later version.";
 constexpr const char* kRealisticLater = "The realistic 3D hull window comes in a later version.";
 
 }  // namespace
@@ -63,8 +62,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     // Edit
     {"EditUndoItem", &TMainForm::EditUndo, Guard::kNone, nullptr},
     {"undo_button", &TMainForm::EditUndo, Guard::kNone, nullptr},
-    {"Vertexspreadsheet1", nullptr, Guard::kDesign,
-     "The visual vertex spreadsheet comes in a later version."},
+    {"Vertexspreadsheet1", &TMainForm::Vertexspreadsheet1Click, Guard::kDesign, nullptr},
     {"Changeaccuracyofoffsets1", &TMainForm::Changeaccuracyofoffsets1Click, Guard::kDesign,
      nullptr},
     {"AddColWMouse", &TMainForm::AddColWMouseClick, Guard::kDesignAndNet, nullptr},
@@ -75,10 +73,11 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"delcolBYRC", &TMainForm::delcolBYRCClick, Guard::kDesign, nullptr},
     {"DelRowWMouse", &TMainForm::DelRowWMouseClick, Guard::kDesignAndNet, nullptr},
     {"delRowBYRC", &TMainForm::delRowBYRCClick, Guard::kDesign, nullptr},
-    {"Fairvertexcolumns1", nullptr, Guard::kDesign, kFairingLater},
-    {"FairSheerBowFairbodyStern1", nullptr, Guard::kDesign, kFairingLater},
-    {"FairVertexRows1", nullptr, Guard::kDesign, kFairingLater},
-    {"FairChines1", nullptr, Guard::kDesign, kFairingLater},
+    {"Fairvertexcolumns1", &TMainForm::Fairvertexcolumns1Click, Guard::kDesign, nullptr},
+    {"FairSheerBowFairbodyStern1", &TMainForm::FairSheerBowFairbodyStern1Click, Guard::kDesign,
+     nullptr},
+    {"FairVertexRows1", &TMainForm::FairVertexRows1Click, Guard::kDesign, nullptr},
+    {"FairChines1", &TMainForm::FairChines1Click, Guard::kDesign, nullptr},
     {"CurveSettings", &TMainForm::CurveSettingsClick, Guard::kDesign, nullptr},
     // View
     {"Body1", &TMainForm::Body1Click, Guard::kDesign, nullptr},

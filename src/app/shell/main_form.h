@@ -213,6 +213,12 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void ExchangeBeamandLength1Click();
   void ExchangeBeamandHeightCoordinates1Click();
   void ExchangeLengthandHeightCoordinates1Click();
+  // Edit › the Fair commands and the spreadsheet (main_form_fairing.cpp)
+  void Fairvertexcolumns1Click();
+  void FairSheerBowFairbodyStern1Click();
+  void FairVertexRows1Click();
+  void FairChines1Click();
+  void Vertexspreadsheet1Click();
   // Calc (main_form_hydro.cpp)
   void Hydrostatics1Click();
   void calcbuttonClick();
