@@ -171,7 +171,9 @@ TEST(PrintPlacement, LargestFitKeepsProportionsCentred) {
     EXPECT_EQ(p.top, c.expected.top) << c.W << "x" << c.H;
     EXPECT_EQ(p.width, c.expected.width) << c.W << "x" << c.H;
     EXPECT_EQ(p.height, c.expected.height) << c.W << "x" << c.H;
-    if (p.height > 0) EXPECT_NEAR(static_cast<double>(p.width) / p.height, 665.0 / 490.0, 2e-3);
+    if (p.height > 0) {
+      EXPECT_NEAR(static_cast<double>(p.width) / p.height, 665.0 / 490.0, 2e-3);
+    }
   }
 }
 
