@@ -52,6 +52,10 @@ int main(int argc, char** argv) {
                                 QStringLiteral("WxH"), QStringLiteral("818x602"));
   parser.addOptions({render, out, quality, size});
   parser.process(app);
+  if (!parser.isSet(render) && (parser.isSet(out) || parser.isSet(quality) || parser.isSet(size))) {
+    std::cerr << "--out, --quality and --size go with --render\n";
+    return 2;
+  }
   if (parser.isSet(render)) {
     if (!parser.positionalArguments().isEmpty()) {
       std::cerr << "--render takes no design to open\n";

@@ -102,7 +102,10 @@ bool DrawRenderedHull(hosting::Dispatch& control, RenderViewState& view, int qua
 
     if (!points.valid) return true;
     for (bool mirror : {false, true}) {
-      renderer = *call(id("ogluNewNurbsRenderer")).get<int32_t>();
+      const Variant made = call(id("ogluNewNurbsRenderer"));
+      const int32_t* handle = made.get<int32_t>();
+      if (!handle || *handle == 0) return false;  // no renderer: nothing to draw with
+      renderer = *handle;
       DrawSide(call, renderer, view.QualitySteps, points, mirror);
       const int32_t done = renderer;
       renderer = 0;

@@ -32,6 +32,7 @@ class RecordingControl : public hosting::Dispatch {
   std::function<bool(const Call&)> failWhen;  // answers hr::fail for this call
   int renderersMade = 0;
   int renderersDeleted = 0;
+  bool noRenderer = false;  // GLU could not make one: the handle is 0
 
   hosting::HResult invoke(hosting::DispId id, hosting::InvokeKind, std::span<Variant> args,
                           Variant* result, hosting::ExceptionInfo*) override {
@@ -53,7 +54,7 @@ class RecordingControl : public hosting::Dispatch {
     if (failWhen && failWhen(call)) return hosting::hr::fail;
     if (call.name == "ogluNewNurbsRenderer") {
       ++renderersMade;
-      if (result) *result = Variant(int32_t(700 + renderersMade));
+      if (result) *result = Variant(int32_t(noRenderer ? 0 : 700 + renderersMade));
     }
     if (call.name == "ogluDeleteNurbsRenderer") ++renderersDeleted;
     return hosting::hr::ok;
@@ -216,6 +217,12 @@ void RenderDrawTest::aFailedCallEndsTheDrawingAndPutsTheRendererAway() {
   QVERIFY(!DrawRenderedHull(early, view, 0, 1.0, *points));
   QCOMPARE(early.calls.back().name, std::string("oglClear"));
   QCOMPARE(early.renderersMade, 0);
+
+  // No renderer to be had: nothing is sent to a handle of 0.
+  RecordingControl none;
+  none.noRenderer = true;
+  QVERIFY(!DrawRenderedHull(none, view, 0, 1.0, *points));
+  QCOMPARE(none.calls.back().name, std::string("ogluNewNurbsRenderer"));
 }
 
 void RenderDrawTest::withoutAHullOnlyTheBackgroundIsDrawn() {

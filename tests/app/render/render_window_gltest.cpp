@@ -15,6 +15,7 @@
 #include <cfenv>
 #include <functional>
 
+#include "app/render/gl_drivers.h"
 #include "app/shell_fixtures.h"
 #include "app/when_shown.h"
 #include "hydro/text_printing.h"
@@ -349,7 +350,9 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
   QApplication app(argc, argv);
   RenderWindowTest test;
-  return QTest::qExec(&test, argc, argv);
+  const int failed = QTest::qExec(&test, argc, argv);
+  PinGlDrivers();
+  return failed;
 }
 
 #include "render_window_gltest.moc"
