@@ -17,6 +17,7 @@
 #include "files/design_dir_dialog.h"
 #include "files/message_prompter.h"
 #include "hydro/text_printing.h"
+#include "render/render_window.h"
 #include "editing/spline_tension_dialog.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
@@ -30,12 +31,6 @@
 static void InitIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace skelmora::app {
-
-namespace {
-
-constexpr const char* kRealisticLater = "The realistic 3D hull window comes in a later version.";
-
-}  // namespace
 
 // The command table: every menu item and tool button, its handler, its
 // guard, and for a feature not built yet the note that says so.
@@ -101,8 +96,8 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"drawkeel", &TMainForm::drawkeelClick, Guard::kNone, nullptr},
     {"DrawRefHull", &TMainForm::DrawRefHullClick, Guard::kDesign, nullptr},
     {"DrawMarkers", &TMainForm::DrawMarkersClick, Guard::kDesign, nullptr},
-    {"ColorRendering1", nullptr, Guard::kDesign, kRealisticLater},
-    {"SpeedButton5", nullptr, Guard::kDesign, kRealisticLater},
+    {"ColorRendering1", &TMainForm::ColorRendering1Click, Guard::kDesign, nullptr},
+    {"SpeedButton5", &TMainForm::ColorRendering1Click, Guard::kDesign, nullptr},
     // Spline
     {"Changestationsplinetension1", &TMainForm::Changestationsplinetension1Click, Guard::kDesign,
      nullptr},
@@ -210,6 +205,7 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
   singleLine_ = new TsingcolrowDlg(state_, this);
   connect(singleLine_, &TsingcolrowDlg::netLinesChanged, this, &TMainForm::RepaintOpenViews);
   designDirectory_ = new TDesignDirDlg(state_.design, this);
+  render_ = new TfrmNURBS(state_, *prompter_, *fileChooser_, *printer_, this);
 
   DisableDrawItems();
   state_.design.UndoCount = 0;

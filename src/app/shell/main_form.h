@@ -31,6 +31,7 @@ class MessageBoxPrompter;
 class ReportPrinter;
 class TANimate_delay;
 class TchooseDspldlg;
+class TfrmNURBS;
 class TDesignDirDlg;
 class TsingcolrowDlg;
 class Tsplinetension;
@@ -78,6 +79,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   TDesignDirDlg* designDirectoryDialog() const { return designDirectory_; }
   TANimate_delay* animationDialog() const { return animateDelay_; }
   TsingcolrowDlg* singleLineDialog() const { return singleLine_; }
+  TfrmNURBS* renderWindow() const { return render_; }
   // The printer set up by File › Print Setup and the print dialog; a print
   // job copies it, so it is never left open.
   QPrinter& printer() { return *printer_; }
@@ -165,6 +167,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void drawkeelClick();
   void DrawRefHullClick();
   void DrawMarkersClick();
+  void ColorRendering1Click();  // main_form_render.cpp
   void Changestationsplinetension1Click();
   void Proportionalmove1Click();
   void Translatemove1Click();
@@ -252,6 +255,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   TANimate_delay* animateDelay_ = nullptr;
   TsingcolrowDlg* singleLine_ = nullptr;
   TDesignDirDlg* designDirectory_ = nullptr;
+  TfrmNURBS* render_ = nullptr;
   QPointer<HelpWindow> help_;
   QString prompt_;  // the status prompt of the armed mode, if shown
   EditCommands* edit_ = nullptr;
