@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 
-#include "files/deck.h"
+#include "shapes/deck.h"
 #include "shell_fixtures.h"
 
 using namespace skelmora;

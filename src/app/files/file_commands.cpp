@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "files/deck.h"
+#include "shapes/deck.h"
 #include "files/design_file.h"
 #include "files/file_messages.h"
 #include "files/markers.h"
