@@ -6,6 +6,7 @@
 #include "cli_args.h"
 #include "commands.h"
 #include "hydro_commands.h"
+#include "new_command.h"
 #include "stability_command.h"
 #include "transform_command.h"
 
@@ -47,7 +48,8 @@ void Usage(std::ostream& out) {
   for (const Command& command : Commands()) {
     out << "  " << command.name << ' ' << command.usage << '\n';
   }
-  out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage;
+  out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage
+      << skelmora::cli::kNewUsage;
 }
 
 }  // namespace
@@ -66,6 +68,8 @@ int main(int argc, char** argv) {
   // transform parses its own operations.
   if (name == "transform") return RunTransform(argc, argv, 2, std::cout, std::cerr);
   if (name == "stability") return RunStabilityCommand(argc, argv, 2, std::cout, std::cerr);
+  if (name == "new") return RunNew(argc, argv, 2, std::cout, std::cerr);
+  if (name == "deck") return RunDeck(argc, argv, 2, std::cout, std::cerr);
   for (const Command& command : Commands()) {
     if (name != command.name) continue;
     Args args;
