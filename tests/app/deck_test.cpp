@@ -153,7 +153,7 @@ class DeckTest : public QObject {
 
   void fromTheNewMenu() {
     Shell shell;
-    const QString hull = shell.copyExample("cruiser.s98");
+    const QString hull = shell.copyExample("sailboat.s98");
     shell.form->fileCommands().chooseNewKind = [](QWidget*) {
       return std::optional<NewDesignKind>(NewDesignKind::kDeck);
     };
@@ -165,10 +165,10 @@ class DeckTest : public QObject {
     QCOMPARE(shell.prompter.errors,
              std::vector<std::string>{"This file is not a hull file type. Please try again"});
     const HullDesign& design = shell.state.design;
-    const QString deck = shell.dir.filePath(QStringLiteral("cruiserwdeck.s98"));
+    const QString deck = shell.dir.filePath(QStringLiteral("sailboatwdeck.s98"));
     QCOMPARE(QString::fromStdString(design.DesignFileName), deck);
     QCOMPARE(shell.form->windowTitle(), QStringLiteral("Skelmora - ") + deck);
-    QCOMPARE(design.LastRow, 12);  // six rows above the sheer
+    QCOMPARE(design.LastRow, 8);  // four rows above the sheer
     QVERIFY(design.ShowVertexNet);
     QVERIFY(design.DesignOpen);
     QCOMPARE(design.UndoCount, 0);
