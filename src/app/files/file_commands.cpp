@@ -22,10 +22,6 @@ bool HasExtension(const QString& path, const char* extension) {
 
 std::optional<NewDesignKind> RunNewTypeDialog(QWidget* parent) {
   TNewTypeDlg dialog(parent);
-  dialog.setUnavailable(NewDesignKind::kParametricHull,
-                        QStringLiteral("The parametric hull generator comes in a later version."));
-  dialog.setUnavailable(NewDesignKind::kParametricShape,
-                        QStringLiteral("Parametric shapes come in a later version."));
   dialog.setUnavailable(NewDesignKind::kOffsetTable,
                         QStringLiteral("Offset entry and the vertex spreadsheet come in a later "
                                        "version."));
@@ -49,6 +45,8 @@ void KeepFileContentsReset(HullDesign& design) {
 FileCommands::FileCommands(AppState& state, FileChooser& files, Prompter& prompter,
                            SavedBaseline& baseline, FileCommandHost& host, QWidget* dialogParent)
     : chooseNewKind(RunNewTypeDialog),
+      chooseNewHull(RunNewHullDialog),
+      chooseNewShape(RunNewShapeDialog),
       state_(state),
       files_(files),
       prompter_(prompter),
@@ -265,6 +263,12 @@ void FileCommands::New() {
       break;
     case NewDesignKind::kDeck:
       CreateDeck();
+      break;
+    case NewDesignKind::kParametricHull:
+      NewParametricHull();
+      break;
+    case NewDesignKind::kParametricShape:
+      NewParametricShape();
       break;
     default:
       // Offered only once built (the chooser shows them disabled).

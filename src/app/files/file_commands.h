@@ -11,6 +11,8 @@
 #include "files/new_type_dialog.h"
 #include "model/app_state.h"
 #include "model/saved_baseline.h"
+#include "shapes/hull_input_dialog.h"
+#include "shapes/shape_dialog.h"
 
 class QWidget;
 
@@ -56,7 +58,10 @@ class FileCommandHost {
   virtual void RepaintOpenViews() = 0;
   virtual void CloseView(ViewId view) = 0;
   virtual void TileViews() = 0;
+  // The display-mode dialog a new design shows before its views.
+  virtual void ChooseDisplayMode() {}
 };
+
 
 class FileCommands {
  public:
@@ -66,6 +71,13 @@ class FileCommands {
   // Shows the "Select A New File Type" chooser; the default runs the
   // dialog. Tests script the answer.
   std::function<std::optional<NewDesignKind>(QWidget* parent)> chooseNewKind;
+  // "New Design Dimensions" and "Parametric Shape Design"; the defaults run
+  // the dialogs.
+  std::function<std::optional<NewHullChoice>(QWidget* parent, const QString& directory,
+                                             Prompter& prompter)>
+      chooseNewHull;
+  std::function<std::optional<NewShapeChoice>(QWidget* parent, Prompter& prompter)>
+      chooseNewShape;
 
   // Before anything replaces the open design: with unsaved changes, asks
   // "Save changes to ...?" (Yes saves, No discards). False when the user
@@ -95,6 +107,10 @@ class FileCommands {
   // the deck rows; it becomes the open design, named "<hull>wdeck.s98" and
   // not yet saved.
   void CreateDeck();
+  // "Parametric Hull Design" and "Parametric Shape Design": the dialog, then
+  // the generated design replaces the open one (not yet saved).
+  void NewParametricHull();
+  void NewParametricShape();
 
  private:
   // The open-dialog loop of the New commands: hull files only. Returns the
@@ -106,6 +122,8 @@ class FileCommands {
   // Resets shared by every path that makes another design the open one:
   // the history, armed modes, the single-line restriction.
   void ForgetPreviousDesign();
+  // The end of both parametric flows: display mode, resets, views.
+  void ShowNewDesign(bool allViews);
   QString StartDirectory() const;
   FileRequest OpenRequest(int filterIndex) const;
   bool SaveUnder(const QString& path);
