@@ -92,7 +92,8 @@ bool Write(HullDesign& design, const std::string& path, std::ostream& out, std::
 }
 
 // What a design made in the program shows once its display mode is picked:
-// the sections and the net in all four views.
+// the sections and the net in all four views, the perspective from the
+// angles the animation starts at.
 void ShowAllViews(HullDesign& design) {
   ApplyNewDesignDefaults(design);
   design.ShowStations = design.ShowWaterlines = design.ShowButtocks = true;
@@ -102,6 +103,8 @@ void ShowAllViews(HullDesign& design) {
     ViewDrawFlag(design, view) = true;
     ViewOpenFlag(design, view) = true;
   }
+  design.PerspectiveAzimuth = -50;
+  design.PerspectiveElevation = -30;
 }
 
 int Usage(std::ostream& err, const std::string& problem) {
