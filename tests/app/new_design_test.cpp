@@ -283,6 +283,10 @@ class NewDesignTest : public QObject {
              shell.dir.filePath(QStringLiteral("Newshape.s98")));
     QVERIFY(design.BodyViewOpen);
     QVERIFY(shell.state.surface->extents.halfBreadth > 20.0);
+    // Nothing was shown before: the sections and the net come up, even when
+    // the display mode dialog is cancelled.
+    QVERIFY(design.ShowStations && design.ShowWaterlines && design.ShowButtocks);
+    QVERIFY(design.ShowVertexNet);
   }
 
   void theChooserOffersTheGenerators() {

@@ -12,6 +12,13 @@ void FileCommands::ShowNewDesign(bool allViews) {
   design.MarkersShown = false;
   design.KeelRudderShown = false;
   ForgetPreviousDesign();
+  // A design that would show nothing comes up with its sections and net,
+  // which the display-mode dialog then offers to change.
+  if (!design.ShowSurface && !design.ShowStations && !design.ShowWaterlines &&
+      !design.ShowButtocks) {
+    design.ShowStations = design.ShowWaterlines = design.ShowButtocks = true;
+    design.ShowVertexNet = true;
+  }
   host_.ChooseDisplayMode();
   design.DesignOpen = true;
   ApplyNewDesignDefaults(design);
