@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "files/design_file.h"
 #include "files/new_type_dialog.h"
 #include "shapes/hull_input_dialog.h"
 #include "shapes/shape_dialog.h"
@@ -287,6 +288,49 @@ class NewDesignTest : public QObject {
     // the display mode dialog is cancelled.
     QVERIFY(design.ShowStations && design.ShowWaterlines && design.ShowButtocks);
     QVERIFY(design.ShowVertexNet);
+  }
+
+  // A new design named like a file that is already there does not replace
+  // it unasked at its first save.
+  void firstSaveAsksBeforeReplacingAFile() {
+    Shell shell;
+    shell.state.design.DesignDirectory = (shell.dir.path() + QStringLiteral("/")).toStdString();
+    const QString taken = shell.writeFile("Newshape.s98", "someone else's design");
+    shell.form->fileCommands().chooseNewKind = [](QWidget*) {
+      return std::optional<NewDesignKind>(NewDesignKind::kParametricShape);
+    };
+    shell.form->fileCommands().chooseNewShape = [](QWidget*, Prompter&) {
+      return std::optional<NewShapeChoice>(
+          NewShapeChoice{SolidType::kBox, DefaultSolidInputs(SolidType::kBox)});
+    };
+    {
+      WhenShown<TchooseDspldlg> display([](TchooseDspldlg* d) { d->accept(); });
+      shell.form->trigger(QStringLiteral("FileNewItem"));
+    }
+    QCOMPARE(QString::fromStdString(shell.state.design.DesignFileName), taken);
+    const std::string question = ReplaceFileQuestion(taken.toStdString());
+
+    shell.prompter.answers = {0};  // No: the save dialog, cancelled
+    shell.form->trigger(QStringLiteral("FileSaveItem"));
+    QCOMPARE(shell.prompter.questions, std::vector<std::string>{question});
+    QCOMPARE(shell.files.saveRequests.size(), size_t{1});
+    QFile file(taken);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("someone else's design"));
+    file.close();
+
+    shell.prompter.answers = {1};
+    shell.form->trigger(QStringLiteral("FileSaveItem"));
+    QVERIFY(!shell.form->HasUnsavedChanges());
+    auto saved = std::make_unique<HullDesign>();
+    auto surface = std::make_unique<Surface>();
+    std::string message;
+    QVERIFY(ReadDesignFile(*saved, *surface, taken.toStdString(), message));
+    QCOMPARE(saved->LastColumn, 3);
+    // Once saved the file is the design's own: no more questions.
+    shell.prompter.questions.clear();
+    shell.form->trigger(QStringLiteral("FileSaveItem"));
+    QVERIFY(shell.prompter.questions.empty());
   }
 
   void theChooserOffersTheGenerators() {

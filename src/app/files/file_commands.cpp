@@ -70,6 +70,7 @@ FileRequest FileCommands::OpenRequest(int filterIndex) const {
 
 void FileCommands::ForgetPreviousDesign() {
   ResetHistory(state_.design);
+  freshName_.clear();
   // Pick modes and a single-line restriction belong to the net they were
   // set for.
   state_.interaction.armed = ArmedMode::kNone;
@@ -138,11 +139,17 @@ bool FileCommands::Save() {
   HullDesign& design = state_.design;
   if (!design.DesignOpen) return false;
   if (design.DesignFileName.empty()) return SaveAs();
+  if (!freshName_.empty() && design.DesignFileName == freshName_ &&
+      QFileInfo::exists(QString::fromStdString(freshName_)) &&
+      !prompter_.AskYesNo(ReplaceFileQuestion(freshName_))) {
+    return SaveAs();
+  }
   const std::string before = design.DesignFileName;
   // No older-format writer yet: SaveDesign then writes this format, under a
   // ".s98" name when the design came from a ".shl" file.
   if (!SaveDesign(design, prompter_, SaveOptions{})) return false;
   if (design.DesignFileName != before) host_.UpdateCaption();
+  freshName_.clear();
   baseline_.Remember(design);
   host_.UpdateUndoState();
   return true;
@@ -157,6 +164,7 @@ bool FileCommands::SaveUnder(const QString& path) {
     return false;
   }
   host_.UpdateCaption();
+  freshName_.clear();
   baseline_.Remember(design);
   host_.UpdateUndoState();
   return true;
@@ -320,6 +328,7 @@ void FileCommands::CreateDeck() {
   state_.RefreshExtents();
   // No file holds the deck yet.
   baseline_.Forget();
+  freshName_ = design.DesignFileName;
   host_.DesignReplaced();
 }
 

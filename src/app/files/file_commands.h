@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "files/file_chooser.h"
 #include "files/new_type_dialog.h"
@@ -40,6 +41,11 @@ inline constexpr const char* kOlderWriteLater =
     "Writing SKELMORA 5&6 hull files (.shl) comes in a later version.";
 inline constexpr const char* kOffsetsWriteLater =
     "Writing text offset files comes in a later version.";
+
+// The first save of a new design whose name is already taken by a file.
+inline std::string ReplaceFileQuestion(const std::string& path) {
+  return "The file " + path + " already exists. Replace it with the new design?";
+}
 
 // What the commands ask of the main window.
 class FileCommandHost {
@@ -135,6 +141,10 @@ class FileCommands {
   SavedBaseline& baseline_;
   FileCommandHost& host_;
   QWidget* parent_;
+  // The name a new design was given before any save (the parametric flows,
+  // the deck): a file of that name is not this design's, so the first save
+  // asks before replacing it.
+  std::string freshName_;
 };
 
 }  // namespace skelmora::app

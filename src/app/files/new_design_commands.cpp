@@ -33,6 +33,7 @@ void FileCommands::ShowNewDesign(bool allViews) {
   state_.RefreshExtents();
   // No file holds the new design yet.
   baseline_.Forget();
+  freshName_ = design.DesignFileName;
   host_.DesignReplaced();
 }
 
