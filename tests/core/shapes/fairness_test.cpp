@@ -6,17 +6,14 @@
 #include <string>
 
 #include "core/shapes/fair_lines.h"
+#include "files/design_file.h"
+#include "hydro/hydrostatics.h"
+#include "model/silent_prompter.h"
 #include "shapes/hull_defaults.h"
 #include "shapes/hull_generator.h"
 
 namespace skelmora {
 namespace {
-
-struct Case {
-  HullType type;
-  char stern;
-  int32_t units;
-};
 
 void ExpectFair(DesignSession& session, const std::string& what) {
   const auto reports = fairtest::FairnessOf(session);
@@ -34,23 +31,50 @@ void ExpectFair(DesignSession& session, const std::string& what) {
 }
 
 TEST(GeneratedHulls, LinesAreFairAwayFromTheChines) {
-  const Case cases[] = {
-      {HullType::kSailboat, 'F', kInputInches},   {HullType::kSailboat, 'R', kInputInches},
-      {HullType::kSailboat, 'C', kInputFeet},     {HullType::kNoChinePower, 'F', kInputMetres},
-      {HullType::kOneChinePower, 'R', kInputMillimetres},
-      {HullType::kTwoChinePower, 'F', kInputInches},
-      {HullType::kTwoChinePower, 'O', kInputFeet}, {HullType::kCargoShip, 'F', kInputMetres},
-      {HullType::kCargoShip, 'O', kInputMillimetres},
-  };
-  for (const Case& c : cases) {
-    HullInputs in = InitialHullInputs(c.units);
-    in.units = c.units;
-    ApplyDefaults(in, c.type);
-    in.sternType = c.stern;
+  const HullType types[] = {HullType::kSailboat, HullType::kNoChinePower,
+                            HullType::kOneChinePower, HullType::kTwoChinePower,
+                            HullType::kCargoShip};
+  const int32_t units[] = {kInputInches, kInputMillimetres, kInputFeet, kInputMetres};
+  int n = 0;
+  for (HullType type : types) {
+    for (char stern : {'F', 'R', 'O', 'C'}) {
+      if (stern == 'C' && type != HullType::kSailboat) continue;
+      // Each unit's defaults in turn.
+      const int32_t unit = units[n++ % 4];
+      HullInputs in = InitialHullInputs(unit);
+      in.units = unit;
+      ApplyDefaults(in, type);
+      in.sternType = stern;
+      DesignSession session;
+      session.design.ColumnDivisions = session.design.RowDivisions = 100;
+      ASSERT_FALSE(GenerateHull(session, type, in).has_value());
+      ExpectFair(session, std::to_string(static_cast<int>(type)) + stern);
+    }
+  }
+}
+
+// The bundled examples, at their own sizes: fair, and floating with a ship
+// shape's block coefficient and centre of buoyancy.
+TEST(GeneratedHulls, TheExamplesAreFairAndFloat) {
+  for (const char* name : {"sailboat", "workboat", "runabout", "trawler", "cargo"}) {
     DesignSession session;
+    std::string message;
+    ASSERT_TRUE(ReadDesignFile(session.design, *session.surface,
+                               std::string(SKELMORA_EXAMPLES_DIR) + "/" + name + ".s98", message))
+        << name << ": " << message;
     session.design.ColumnDivisions = session.design.RowDivisions = 100;
-    ASSERT_FALSE(GenerateHull(session, c.type, in).has_value());
-    ExpectFair(session, std::to_string(static_cast<int>(c.type)) + c.stern);
+    session.Rebuild();
+    ExpectFair(session, name);
+    SilentPrompter prompter;
+    HydrostaticResults& h = session.hydro->results;
+    ASSERT_TRUE(
+        ComputeHydrostatics(session.design, *session.surface, *session.cuts, h, prompter));
+    EXPECT_GE(h.cb, 0.25) << name;
+    EXPECT_LE(h.cb, 0.85) << name;
+    const double forward = WaterlineForwardEnd(session.design, *session.surface, *session.cuts);
+    const double lcb = h.lcb / FactorsFor(session.design.Units).length;
+    EXPECT_GE(lcb, forward + 0.3 * h.lwl) << name;
+    EXPECT_LE(lcb, forward + 0.7 * h.lwl) << name;
   }
 }
 
