@@ -18,7 +18,7 @@ display_available() {
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
-design="${1:-examples/cruiser.s98}"
+design="${1:-examples/sailboat.s98}"
 if [ -x build/src/app/skelmora ]; then
   if ! display_available; then
     echo "run.sh: no display found; run it in a desktop session, or as 'xvfb-run -a bash scripts/run.sh', or use the command-line tool: build/src/cli/skelmora-cli info $design" >&2

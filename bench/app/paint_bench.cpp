@@ -57,7 +57,7 @@ struct ViewFixture {
 // Painting alone: what an expose or a partial repaint costs.
 void BM_PaintDisplayList(benchmark::State& st) {
   const auto view = static_cast<ViewId>(st.range(0));
-  ViewFixture f("cruiser.s98", view, static_cast<int>(st.range(1)));
+  ViewFixture f("sailboat.s98", view, static_cast<int>(st.range(1)));
   if (!f.ok) {
     st.SkipWithError("cannot read the example design");
     return;
@@ -76,7 +76,7 @@ void BM_PaintDisplayList(benchmark::State& st) {
 // paint it.
 void BM_BuildAndPaint(benchmark::State& st) {
   const auto view = static_cast<ViewId>(st.range(0));
-  ViewFixture f("cruiser.s98", view, static_cast<int>(st.range(1)));
+  ViewFixture f("sailboat.s98", view, static_cast<int>(st.range(1)));
   if (!f.ok) {
     st.SkipWithError("cannot read the example design");
     return;

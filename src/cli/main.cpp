@@ -8,6 +8,7 @@
 #include "export_command.h"
 #include "fair_command.h"
 #include "hydro_commands.h"
+#include "new_command.h"
 #include "stability_command.h"
 #include "transform_command.h"
 
@@ -51,7 +52,8 @@ void Usage(std::ostream& out) {
     out << "  " << command.name << ' ' << command.usage << '\n';
   }
   out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage
-      << skelmora::cli::kExportUsage;
+      << skelmora::cli::kExportUsage
+      << skelmora::cli::kNewUsage;
 }
 
 }  // namespace
@@ -71,6 +73,8 @@ int main(int argc, char** argv) {
   if (name == "transform") return RunTransform(argc, argv, 2, std::cout, std::cerr);
   if (name == "stability") return RunStabilityCommand(argc, argv, 2, std::cout, std::cerr);
   if (name == "export") return RunExportCommand(argc, argv, 2, std::cout, std::cerr);
+  if (name == "new") return RunNew(argc, argv, 2, std::cout, std::cerr);
+  if (name == "deck") return RunDeck(argc, argv, 2, std::cout, std::cerr);
   for (const Command& command : Commands()) {
     if (name != command.name) continue;
     Args args;

@@ -77,7 +77,7 @@ struct NetState {
 
 struct EditShell : Shell {
   EditShell() {
-    opened = open(copyExample("cruiser.s98"));
+    opened = open(copyExample("sailboat.s98"));
     form->resize(1400, 900);
     form->show();
     opened = QTest::qWaitForWindowExposed(form.get()) && opened;
@@ -587,7 +587,7 @@ class EditingTest : public QObject {
     HullDesign& d = shell.design();
     ViewWindow* view = shell.profile();
     const NetState before(d);
-    const int c = 2, r = d.LastRow - 1, master = 1;
+    const int c = 1, r = d.LastRow - 1, master = 2;
     shell.form->trigger(QStringLiteral("Offsetvertices1"));
     QCOMPARE(Last(shell.prompter.information), std::string(kOffsetPrompt));
     shell.click(view, shell.device(view, c, r));

@@ -23,7 +23,7 @@ class FileOpenTest : public QObject {
   void opensThroughTheDialogWithTheGivenFilters() {
     Shell shell;
     shell.state.design.DesignDirectory = "/some/where/";
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
 
     QCOMPARE(shell.files.openRequests.size(), size_t{1});
@@ -79,7 +79,7 @@ class FileOpenTest : public QObject {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     Shell shell;
-    const QString good = shell.copyExample("cruiser.s98");
+    const QString good = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(good));
     const HullDesign before = shell.state.design;
     const QString caption = shell.form->windowTitle();
@@ -130,7 +130,7 @@ class FileOpenTest : public QObject {
   void afterImportReset() {
     Shell shell;
     HullDesign& design = shell.state.design;
-    const QString first = shell.copyExample("cruiser.s98");
+    const QString first = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(first));
     // Leave some state behind that the next open must clear.
     const QString markers = shell.writeFile("m.mkr", "0 0\n1.0 2.0 3.0\n");
@@ -164,6 +164,15 @@ class FileOpenTest : public QObject {
     auto fromFile = std::make_unique<HullDesign>();
     auto surface = std::make_unique<Surface>();
     std::string message;
+    // The workboat with special stations and waterlines saved in it.
+    QVERIFY(ReadDesignFile(*fromFile, *surface, path.toStdString(), message));
+    fromFile->SpecialStationsOn = fromFile->SpecialWaterlinesOn = true;
+    fromFile->SpecialStationCount = 7;
+    for (int i = 1; i <= 7; ++i) fromFile->SpecialStations[i] = 900.0 * i + 0.25;
+    fromFile->SpecialWaterlineCount = 2;
+    fromFile->SpecialWaterlines[1] = -120.5;
+    fromFile->SpecialWaterlines[2] = 300.0;
+    QVERIFY(WriteDesignFile(*fromFile, path.toStdString(), message));
     QVERIFY(ReadDesignFile(*fromFile, *surface, path.toStdString(), message));
     QVERIFY(fromFile->SpecialStationsOn && fromFile->SpecialStationCount == 7);
     QVERIFY(fromFile->SpecialWaterlinesOn && fromFile->SpecialWaterlineCount > 0);
@@ -215,7 +224,7 @@ class FileOpenTest : public QObject {
     Shell shell;
     QString path = shell.dir.filePath(name);
     if (name == QLatin1String("a.s98")) {
-      path = shell.copyExample("cruiser.s98");
+      path = shell.copyExample("sailboat.s98");
     } else if (!content.isEmpty()) {
       path = shell.writeFile(name.toLatin1().constData(), content);
     }

@@ -32,7 +32,7 @@ class FileSaveTest : public QObject {
 
   void saveWritesTheDesignBack() {
     Shell shell;
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     HullDesign& design = shell.state.design;
     shell.edit([](HullDesign& d) { d.Net[4][3].x += 1.25f; });
@@ -71,7 +71,7 @@ class FileSaveTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, written);
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     shell.files.saveAnswers = {ChosenFile{shell.dir.filePath(typed), 1}};
     shell.form->trigger(QStringLiteral("FileSaveAsItem"));
 
@@ -90,7 +90,7 @@ class FileSaveTest : public QObject {
 
   void saveAsMarkersLeavesTheDesignAlone() {
     Shell shell;
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     shell.files.saveAnswers = {ChosenFile{shell.dir.filePath(QStringLiteral("net.s98")), 2}};
     shell.form->trigger(QStringLiteral("FileSaveAsItem"));
@@ -113,7 +113,7 @@ class FileSaveTest : public QObject {
   void saveAsTypesNotWrittenYet() {
     QFETCH(int, filter);
     Shell shell;
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     shell.files.saveAnswers = {ChosenFile{shell.dir.filePath(QStringLiteral("other")), filter}};
     shell.form->trigger(QStringLiteral("FileSaveAsItem"));
@@ -125,7 +125,7 @@ class FileSaveTest : public QObject {
 
   void aFailedSaveAsKeepsTheOldName() {
     Shell shell;
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     shell.files.saveAnswers = {
         ChosenFile{shell.dir.filePath(QStringLiteral("no/such/dir/x.s98")), 1}};
@@ -156,7 +156,7 @@ class FileSaveTest : public QObject {
     QFETCH(bool, closed);
     QFETCH(bool, saved);
     Shell shell;
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     shell.form->show();
     HullDesign& design = shell.state.design;
@@ -195,7 +195,7 @@ class FileSaveTest : public QObject {
     QFETCH(bool, goesOn);
     QFETCH(bool, saved);
     Shell shell;
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     const QString other = shell.copyExample("workboat.s98");
     QVERIFY(shell.open(path));
     HullDesign& design = shell.state.design;
@@ -251,7 +251,7 @@ class FileSaveTest : public QObject {
 
   void closingAfterUndoingEveryEditDoesNotAsk() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     for (int step = 0; step < 2; ++step) {
       shell.edit([step](HullDesign& d) { d.Net[3][step].x += 1.0f; });
     }
@@ -267,7 +267,7 @@ class FileSaveTest : public QObject {
 
   void aFailedSaveOnCloseKeepsTheWindowOpen() {
     Shell shell;
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     shell.state.design.Net[1][1].z += 1.0f;
     // The design's directory is gone, so the save cannot be written.

@@ -195,7 +195,7 @@ class HydroWindowsTest : public QObject {
     QTest::addColumn<QString>("trimCaption");
     QTest::addColumn<QString>("trimUnit");
     QTest::addColumn<QString>("immersionCaption");
-    QTest::newRow("english") << "cruiser.s98" << 64.0 << 62.2 << " Lbs" << 1.0 / 12.0 << " Ft"
+    QTest::newRow("english") << "sailboat.s98" << 64.0 << 62.2 << " Lbs" << 1.0 / 12.0 << " Ft"
                              << "Mom To Trim 1\"" << " Lbs-Ft" << "Pounds/In Immer";
     QTest::newRow("metric") << "workboat.s98" << 1025.0 << 1025.0 * 0.9718 << " Kgs" << 0.001
                             << " Meters" << "Mom To Trim 1cm" << " Kg-m" << "KG/Cm Immer";
@@ -293,7 +293,7 @@ class HydroWindowsTest : public QObject {
     if (!NoPrinter()) QSKIP("a printer is set up; the report would go to it");
     PrintAnswers answers;
     Shell shell(answers.installer());
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     // File › Print Setup chose the paper; its landscape is for the views.
     shell.form->printer().setPageSize(QPageSize(QPageSize::PageSizeId(pageSize)));
@@ -352,7 +352,7 @@ class HydroWindowsTest : public QObject {
     if (!NoPrinter()) QSKIP("a printer is set up");
     PrintAnswers answers;
     Shell shell(answers.installer());
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     bool printed = true;
     WhenShown<THydroReport> script([&](THydroReport* window) {
       printed = window->Print();
@@ -382,7 +382,7 @@ class HydroWindowsTest : public QObject {
     if (!NoPrinter()) QSKIP("a printer is set up");
     PrintAnswers answers;
     Shell shell(answers.installer());
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     const QString pdf = shell.dir.filePath(QStringLiteral("view.pdf"));
     answers.file = pdf;
     shell.form->trigger(QStringLiteral("FilePrintItem"));
@@ -411,7 +411,7 @@ class HydroWindowsTest : public QObject {
   // tool button skips the guard and the run refuses it itself.
   void refusesAHullAboveTheWaterline() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     RaiseHull(shell.state.design, *shell.state.surface, 1000.0);
     WhenShown<QDialog> anyWindow([](QDialog* window) { window->reject(); });
     for (const char* name : {"Hydrostatics1", "Wavefrictiondrag1", "Cureofareas1",
@@ -431,7 +431,7 @@ class HydroWindowsTest : public QObject {
 
   void dragTableAndChart() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     QStringList froude, speed;
     QString maxVelocity, step, chartTitle;
     int wavePoints = 0;
@@ -487,7 +487,7 @@ class HydroWindowsTest : public QObject {
   void curveStationsAndPrintedTable() {
     PrintAnswers answers;
     Shell shell(answers.installer());
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     const QString pdf = shell.dir.filePath(QStringLiteral("curve.pdf"));
     answers.file = pdf;
@@ -560,7 +560,7 @@ class HydroWindowsTest : public QObject {
 
   void draftDialogOkKeepsCancelRestores() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     const std::vector<float> before = Heights(shell.state.design);
 
     // A target of 0 is refused and leaves the button for another try;
@@ -627,7 +627,7 @@ class HydroWindowsTest : public QObject {
   // hydrostatics' own message, and no dialog.
   void draftSearchRefusesADryHull() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     RaiseHull(shell.state.design, *shell.state.surface, 1000.0);
     const std::vector<float> before = Heights(shell.state.design);
     WhenShown<TDispDialog> dialog([](TDispDialog* window) { window->reject(); });

@@ -41,7 +41,7 @@ class MarkerCommandsTest : public QObject {
 
   void readShowAndCloseMarkers() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     const QString markers = shell.writeFile("points.mkr", "1 0\r\n1.0 2.0 3.0\r\n4.0 5.0 6.0\r\n");
     shell.files.openAnswers = {ChosenFile{markers, 4}};
     shell.files.openRequests.clear();
@@ -68,7 +68,7 @@ class MarkerCommandsTest : public QObject {
   // refused there with the message, and the markers go off.
   void aBadMarkerFileIsRefusedOnRepaint() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     shell.form->resize(1200, 800);
     shell.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(shell.form.get()));
@@ -84,7 +84,7 @@ class MarkerCommandsTest : public QObject {
 
   void closeCommandsClearOnlyTheirFlag() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     HullDesign& design = shell.state.design;
     design.RefHullShown = true;
     design.KeelRudderShown = true;
@@ -118,7 +118,7 @@ class MarkerCommandsTest : public QObject {
     Shell shell;
     QVERIFY(shell.open(shell.copyExample("workboat.s98")));
     shell.edit([](HullDesign& d) { d.Net[1][1].x += 1.0f; });
-    const QString hull = shell.copyExample("cruiser.s98");
+    const QString hull = shell.copyExample("sailboat.s98");
     shell.form->fileCommands().chooseNewKind = [](QWidget*) {
       return std::optional<NewDesignKind>(NewDesignKind::kVerticesToMarkers);
     };
@@ -162,7 +162,7 @@ class MarkerCommandsTest : public QObject {
     const QString first = shell.copyExample("workboat.s98");
     QVERIFY(shell.open(first));
     shell.edit([](HullDesign& d) { d.Net[1][1].x += 1.0f; });
-    const QString hull = shell.copyExample("cruiser.s98");
+    const QString hull = shell.copyExample("sailboat.s98");
     shell.form->fileCommands().chooseNewKind = [](QWidget*) {
       return std::optional<NewDesignKind>(NewDesignKind::kVerticesToMarkers);
     };

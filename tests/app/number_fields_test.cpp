@@ -98,7 +98,7 @@ class NumberFieldsTest : public QObject {
     QCOMPARE(PlainText(-2.25), QStringLiteral("-2.25"));
 
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     TstretchHullDlg* stretch = shell.form->editCommands().stretchDialog();
     stretch->prepare(shell.prompter);
     const QString shown = stretch->dimensionEdit()->text();
@@ -110,7 +110,7 @@ class NumberFieldsTest : public QObject {
   // German is no number, so the search refused it.
   void displacementDialogReadsAPoint() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     QString initial, kept;
     bool searched = false;
     QTimer timer;

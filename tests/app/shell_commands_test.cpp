@@ -100,7 +100,7 @@ class ShellCommandsTest : public QObject {
     shell.form->trigger(QStringLiteral("net_onoff"));
     QVERIFY(!shell.state.design.ShowVertexNet);
 
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     shell.state.design.ShowVertexNet = false;
     shell.form->trigger(QStringLiteral("HighlightColumn1"));
     QVERIFY(!shell.state.design.HighlightPending);
@@ -187,7 +187,7 @@ class ShellCommandsTest : public QObject {
     shell.form->trigger(QStringLiteral("FilePrintItem"));
     QCOMPARE(asked, 0);  // nothing to print without a design
 
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     QVERIFY(shell.open(path));
     shell.form->resize(1200, 800);
     shell.form->show();

@@ -40,7 +40,7 @@ struct Open {
   ReportPrinter printer{QPrinter(), shell.prompter, [](QPrinter&, QWidget*) { return false; }};
   std::unique_ptr<Tdraw_stability_Dlg> dialog;
   Open() {
-    const QString path = shell.copyExample("cruiser.s98");
+    const QString path = shell.copyExample("sailboat.s98");
     if (!shell.open(path)) return;
     dialog = std::make_unique<Tdraw_stability_Dlg>(shell.state, printer, shell.files);
   }
@@ -220,7 +220,7 @@ class StabilityTest : public QObject {
     });
     QVERIFY(d.CalculateStability());
     QCOMPARE(results.shown, 1);
-    QCOMPARE(title, QStringLiteral("Stability Analysis for cruiser.s98 in Feet and Pounds"));
+    QCOMPARE(title, QStringLiteral("Stability Analysis for sailboat.s98 in Feet and Pounds"));
     QCOMPARE(names, (QStringList{"Gz Righting Arm", "Cw Waterplane", "Cb Block", "Cp Prismatic",
                                  "BML", "GML", "BMT", "GMT", "LWL Waterline", "LCB Bouyancy",
                                  "LCF Flotation", "Vertical Center of Bouyancy",
@@ -268,7 +268,7 @@ class StabilityTest : public QObject {
 
   void menuCommandGuardsAndOpensTheDialog() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     WhenShown<Tdraw_stability_Dlg> shown([&](Tdraw_stability_Dlg* d) {
       shell.prompter.answers.push_back(0);
       d->reject();

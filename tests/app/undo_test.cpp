@@ -25,7 +25,7 @@ class UndoTest : public QObject {
 
   void undoAfterADragInTheBodyView() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     shell.form->resize(1400, 900);
     shell.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(shell.form.get()));
@@ -70,7 +70,7 @@ class UndoTest : public QObject {
 
   void tensionDialogTakesAStepThatUndoGivesBack() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     HullDesign& design = shell.state.design;
     const int tension = design.StationTension;
     Tsplinetension* dialog = shell.form->splineTensionDialog();
@@ -128,7 +128,7 @@ class UndoTest : public QObject {
 
   void threeEditsThreeUndos() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     HullDesign& design = shell.state.design;
     const Vertex original = design.Net[6][2];
     for (int step = 1; step <= 3; ++step) {
@@ -145,7 +145,7 @@ class UndoTest : public QObject {
 
   void aLostHistoryDisablesUndo() {
     Shell shell;
-    QVERIFY(shell.open(shell.copyExample("cruiser.s98")));
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     shell.edit([](HullDesign& d) { d.Net[6][2].x += 1.0f; });
     const float moved = shell.state.design.Net[6][2].x;
     QVERIFY(QFile::remove(shell.dir.filePath(QStringLiteral("work/undofile.txt"))));

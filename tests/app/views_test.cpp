@@ -141,7 +141,7 @@ void ViewsTest::dragLandsOnViewAxes_data() {
   QTest::addColumn<int>("row");
   QTest::addColumn<QPoint>("shift");  // pixels, from the vertex
   QTest::newRow("body fore half") << kBodyView << 2 << 3 << QPoint(40, -30);
-  QTest::newRow("body aft half") << kBodyView << 8 << 3 << QPoint(320, -30);
+  QTest::newRow("body aft half") << kBodyView << 3 << 3 << QPoint(320, -30);
   QTest::newRow("plan") << kPlanView << 4 << 3 << QPoint(-60, 25);
   QTest::newRow("profile") << kProfileView << 4 << 3 << QPoint(35, 40);
 }
@@ -152,7 +152,7 @@ void ViewsTest::dragLandsOnViewAxes() {
   QFETCH(int, row);
   QFETCH(QPoint, shift);
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto w = MakeWindow(view, s.state);
   QVERIFY(w);
   const Vertex before = s.vertex(column, row);
@@ -178,7 +178,7 @@ void ViewsTest::dragLandsOnViewAxes() {
   const float tolerance = 1e-3f;
   switch (view) {
     case kBodyView: {
-      const bool aft = column == 8;
+      const bool aft = column == 3;
       QVERIFY(std::abs(after.x - (aft ? -h : h)) < tolerance);
       QVERIFY(std::abs(after.z - v) < tolerance);
       QCOMPARE(after.y, before.y);
@@ -219,21 +219,22 @@ void ViewsTest::undoAfterDragRestoresVertex() {
 // With "Update &Vertex Net in Real Time" the surface waits for the release.
 void ViewsTest::vertexNetModeEvaluatesOnlyAtRelease() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   s.state.interaction.realTimeHull = false;
   auto w = MakeWindow(kPlanView, s.state);
   QVERIFY(w);
   const Surface& surface = *s.state.surface;
   const int mid = s.state.design.ColumnDivisions / 2;
-  const double gridBefore = surface.grid[mid][10].x;
-  const QPoint from = DevicePoint(*w, s.state, 4, 3);
+  const double gridBefore = surface.grid[mid][40].x;
+  const float startX = s.vertex(2, 3).x;
+  const QPoint from = DevicePoint(*w, s.state, 2, 3);
   QTest::mousePress(w.get(), Qt::LeftButton, {}, from);
   QTest::mouseMove(w.get(), from + QPoint(0, -60));
   w->repaint();  // the XOR feedback, not a rebuilt list
-  QVERIFY(s.vertex(4, 3).x > 58.4f);
-  QCOMPARE(surface.grid[mid][10].x, gridBefore);
+  QVERIFY(s.vertex(2, 3).x > startX + 5.0f);
+  QCOMPARE(surface.grid[mid][40].x, gridBefore);
   QTest::mouseRelease(w.get(), Qt::LeftButton, {}, from + QPoint(0, -60));
-  QVERIFY(surface.grid[mid][10].x != gridBefore);
+  QVERIFY(surface.grid[mid][40].x != gridBefore);
 }
 
 void ViewsTest::keyMoves_data() {
@@ -245,8 +246,8 @@ void ViewsTest::keyMoves_data() {
   QTest::addColumn<double>("dy");
   QTest::addColumn<double>("dz");
   QTest::newRow("body fore right") << kBodyView << 2 << 3 << Qt::Key_Right << 2.5 << 0.0 << 0.0;
-  QTest::newRow("body aft right") << kBodyView << 8 << 3 << Qt::Key_Right << -2.5 << 0.0 << 0.0;
-  QTest::newRow("body aft left") << kBodyView << 8 << 3 << Qt::Key_Left << 2.5 << 0.0 << 0.0;
+  QTest::newRow("body aft right") << kBodyView << 3 << 3 << Qt::Key_Right << -2.5 << 0.0 << 0.0;
+  QTest::newRow("body aft left") << kBodyView << 3 << 3 << Qt::Key_Left << 2.5 << 0.0 << 0.0;
   QTest::newRow("body up") << kBodyView << 2 << 3 << Qt::Key_Up << 0.0 << 0.0 << 2.5;
   QTest::newRow("plan up") << kPlanView << 4 << 3 << Qt::Key_Up << 2.5 << 0.0 << 0.0;
   QTest::newRow("plan left") << kPlanView << 4 << 3 << Qt::Key_Left << 0.0 << -2.5 << 0.0;
@@ -263,7 +264,7 @@ void ViewsTest::keyMoves() {
   QFETCH(double, dy);
   QFETCH(double, dz);
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   s.state.interaction.keyStep = 2.5;
   auto w = MakeWindow(view, s.state);
   QVERIFY(w);
@@ -285,7 +286,7 @@ void ViewsTest::keyMoves() {
 
 void ViewsTest::keysWithoutSelectionChangeNothing() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto w = MakeWindow(kPlanView, s.state);
   QVERIFY(w);
   Click(w.get(), QPoint(790, 10));  // no vertex up there
@@ -303,7 +304,7 @@ void ViewsTest::keysWithoutSelectionChangeNothing() {
 // undoes with it.
 void ViewsTest::keyRunIsOneUndoStep() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto w = MakeWindow(kProfileView, s.state);
   QVERIFY(w);
   HullDesign& d = s.state.design;
@@ -339,7 +340,7 @@ void ViewsTest::pickPrefersLowerColumnThenRow_data() {
   QTest::addColumn<QPoint>("first");   // (column, row), moved onto the target
   QTest::addColumn<QPoint>("second");  // moved one unit beside it
   QTest::addColumn<QPoint>("winner");
-  QTest::newRow("columns") << QPoint(4, 1) << QPoint(3, 5) << QPoint(3, 5);
+  QTest::newRow("columns") << QPoint(4, 1) << QPoint(3, 4) << QPoint(3, 4);
   QTest::newRow("rows of one column") << QPoint(5, 4) << QPoint(5, 2) << QPoint(5, 2);
 }
 
@@ -348,7 +349,7 @@ void ViewsTest::pickPrefersLowerColumnThenRow() {
   QFETCH(QPoint, second);
   QFETCH(QPoint, winner);
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   HullDesign& d = s.state.design;
   d.Net[first.x()][first.y()].y = 200.0f;
   d.Net[first.x()][first.y()].x = 30.0f;
@@ -364,7 +365,7 @@ void ViewsTest::pickPrefersLowerColumnThenRow() {
 
 void ViewsTest::zoomWindow() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto w = MakeWindow(kProfileView, s.state);
   QVERIFY(w);
   InteractionState& interaction = s.state.interaction;
@@ -408,7 +409,7 @@ void ViewsTest::zoomWindow() {
 
 void ViewsTest::doubleClicks() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto body = MakeWindow(kBodyView, s.state);
   QVERIFY(body);
   QTest::mouseDClick(body.get(), Qt::LeftButton, {}, QPoint(700, 50));
@@ -435,7 +436,7 @@ void ViewsTest::doubleClicks() {
 // An armed mode shows the pointing hand, the net the cross-hair.
 void ViewsTest::cursorsFollowTheMode() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto plan = MakeWindow(kPlanView, s.state);
   auto perspective = MakeWindow(kPerspectiveView, s.state);
   QVERIFY(plan && perspective);
@@ -474,7 +475,7 @@ void ViewsTest::cursorsFollowTheMode() {
 // Printing builds the view for the page: the lines stay inside it.
 void ViewsTest::printFitsPage() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto w = MakeWindow(kPlanView, s.state);
   QVERIFY(w);
   QImage image(1200, 900, QImage::Format_RGB32);
@@ -503,7 +504,7 @@ void ViewsTest::printFitsPage() {
 // and leaves no undo step; the single-section rows share one colour.
 void ViewsTest::colourDialog() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   HullDesign& d = s.state.design;
   const HullDesign original = d;
   const QColor red(255, 0, 0);
@@ -616,7 +617,7 @@ void ViewsTest::displayModeRules() {
 
 void ViewsTest::animationDrawsTwentyFourPictures() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto w = MakeWindow(kPerspectiveView, s.state);
   QVERIFY(w);
   auto* perspective = static_cast<Tfperspective*>(w.get());
@@ -661,7 +662,7 @@ void ViewsTest::animationDrawsTwentyFourPictures() {
 
 void ViewsTest::animationDelayDialog() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));
+  QVERIFY(s.open("sailboat.s98"));
   auto w = MakeWindow(kPerspectiveView, s.state);
   QVERIFY(w);
   auto* perspective = static_cast<Tfperspective*>(w.get());
@@ -715,21 +716,21 @@ void ViewsTest::keyStepDialog() {
 
 void ViewsTest::singleLineSelector() {
   Session s;
-  QVERIFY(s.open("cruiser.s98"));  // last column 10, last row 6
+  QVERIFY(s.open("sailboat.s98"));  // last column 5, last row 4
   TsingcolrowDlg dialog(s.state);
   QSignalSpy changed(&dialog, &TsingcolrowDlg::netLinesChanged);
   dialog.show();
   dialog.findChild<QRadioButton*>("SingleColumnRadio")->click();
   auto* spin = dialog.findChild<QSpinBox*>("SpinEdit1");
   spin->setValue(40);
-  QCOMPARE(spin->value(), 10);
+  QCOMPARE(spin->value(), 5);
   const SingleLine& single = s.state.viewOptions.singleLine;
   QCOMPARE(single.kind, SingleLine::Kind::kColumn);
-  QCOMPARE(single.index, 10);
+  QCOMPARE(single.index, 5);
   dialog.findChild<QRadioButton*>("SingleRowRadio")->click();
-  QCOMPARE(spin->value(), 6);
+  QCOMPARE(spin->value(), 4);
   QCOMPARE(single.kind, SingleLine::Kind::kRow);
-  QCOMPARE(single.index, 6);
+  QCOMPARE(single.index, 4);
   QCOMPARE(changed.count(), 3);
 
   // Only the chosen row is drawn and picked.

@@ -3,6 +3,7 @@
 
 #include "cli/cli_runner.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -18,7 +19,7 @@ using skelmora::clitest::Cli;
 using skelmora::clitest::CliRun;
 using skelmora::clitest::ReadAll;
 
-const std::string kCruiser = std::string(SKELMORA_EXAMPLES_DIR) + "/cruiser.s98";
+const std::string kSailboat = std::string(SKELMORA_EXAMPLES_DIR) + "/sailboat.s98";
 const std::string kWorkboat = std::string(SKELMORA_EXAMPLES_DIR) + "/workboat.s98";
 
 TEST(CliInfo, ReportsTheNetAndExtentsOfTheFiftyByFiftyGrid) {
@@ -26,15 +27,15 @@ TEST(CliInfo, ReportsTheNetAndExtentsOfTheFiftyByFiftyGrid) {
   ASSERT_EQ(run.status, 0) << run.err;
   const json doc = json::parse(run.out);
   EXPECT_EQ(doc["units"], 2);
-  EXPECT_EQ(doc["lastColumn"], 8);
-  EXPECT_EQ(doc["lastRow"], 6);
+  EXPECT_EQ(doc["lastColumn"], 7);
+  EXPECT_EQ(doc["lastRow"], 4);
   EXPECT_EQ(doc["waterlineTension"], 3);
-  EXPECT_EQ(doc["stationTension"], 3);
-  // One row chine at row 3, repeated q = 3 times.
-  EXPECT_EQ(doc["rowChines"], json::array({3}));
-  EXPECT_EQ(doc["columnChines"], json::array());
-  EXPECT_EQ(doc["workingLastColumn"], 8);
-  EXPECT_EQ(doc["workingLastRow"], 8);
+  EXPECT_EQ(doc["stationTension"], 2);
+  // The row chine at 2 repeated q = 2 times, the transom edge p = 3 times.
+  EXPECT_EQ(doc["rowChines"], json::array({2}));
+  EXPECT_EQ(doc["columnChines"], json::array({6}));
+  EXPECT_EQ(doc["workingLastColumn"], 9);
+  EXPECT_EQ(doc["workingLastRow"], 5);
   const json& e = doc["extents"];
   // The stern column lies at y = 7200 and the clamped surface ends on it.
   EXPECT_NEAR(e["hullLength"].get<double>(), 7200.0, 1e-6);
@@ -45,7 +46,7 @@ TEST(CliInfo, ReportsTheNetAndExtentsOfTheFiftyByFiftyGrid) {
 }
 
 TEST(CliGrid, GridCornersLieOnTheCornerVerticesAtTheRequestedDivisions) {
-  const CliRun run = Cli("grid " + kCruiser + " --divisions 4 3 --json");
+  const CliRun run = Cli("grid " + kSailboat + " --divisions 4 3 --json");
   ASSERT_EQ(run.status, 0) << run.err;
   const json doc = json::parse(run.out);
   EXPECT_EQ(doc["columnDivisions"], 4);
@@ -53,17 +54,19 @@ TEST(CliGrid, GridCornersLieOnTheCornerVerticesAtTheRequestedDivisions) {
   const json& grid = doc["grid"];
   ASSERT_EQ(grid.size(), 5u);
   ASSERT_EQ(grid[0].size(), 4u);
-  const json& stern = grid[4][3];  // u = 1, v = 1: stern column, sheer row
+  // u = 1, v = 1: the transom's centreline column at the sheer row, raked
+  // forward by the 40 degree stern angle.
+  const json& stern = grid[4][3];
   EXPECT_EQ(stern[0], 1.0);
   EXPECT_EQ(stern[1], 1.0);
-  EXPECT_NEAR(stern[3].get<double>(), 420.0, 1e-4);
-  const json& bowKeel = grid[0][0];
+  EXPECT_NEAR(stern[3].get<double>(), 360.0 - std::tan(40 / 57.295) * 40 * 0.901, 1e-3);
+  const json& bowKeel = grid[0][0];  // the forefoot of the 35 degree stem
   EXPECT_EQ(bowKeel[0], 0.0);
-  EXPECT_NEAR(bowKeel[3].get<double>(), 0.0, 1e-9);
+  EXPECT_NEAR(bowKeel[3].get<double>(), 1.65 * 40 * std::tan(35 / 57.295), 1e-3);
 }
 
 TEST(CliCut, StationPointsLieOnThePlaneAndAMissIsReported) {
-  const CliRun run = Cli("cut station 210 " + kCruiser + " --json");
+  const CliRun run = Cli("cut station 210 " + kSailboat + " --json");
   ASSERT_EQ(run.status, 0) << run.err;
   const json doc = json::parse(run.out);
   EXPECT_EQ(doc["kind"], "station");
@@ -75,7 +78,7 @@ TEST(CliCut, StationPointsLieOnThePlaneAndAMissIsReported) {
   EXPECT_EQ(doc["loopLast"], 0);
   EXPECT_FALSE(doc.contains("pieceEnds"));
 
-  const CliRun miss = Cli("cut station 5000 " + kCruiser + " --json");
+  const CliRun miss = Cli("cut station 5000 " + kSailboat + " --json");
   ASSERT_EQ(miss.status, 0) << miss.err;
   const json missDoc = json::parse(miss.out);
   EXPECT_EQ(missDoc["last"], -1);
@@ -83,7 +86,7 @@ TEST(CliCut, StationPointsLieOnThePlaneAndAMissIsReported) {
 }
 
 TEST(CliCut, WaterlineReportsItsPieces) {
-  const CliRun run = Cli("cut waterline 0 " + kCruiser + " --json");
+  const CliRun run = Cli("cut waterline 0 " + kSailboat + " --json");
   ASSERT_EQ(run.status, 0) << run.err;
   const json doc = json::parse(run.out);
   ASSERT_TRUE(doc.contains("pieceEnds"));
@@ -93,7 +96,7 @@ TEST(CliCut, WaterlineReportsItsPieces) {
 }
 
 TEST(CliSections, PlacesTheDefaultFamiliesFromTheFileSettings) {
-  const CliRun run = Cli("sections " + kCruiser + " --json");
+  const CliRun run = Cli("sections " + kSailboat + " --json");
   ASSERT_EQ(run.status, 0) << run.err;
   const json doc = json::parse(run.out);
   EXPECT_EQ(doc["stations"].size(), 15u);
@@ -117,15 +120,15 @@ TEST(CliConvert, RewritesADesignByteForByte) {
 
 TEST(CliConvert, WritesTheNetAsAMarkerFile) {
   const fs::path out = fs::temp_directory_path() / "cli_convert_markers.mkr";
-  const CliRun run = Cli("convert " + kCruiser + " " + out.string());
+  const CliRun run = Cli("convert " + kSailboat + " " + out.string());
   ASSERT_EQ(run.status, 0) << run.err;
   std::istringstream text(ReadAll(out));
   std::string line;
   std::getline(text, line);
-  EXPECT_EQ(line, "10 6\r");  // last column and row of the net
+  EXPECT_EQ(line, "5 4\r");  // last column and row of the net
   int points = 0;
   while (std::getline(text, line)) ++points;
-  EXPECT_EQ(points, 11 * 7);
+  EXPECT_EQ(points, 6 * 5);
   fs::remove(out);
 }
 
@@ -139,9 +142,9 @@ TEST(CliErrors, FailuresGoToStandardErrorWithANonZeroStatus) {
   const Case cases[] = {
       {"info " + notHull.string(), "This file type is NOT a SKELMORA hull file"},
       {"info /nonexistent/dir/missing.s98", "missing.s98"},
-      {"cut keel 3 " + kCruiser, "Unknown section kind"},
-      {"cut station abc " + kCruiser, "not a number"},
-      {"grid " + kCruiser + " --divisions 0 300", "Divisions"},
+      {"cut keel 3 " + kSailboat, "Unknown section kind"},
+      {"cut station abc " + kSailboat, "not a number"},
+      {"grid " + kSailboat + " --divisions 0 300", "Divisions"},
       {"frobnicate", "Unknown command"},
   };
   for (const Case& c : cases) {

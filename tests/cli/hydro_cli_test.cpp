@@ -34,7 +34,7 @@ json JsonOf(const std::string& arguments) {
   return run.status == 0 ? json::parse(run.out) : json();
 }
 
-const std::string kCruiser = std::string(SKELMORA_EXAMPLES_DIR) + "/cruiser.s98";
+const std::string kSailboat = std::string(SKELMORA_EXAMPLES_DIR) + "/sailboat.s98";
 const std::string kWorkboat = std::string(SKELMORA_EXAMPLES_DIR) + "/workboat.s98";
 
 // A copy of a design moved so that its lowest grid point lies at lowestZ.
@@ -58,9 +58,9 @@ TEST(CliHydro, JsonHoldsEveryResultAndTheReportsDisplacements) {
       "cp",           "cb",            "cw",             "dispLengthRatio", "brakePower",
       "immersion",    "bmt",           "gmt",            "bml",            "gml",
       "momentToTrim", "displacementSaltwater", "displacementFreshwater"};
-  const json cruiser = JsonOf("hydro " + kCruiser + " --json");
+  const json sailboat = JsonOf("hydro " + kSailboat + " --json");
   const json workboat = JsonOf("hydro " + kWorkboat + " --json");
-  for (const json* doc : {&cruiser, &workboat}) {
+  for (const json* doc : {&sailboat, &workboat}) {
     EXPECT_EQ(doc->size(), std::size(fields) + 1);  // and "units"
     for (const char* field : fields) EXPECT_TRUE((*doc)[field].is_number()) << field;
     // Every field has its unit named, and nothing else is named.
@@ -70,7 +70,7 @@ TEST(CliHydro, JsonHoldsEveryResultAndTheReportsDisplacements) {
   }
   // Model units, feet or metres, and their squares and cubes, as the
   // design's unit system has them.
-  const json& in = cruiser["units"];
+  const json& in = sailboat["units"];
   const json& mm = workboat["units"];
   for (const auto& [field, english, metric] :
        std::vector<std::tuple<std::string, std::string, std::string>>{
@@ -84,23 +84,23 @@ TEST(CliHydro, JsonHoldsEveryResultAndTheReportsDisplacements) {
     EXPECT_EQ(in[field], english) << field;
     EXPECT_EQ(mm[field], metric) << field;
   }
-  const double feet = cruiser["volume"];
+  const double feet = sailboat["volume"];
   EXPECT_GT(feet, 0.0);
-  EXPECT_DOUBLE_EQ(cruiser["displacementSaltwater"].get<double>(), feet * 64.0);
-  EXPECT_DOUBLE_EQ(cruiser["displacementFreshwater"].get<double>(), feet * 62.2);
+  EXPECT_DOUBLE_EQ(sailboat["displacementSaltwater"].get<double>(), feet * 64.0);
+  EXPECT_DOUBLE_EQ(sailboat["displacementFreshwater"].get<double>(), feet * 62.2);
   const double metres = workboat["volume"];
   EXPECT_DOUBLE_EQ(workboat["displacementSaltwater"].get<double>(), metres * 1025.0);
   EXPECT_DOUBLE_EQ(workboat["displacementFreshwater"].get<double>(), metres * 1025.0 * 0.9718);
-  EXPECT_LT(cruiser["lowestZ"].get<double>(), 0.0);
+  EXPECT_LT(sailboat["lowestZ"].get<double>(), 0.0);
   EXPECT_GT(workboat["cp"].get<double>(), 0.3);
   EXPECT_LT(workboat["cp"].get<double>(), 1.0);
 }
 
 TEST(CliHydro, TextIsThePrintedReport) {
-  const CliRun run = Cli("hydro " + kCruiser);
+  const CliRun run = Cli("hydro " + kSailboat);
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.rfind("\n\n  Hydrostatics Data for " + kCruiser + "\n\n  ", 0), 0u);
-  const json doc = JsonOf("hydro " + kCruiser + " --json");
+  EXPECT_EQ(run.out.rfind("\n\n  Hydrostatics Data for " + kSailboat + "\n\n  ", 0), 0u);
+  const json doc = JsonOf("hydro " + kSailboat + " --json");
   using skelmora::FormatFixed;
   for (const std::string& line :
        {"\n\n  Displacement\n  Saltwater  " +
@@ -120,7 +120,7 @@ TEST(CliHydro, TextIsThePrintedReport) {
 }
 
 TEST(CliDrag, FourteenRowsAndTheRegressionInputs) {
-  const json doc = JsonOf("drag " + kCruiser + " --json");
+  const json doc = JsonOf("drag " + kSailboat + " --json");
   const json& rows = doc["rows"];
   ASSERT_EQ(rows.size(), 14u);
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -137,7 +137,7 @@ TEST(CliDrag, FourteenRowsAndTheRegressionInputs) {
   }
   // The drag run's displacement against the hydrostatics run's, both from
   // the same hull: kilograms from cubic feet at 39.36 inches to the metre.
-  const json hydro = JsonOf("hydro " + kCruiser + " --json");
+  const json hydro = JsonOf("hydro " + kSailboat + " --json");
   const double ratio =
       doc["displacementKg"].get<double>() / hydro["volume"].get<double>() / 1025.0 / 0.0283386;
   EXPECT_NEAR(ratio, 1.0, 0.02);
@@ -149,7 +149,7 @@ TEST(CliDrag, FourteenRowsAndTheRegressionInputs) {
 }
 
 TEST(CliCurve, ValuesForStationsZeroToN) {
-  const json areas = JsonOf("curve areas " + kCruiser + " --stations 10 --json");
+  const json areas = JsonOf("curve areas " + kSailboat + " --stations 10 --json");
   ASSERT_EQ(areas["values"].size(), 11u);
   std::vector<double> values = areas["values"];
   EXPECT_EQ(areas["max"].get<double>(), *std::max_element(values.begin(), values.end()));
@@ -158,7 +158,7 @@ TEST(CliCurve, ValuesForStationsZeroToN) {
   EXPECT_EQ(JsonOf("curve lengths " + kWorkboat + " --json")["values"].size(), 11u);
   EXPECT_EQ(JsonOf("curve areas " + kWorkboat + " --stations 80 --json")["values"].size(), 51u);
 
-  const CliRun text = Cli("curve areas " + kCruiser + " --stations 4");
+  const CliRun text = Cli("curve areas " + kSailboat + " --stations 4");
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_NE(text.out.find("      Section     Area SqFt    % Of Max\n"), std::string::npos);
   EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 9);  // 5 + 4 stations
@@ -167,8 +167,8 @@ TEST(CliCurve, ValuesForStationsZeroToN) {
 TEST(CliDraft, MovesTheHullToTheTargetAndWritesIt) {
   const fs::path out = fs::temp_directory_path() / "hydro_cli_draft.s98";
   const json doc =
-      JsonOf("draft " + kWorkboat + " --displacement 1800 --json --out " + out.string());
-  EXPECT_NEAR(doc["finalDisplacement"].get<double>(), 1800.0, 1.0);
+      JsonOf("draft " + kWorkboat + " --displacement 1400 --json --out " + out.string());
+  EXPECT_NEAR(doc["finalDisplacement"].get<double>(), 1400.0, 1.0);
   EXPECT_GT(doc["finalDraft"].get<double>(), doc["initialDraft"].get<double>());
   const json& steps = doc["steps"];
   ASSERT_GE(steps.size(), 2u);
@@ -179,14 +179,14 @@ TEST(CliDraft, MovesTheHullToTheTargetAndWritesIt) {
   // The written design floats at the new draft.
   const json info = JsonOf("info " + out.string() + " --json");
   EXPECT_NEAR(info["extents"]["lowestZ"].get<double>(), doc["finalDraft"].get<double>(), 1e-3);
-  const json again = JsonOf("draft " + out.string() + " --displacement 1800 --json");
-  EXPECT_NEAR(again["initialDisplacement"].get<double>(), 1800.0, 2.0);
+  const json again = JsonOf("draft " + out.string() + " --displacement 1400 --json");
+  EXPECT_NEAR(again["initialDisplacement"].get<double>(), 1400.0, 2.0);
   fs::remove(out);
 }
 
 TEST(CliRefusals, MessagesOnStandardErrorAndANonZeroStatus) {
-  const fs::path above = MovedCopy(kCruiser, 2.0, "hydro_cli_above.s98");
-  const fs::path shallow = MovedCopy(kCruiser, -0.05, "hydro_cli_shallow.s98");
+  const fs::path above = MovedCopy(kSailboat, 2.0, "hydro_cli_above.s98");
+  const fs::path shallow = MovedCopy(kSailboat, -0.05, "hydro_cli_shallow.s98");
   const std::string noDisplacement =
       "This hull has no displacement. Please Shift the hull down using Tools/Shift Hull Up/Dn";
   struct Case {
@@ -199,14 +199,14 @@ TEST(CliRefusals, MessagesOnStandardErrorAndANonZeroStatus) {
       {"curve areas " + above.string(), noDisplacement},
       {"curve lengths " + shallow.string(),
        "This hull has no displacement below the LWL. Please Shift Hull"},
-      {"draft " + kCruiser + " --displacement 0", "Please enter a value for the new displacement"},
-      {"draft " + kCruiser, "usage: skelmora-cli draft FILE --displacement W"},
-      {"curve keel " + kCruiser, "Unknown curve"},
-      {"curve areas " + kCruiser + " --stations 0", "Stations must be"},
-      {"curve areas " + kCruiser + " --stations many", "Stations must be"},
-      {"draft " + kCruiser + " --displacement heavy", "not a number"},
-      {"draft " + kCruiser + " --displacement 100 --out", "--out needs a value"},
-      {"hydro " + kCruiser + " --depth 3", "Unknown option: --depth"},
+      {"draft " + kSailboat + " --displacement 0", "Please enter a value for the new displacement"},
+      {"draft " + kSailboat, "usage: skelmora-cli draft FILE --displacement W"},
+      {"curve keel " + kSailboat, "Unknown curve"},
+      {"curve areas " + kSailboat + " --stations 0", "Stations must be"},
+      {"curve areas " + kSailboat + " --stations many", "Stations must be"},
+      {"draft " + kSailboat + " --displacement heavy", "not a number"},
+      {"draft " + kSailboat + " --displacement 100 --out", "--out needs a value"},
+      {"hydro " + kSailboat + " --depth 3", "Unknown option: --depth"},
   };
   for (const Case& c : cases) {
     const CliRun run = Cli(c.arguments);
@@ -295,7 +295,7 @@ TEST(CliDraft, UnreachedTargetFailsAndWritesNothing) {
     EXPECT_EQ(text.status, 1);
     EXPECT_NE(text.err.find("was not reached"), std::string::npos) << text.err;
   }
-  const json reached = JsonOf("draft " + kWorkboat + " --displacement 1800 --json");
+  const json reached = JsonOf("draft " + kWorkboat + " --displacement 1400 --json");
   EXPECT_EQ(reached["reached"], true);
   fs::remove(dry);
   fs::remove(fs::temp_directory_path() / "hydro_cli_box.s98");
@@ -304,9 +304,9 @@ TEST(CliDraft, UnreachedTargetFailsAndWritesNothing) {
 // An option the command does not take is a usage error, not ignored.
 TEST(CliUsage, OptionsACommandDoesNotTakeAreRefused) {
   for (const std::string& arguments :
-       {"hydro " + kCruiser + " --out x.s98", "drag " + kCruiser + " --stations 5",
-        "info " + kCruiser + " --displacement 3", "convert " + kCruiser + " x.s98 --json",
-        "curve areas " + kCruiser + " --divisions 4 4", "sections " + kCruiser + " --out y.s98"}) {
+       {"hydro " + kSailboat + " --out x.s98", "drag " + kSailboat + " --stations 5",
+        "info " + kSailboat + " --displacement 3", "convert " + kSailboat + " x.s98 --json",
+        "curve areas " + kSailboat + " --divisions 4 4", "sections " + kSailboat + " --out y.s98"}) {
     const CliRun run = Cli(arguments);
     EXPECT_EQ(run.status, 2) << arguments;
     EXPECT_NE(run.err.find("does not take --"), std::string::npos) << arguments << run.err;
@@ -316,8 +316,8 @@ TEST(CliUsage, OptionsACommandDoesNotTakeAreRefused) {
   EXPECT_FALSE(fs::exists("x.s98"));
   EXPECT_FALSE(fs::exists("y.s98"));
   // What they do take still works.
-  EXPECT_EQ(Cli("grid " + kCruiser + " --divisions 4 4 --json").status, 0);
-  EXPECT_EQ(Cli("curve areas " + kCruiser + " --stations 4 --json").status, 0);
+  EXPECT_EQ(Cli("grid " + kSailboat + " --divisions 4 4 --json").status, 0);
+  EXPECT_EQ(Cli("curve areas " + kSailboat + " --stations 4 --json").status, 0);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ using skelmora::clitest::Cli;
 using skelmora::clitest::CliRun;
 using skelmora::clitest::ReadAll;
 
-const std::string kCruiser = std::string(SKELMORA_EXAMPLES_DIR) + "/cruiser.s98";
+const std::string kSailboat = std::string(SKELMORA_EXAMPLES_DIR) + "/sailboat.s98";
 
 json JsonOf(const std::string& arguments) {
   const CliRun run = Cli(arguments);
@@ -34,7 +34,7 @@ TEST(CliStability, JsonHoldsEveryColumnOfBothTables) {
   const char* columns[] = {"ang", "disp", "trim", "lwl", "draft", "bmwl", "wpln", "wsurf",
                            "cp",  "cb",   "cw",   "lcb", "vcb",   "tcb",  "lcf",  "vcgx",
                            "vcgz", "lcg", "bmt",  "gmt", "bml",   "gml",  "gz"};
-  const json doc = JsonOf("stability " + kCruiser + " --json");
+  const json doc = JsonOf("stability " + kSailboat + " --json");
   ASSERT_EQ(doc["rows"].size(), 10u);
   for (size_t p = 0; p < 10; ++p) {
     const json& row = doc["rows"][p];
@@ -61,7 +61,7 @@ TEST(CliStability, JsonHoldsEveryColumnOfBothTables) {
 TEST(CliStability, TextIsTheDataFileAndOutWritesIt) {
   const fs::path out = TempFile("skelmora_cli_stabdata.dat");
   fs::remove(out);
-  const CliRun run = Cli("stability " + kCruiser + " --max 20 --step 10 --out " + out.string());
+  const CliRun run = Cli("stability " + kSailboat + " --max 20 --step 10 --out " + out.string());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.rfind("SKELMORA V7 Hydrostatics Analysis For...", 0), 0u);
   EXPECT_NE(run.out.find("\r\n20.000   "), std::string::npos);
@@ -73,38 +73,38 @@ TEST(CliStability, BallastShiftAndManualCentre) {
   const fs::path bdt = TempFile("skelmora_cli_ballast.bdt",
                                 "-NBAL-\r\n3\r\nkeel\r\ncrew\r\n\r\n2000\r\n0\r\n\r\n0\r\n0\r\n\r\n"
                                 "200\r\n0\r\n\r\n-30\r\n0\r\n\r\n");
-  const json plain = JsonOf("stability " + kCruiser + " --max 30 --step 10 --json");
+  const json plain = JsonOf("stability " + kSailboat + " --max 30 --step 10 --json");
   const json ballasted =
-      JsonOf("stability " + kCruiser + " --max 30 --step 10 --json --ballast " + bdt.string());
+      JsonOf("stability " + kSailboat + " --max 30 --step 10 --json --ballast " + bdt.string());
   EXPECT_LT(ballasted["rows"][0]["vcgz"].get<double>(), plain["rows"][0]["vcgz"].get<double>());
   EXPECT_GT(ballasted["rows"][3]["gz"].get<double>(), plain["rows"][3]["gz"].get<double>());
-  const CliRun text = Cli("stability " + kCruiser + " --ballast " + bdt.string());
+  const CliRun text = Cli("stability " + kSailboat + " --ballast " + bdt.string());
   EXPECT_NE(text.out.find("1 Ballast=2000.000 Ballast beam= 0.000 Ballast +/-LWL=-30.000"),
             std::string::npos)
       << text.out;
   // The shift moves the ballast down with the hull.
-  const CliRun lowered = Cli("stability " + kCruiser + " --shift 2 --ballast " + bdt.string());
+  const CliRun lowered = Cli("stability " + kSailboat + " --shift 2 --ballast " + bdt.string());
   EXPECT_NE(lowered.out.find("Ballast +/-LWL=-32.000"), std::string::npos) << lowered.out;
   // Lowered by 2 inches: the draft grows by 2 inches (in feet in the file).
-  const json shifted = JsonOf("stability " + kCruiser + " --max 30 --step 10 --json --shift 2");
+  const json shifted = JsonOf("stability " + kSailboat + " --max 30 --step 10 --json --shift 2");
   EXPECT_NEAR(shifted["rows"][0]["draft"].get<double>() - plain["rows"][0]["draft"].get<double>(),
               2.0 / 12.0, 0.01);
   EXPECT_GT(shifted["rows"][0]["disp"].get<double>(), plain["rows"][0]["disp"].get<double>());
   const json manual =
-      JsonOf("stability " + kCruiser + " --max 30 --step 10 --json --vcg 12 --lcg 220");
+      JsonOf("stability " + kSailboat + " --max 30 --step 10 --json --vcg 12 --lcg 220");
   EXPECT_NEAR(manual["rows"][0]["vcgz"].get<double>(), 1.0, 1e-9);
   EXPECT_NEAR(manual["lcgOverall"].get<double>(), 220.0 / 12.0, 1e-9);
   fs::remove(bdt);
 }
 
 TEST(CliStability, CriteriaExitStatus) {
-  EXPECT_EQ(Cli("stability " + kCruiser + " --criteria").status, 0);
-  const CliRun high = Cli("stability " + kCruiser + " --criteria --vcg 60 --lcg 220");
+  EXPECT_EQ(Cli("stability " + kSailboat + " --criteria").status, 0);
+  const CliRun high = Cli("stability " + kSailboat + " --criteria --vcg 60 --lcg 220");
   EXPECT_EQ(high.status, 3);
   EXPECT_NE(high.out.find("Intact Stability Criteria"), std::string::npos);
   EXPECT_NE(high.out.find("fail"), std::string::npos);
   // Without --criteria a failing criterion is no failure of the command.
-  EXPECT_EQ(Cli("stability " + kCruiser + " --vcg 60 --lcg 220").status, 0);
+  EXPECT_EQ(Cli("stability " + kSailboat + " --vcg 60 --lcg 220").status, 0);
 }
 
 TEST(CliStability, RefusedInputs) {
@@ -128,7 +128,7 @@ TEST(CliStability, RefusedInputs) {
       {"--shift -200", 1, "This hull has no displacement."},
   };
   for (const Case& c : cases) {
-    const CliRun run = Cli("stability " + kCruiser + " " + c.arguments);
+    const CliRun run = Cli("stability " + kSailboat + " " + c.arguments);
     EXPECT_EQ(run.status, c.status) << c.arguments;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
     EXPECT_TRUE(run.out.empty()) << c.arguments;

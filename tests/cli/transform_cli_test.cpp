@@ -18,8 +18,8 @@ using skelmora::clitest::Cli;
 using skelmora::clitest::CliRun;
 using skelmora::clitest::ReadAll;
 
-// workboat: millimetres, 9 columns by 7 rows (last 8, 6), tensions 3, one row
-// chine at 3, 7200 long.
+// workboat: millimetres, 8 columns by 5 rows (last 7, 4), tensions 3 and 2,
+// a row chine at 2 and a column chine at 6, 7200 long.
 const std::string kWorkboat = std::string(SKELMORA_EXAMPLES_DIR) + "/workboat.s98";
 
 class Transform : public ::testing::Test {
@@ -42,20 +42,20 @@ class Transform : public ::testing::Test {
 
 TEST_F(Transform, OperationsApplyInTheOrderGiven) {
   // The chine made first moves with the column inserted before it.
-  CliRun run = Run("--chine-column 3 --insert-column 1 --insert-row 4 --unchine-row 3");
+  CliRun run = Run("--chine-column 3 --insert-column 1 --insert-row 1 --unchine-row 3");
   ASSERT_EQ(run.status, 0) << run.err;
   json doc = Info();
-  EXPECT_EQ(doc["lastColumn"], 9);
-  EXPECT_EQ(doc["lastRow"], 7);
-  EXPECT_EQ(doc["columnChines"], json::array({4}));
+  EXPECT_EQ(doc["lastColumn"], 8);
+  EXPECT_EQ(doc["lastRow"], 5);
+  EXPECT_EQ(doc["columnChines"], json::array({4, 7}));
   EXPECT_EQ(doc["rowChines"], json::array());
 
   run = Run("--insert-column 1 --chine-column 3 --tension 2,3 --units in");
   ASSERT_EQ(run.status, 0) << run.err;
   doc = Info();
-  EXPECT_EQ(doc["columnChines"], json::array({3}));
+  EXPECT_EQ(doc["columnChines"], json::array({3, 7}));
   EXPECT_EQ(doc["waterlineTension"], 2);
-  EXPECT_EQ(doc["workingLastColumn"], 9 + 1);
+  EXPECT_EQ(doc["workingLastColumn"], 8 + 2);
   EXPECT_EQ(doc["units"], 1);
   EXPECT_NEAR(doc["extents"]["hullLength"].get<double>(), 7200.0 / 25.4, 1e-2);
 }
@@ -95,12 +95,12 @@ TEST_F(Transform, ARefusedOperationWritesNothing) {
   const Case cases[] = {
       {"--chine-column 0", "--chine-column 0: Cannot Chine Bow or Stern"},
       {"--insert-row 1 --delete-row 99", "There is no row 99"},
-      {"--chine-row 3", "This row is already chined!"},
-      {"--unchine-column 2", "NO Vertical chines exist!"},
+      {"--chine-row 2", "This row is already chined!"},
+      {"--unchine-column 2", "Column 2 is not chined."},
       {"--tension 5,3", "Waterline Tension must be from 1 to 4."},
       {"--stretch overall=0", "must not be 0"},
       {"--scale overall=-100", "must be above -100"},
-      {"--insert-column 8", "Cannot add a column after the last column"},
+      {"--insert-column 7", "Cannot add a column after the last column"},
       // Results the float net cannot hold would be saved as 0s.
       {"--scale overall=1e308", "too large for the vertex net"},
       {"--stretch overall=1e300", "too large for the vertex net"},
@@ -140,7 +140,7 @@ TEST_F(Transform, NeedsNoTemporaryDirectory) {
                          "TMPDIR=" + missing.string());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_FALSE(fs::exists(missing));
-  EXPECT_EQ(Info()["lastRow"], 7);
+  EXPECT_EQ(Info()["lastRow"], 5);
 }
 
 }  // namespace

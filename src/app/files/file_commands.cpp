@@ -6,7 +6,7 @@
 
 #include "editing/new_offset_dialog.h"
 #include "fairing/hull_spreadsheet.h"
-#include "files/deck.h"
+#include "shapes/deck.h"
 #include "files/design_file.h"
 #include "files/file_messages.h"
 #include "files/markers.h"
@@ -25,10 +25,6 @@ bool HasExtension(const QString& path, const char* extension) {
 
 std::optional<NewDesignKind> RunNewTypeDialog(QWidget* parent) {
   TNewTypeDlg dialog(parent);
-  dialog.setUnavailable(NewDesignKind::kParametricHull,
-                        QStringLiteral("The parametric hull generator comes in a later version."));
-  dialog.setUnavailable(NewDesignKind::kParametricShape,
-                        QStringLiteral("Parametric shapes come in a later version."));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.choice();
 }
@@ -49,6 +45,8 @@ void KeepFileContentsReset(HullDesign& design) {
 FileCommands::FileCommands(AppState& state, FileChooser& files, Prompter& prompter,
                            SavedBaseline& baseline, FileCommandHost& host, QWidget* dialogParent)
     : chooseNewKind(RunNewTypeDialog),
+      chooseNewHull(RunNewHullDialog),
+      chooseNewShape(RunNewShapeDialog),
       state_(state),
       files_(files),
       prompter_(prompter),
@@ -72,6 +70,7 @@ FileRequest FileCommands::OpenRequest(int filterIndex) const {
 
 void FileCommands::ForgetPreviousDesign() {
   ResetHistory(state_.design);
+  freshName_.clear();
   // Pick modes and a single-line restriction belong to the net they were
   // set for.
   state_.interaction.armed = ArmedMode::kNone;
@@ -140,11 +139,17 @@ bool FileCommands::Save() {
   HullDesign& design = state_.design;
   if (!design.DesignOpen) return false;
   if (design.DesignFileName.empty()) return SaveAs();
+  if (!freshName_.empty() && design.DesignFileName == freshName_ &&
+      QFileInfo::exists(QString::fromStdString(freshName_)) &&
+      !prompter_.AskYesNo(ReplaceFileQuestion(freshName_))) {
+    return SaveAs();
+  }
   const std::string before = design.DesignFileName;
   // No older-format writer yet: SaveDesign then writes this format, under a
   // ".s98" name when the design came from a ".shl" file.
   if (!SaveDesign(design, prompter_, SaveOptions{})) return false;
   if (design.DesignFileName != before) host_.UpdateCaption();
+  freshName_.clear();
   baseline_.Remember(design);
   host_.UpdateUndoState();
   return true;
@@ -171,6 +176,7 @@ bool FileCommands::SaveUnder(const QString& path) {
     return false;
   }
   host_.UpdateCaption();
+  freshName_.clear();
   baseline_.Remember(design);
   host_.UpdateUndoState();
   return true;
@@ -281,6 +287,12 @@ void FileCommands::New() {
     case NewDesignKind::kOffsetTable:
       NewFromOffsets();
       break;
+    case NewDesignKind::kParametricHull:
+      NewParametricHull();
+      break;
+    case NewDesignKind::kParametricShape:
+      NewParametricShape();
+      break;
     default:
       // Offered only once built (the chooser shows them disabled).
       prompter_.ShowInformation("This kind of new design comes in a later version.");
@@ -332,6 +344,7 @@ void FileCommands::CreateDeck() {
   state_.RefreshExtents();
   // No file holds the deck yet.
   baseline_.Forget();
+  freshName_ = design.DesignFileName;
   host_.DesignReplaced();
 }
 

@@ -6,11 +6,14 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "files/file_chooser.h"
 #include "files/new_type_dialog.h"
 #include "model/app_state.h"
 #include "model/saved_baseline.h"
+#include "shapes/hull_input_dialog.h"
+#include "shapes/shape_dialog.h"
 
 class QWidget;
 
@@ -39,6 +42,11 @@ inline constexpr const char* kOlderWriteLater =
 inline constexpr const char* kOffsetsWriteLater =
     "Writing text offset files comes in a later version.";
 
+// The first save of a new design whose name is already taken by a file.
+inline std::string ReplaceFileQuestion(const std::string& path) {
+  return "The file " + path + " already exists. Replace it with the new design?";
+}
+
 // What the commands ask of the main window.
 class FileCommandHost {
  public:
@@ -56,7 +64,10 @@ class FileCommandHost {
   virtual void RepaintOpenViews() = 0;
   virtual void CloseView(ViewId view) = 0;
   virtual void TileViews() = 0;
+  // The display-mode dialog a new design shows before its views.
+  virtual void ChooseDisplayMode() {}
 };
+
 
 class FileCommands {
  public:
@@ -66,6 +77,13 @@ class FileCommands {
   // Shows the "Select A New File Type" chooser; the default runs the
   // dialog. Tests script the answer.
   std::function<std::optional<NewDesignKind>(QWidget* parent)> chooseNewKind;
+  // "New Design Dimensions" and "Parametric Shape Design"; the defaults run
+  // the dialogs.
+  std::function<std::optional<NewHullChoice>(QWidget* parent, const QString& directory,
+                                             Prompter& prompter)>
+      chooseNewHull;
+  std::function<std::optional<NewShapeChoice>(QWidget* parent, Prompter& prompter)>
+      chooseNewShape;
 
   // Before anything replaces the open design: with unsaved changes, asks
   // "Save changes to ...?" (Yes saves, No discards). False when the user
@@ -101,6 +119,10 @@ class FileCommands {
   // a box net, the spreadsheet takes the offsets; OK there makes it the
   // open design, Cancel at either step leaves the previous one.
   void NewFromOffsets();
+  // "Parametric Hull Design" and "Parametric Shape Design": the dialog, then
+  // the generated design replaces the open one (not yet saved).
+  void NewParametricHull();
+  void NewParametricShape();
 
  private:
   // The open-dialog loop of the New commands: hull files only. Returns the
@@ -112,6 +134,8 @@ class FileCommands {
   // Resets shared by every path that makes another design the open one:
   // the history, armed modes, the single-line restriction.
   void ForgetPreviousDesign();
+  // The end of both parametric flows: display mode, resets, views.
+  void ShowNewDesign(bool allViews);
   QString StartDirectory() const;
   FileRequest OpenRequest(int filterIndex) const;
   bool SaveUnder(const QString& path);
@@ -123,6 +147,10 @@ class FileCommands {
   SavedBaseline& baseline_;
   FileCommandHost& host_;
   QWidget* parent_;
+  // The name a new design was given before any save (the parametric flows,
+  // the deck): a file of that name is not this design's, so the first save
+  // asks before replacing it.
+  std::string freshName_;
 };
 
 }  // namespace skelmora::app

@@ -482,6 +482,11 @@ void TMainForm::CloseView(ViewId view) { views_->window(view)->closeView(); }
 
 void TMainForm::TileViews() { ui_->ClientArea->tileSubWindows(); }
 
+void TMainForm::ChooseDisplayMode() {
+  displayMode_->exec();
+  SyncSwitches();
+}
+
 void TMainForm::UpdateViewCursors() {
   for (ViewWindow* window : views_->all()) window->updateCursor();
 }

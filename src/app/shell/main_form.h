@@ -118,6 +118,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void RepaintOpenViews() override;
   void CloseView(ViewId view) override;
   void TileViews() override;
+  void ChooseDisplayMode() override;
 
   void SetUpToolBar();
   void SetUpCommands();

@@ -93,7 +93,7 @@ double RealField::valueOrZero() const { return RealFieldValue(text()); }
 void RealField::setValue(double value, int decimals) { setText(FixedText(value, decimals)); }
 
 std::string RealField::ConversionError(const QString& caption, const QString& text) {
-  return ("\"" + caption + "\": '" + text + "' is not a valid number").toStdString();
+  return NotANumberMessage(caption.toStdString(), text.toStdString());
 }
 
 }  // namespace skelmora::app

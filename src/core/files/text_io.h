@@ -33,6 +33,12 @@ float ParseFloat(std::string_view token);
 // fields): nothing when the token is not wholly a finite number.
 std::optional<int32_t> TryParseInt(std::string_view token);
 std::optional<double> TryParseReal(std::string_view token);
+
+// What an entry that is not a number says: the field's caption and its text.
+inline std::string NotANumberMessage(std::string_view caption, std::string_view text) {
+  return "\"" + std::string(caption) + "\": '" + std::string(text) + "' is not a valid number";
+}
+
 // True only for the integer 1.
 bool ParseBool(std::string_view token);
 

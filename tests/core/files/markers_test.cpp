@@ -100,8 +100,8 @@ TEST(WriteMarkersFromVertices, TenByEightNetWritesNineSevenAndEightyPoints) {
       design->Net[c][r] = Vertex{0.5f * r, 12.0f * c, -3.25f + r, 1.0f};
     }
   }
-  ASSERT_TRUE(WriteMarkersFromVertices(*design, dir.File("cruiser.s98")));
-  EXPECT_EQ(design->MarkerFileName, dir.File("cruiser.mkr"));
+  ASSERT_TRUE(WriteMarkersFromVertices(*design, dir.File("sailboat.s98")));
+  EXPECT_EQ(design->MarkerFileName, dir.File("sailboat.mkr"));
   EXPECT_TRUE(design->MarkersShown);
 
   const auto lines = SplitCrLf(testing::ReadFileText(design->MarkerFileName));
@@ -116,7 +116,7 @@ TEST(WriteMarkersFromVertices, TenByEightNetWritesNineSevenAndEightyPoints) {
   ASSERT_EQ(points.size(), 80u);
   EXPECT_EQ(points[8 * 3 + 2].y, 36.0);  // column 3, row 2
   EXPECT_EQ(points[8 * 3 + 2].z, -1.25);
-  EXPECT_EQ(dir.Listing(), std::vector<std::string>{"cruiser.mkr"});  // no temporary left
+  EXPECT_EQ(dir.Listing(), std::vector<std::string>{"sailboat.mkr"});  // no temporary left
 }
 
 TEST(WriteMarkersFromVertices, UnwritablePlaceLeavesTheDesignAlone) {

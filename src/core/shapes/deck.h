@@ -3,12 +3,13 @@
 // the camber at the centreline.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/hull_design.h"
 #include "model/prompter.h"
 
-namespace skelmora::app {
+namespace skelmora {
 
 inline constexpr const char* kDeckChineQuestion = "Make a Chine Break at Hull to Deck Joint?";
 inline constexpr const char* kTooFewDeckVertices =
@@ -28,4 +29,9 @@ int DeckRowCount(const HullDesign& design);
 // message) or the camber question is cancelled.
 bool AddDeck(HullDesign& design, Prompter& prompter);
 
-}  // namespace skelmora::app
+// The same with the answers given (a script's): the chine at the joint when
+// asked for and the list has room, then the rows with this camber. The
+// refusal's message, with the design as it was, when there is no room.
+std::optional<std::string> AddDeck(HullDesign& design, double camber, bool chineAtJoint);
+
+}  // namespace skelmora
