@@ -59,7 +59,9 @@ void DropOppositePairs(std::vector<std::array<int, 3>>& triangles) {
     bySet[set].push_back(t);
   }
   std::vector<bool> drop(triangles.size(), false);
-  for (auto& [set, list] : bySet) {
+  for (const auto& entry : bySet) {
+    const std::array<int, 3>& set = entry.first;
+    const std::vector<size_t>& list = entry.second;
     if (list.size() < 2) continue;
     // Pair each with one of the opposite sense.
     auto sense = [&](size_t t) {
