@@ -39,6 +39,14 @@ bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& messag
       args.columnDivisions = nu;
       args.rowDivisions = nv;
       k += 2;
+    } else if (arg == "--shl-version") {
+      const auto version = k + 1 < argc ? ParseInt(argv[k + 1]) : std::nullopt;
+      if (!version || (*version != 5 && *version != 6)) {
+        message = "--shl-version needs 5 or 6";
+        return false;
+      }
+      args.shlVersion = version;
+      ++k;
     } else if (arg == "--stations" || arg == "--displacement" || arg == "--out") {
       if (k + 1 >= argc) {
         message = arg + " needs a value";

@@ -15,6 +15,7 @@ struct Args {
   std::optional<int> stations;         // --stations N
   std::optional<double> displacement;  // --displacement W
   std::optional<std::string> out;      // --out PATH
+  std::optional<int> shlVersion;       // --shl-version 5|6
   std::vector<std::string> given;      // the options as named, in order
 };
 

@@ -158,11 +158,11 @@ int RunSections(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 int RunConvert(const Args& args, std::ostream&, std::ostream& err) {
-  if (!Expect(args, 2, "convert IN OUT", err)) return 2;
+  if (!Expect(args, 2, "convert IN OUT [--shl-version 5|6]", err)) return 2;
   Loaded loaded;
   if (!Load(args, args.positional[0], loaded, err)) return 1;
   std::string message;
-  if (!SaveDesignAs(loaded.design, args.positional[1], message)) {
+  if (!SaveDesignAs(loaded.design, args.positional[1], message, args.shlVersion.value_or(6))) {
     err << message << '\n';
     return 1;
   }

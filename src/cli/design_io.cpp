@@ -7,6 +7,8 @@
 #include "files/design_file.h"
 #include "files/file_messages.h"
 #include "files/markers.h"
+#include "files/older_file.h"
+#include "model/silent_prompter.h"
 
 namespace skelmora::cli {
 
@@ -22,11 +24,22 @@ std::string Extension(const std::string& path) {
 }  // namespace
 
 bool LoadDesign(const std::string& path, DesignSession& session, std::string& message) {
-  if (Extension(path) != ".s98") {
+  const std::string ext = Extension(path);
+  if (ext == ".shl") {
+    // A current-format file under ".shl" is refused, never renamed here.
+    SilentPrompter nobody;
+    OlderReadOptions options;
+    options.renameCurrentFormat = false;
+    if (ReadOlderFile(session.design, *session.surface, path, nobody, message, options) !=
+        OlderRead::kRead) {
+      return false;
+    }
+  } else if (ext != ".s98") {
     message = kNotHullFileMessage;
     return false;
+  } else if (!ReadDesignFile(session.design, *session.surface, path, message)) {
+    return false;
   }
-  if (!ReadDesignFile(session.design, *session.surface, path, message)) return false;
   session.design.DesignFileName = path;
   session.RefreshExtents();
   return true;
@@ -53,9 +66,15 @@ bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err
   return true;
 }
 
-bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message) {
+bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message,
+                  int shlVersion) {
   const std::string ext = Extension(path);
   if (ext == ".s98") return WriteDesignFile(design, path, message);
+  if (ext == ".shl") {
+    return WriteOlderFile(design, path,
+                          shlVersion == 5 ? OlderVersion::kVersion5 : OlderVersion::kVersion6,
+                          message);
+  }
   if (ext == ".mkr") {
     // The net's vertices as measure markers.
     if (WriteMarkersFromVertices(design, path)) return true;

@@ -10,7 +10,7 @@
 
 namespace skelmora::cli {
 
-// Reads a design by its extension into the session; evaluates the grid at
+// Reads a design by its extension (".s98", ".shl") into the session; evaluates the grid at
 // the design's divisions and computes the extents.
 bool LoadDesign(const std::string& path, DesignSession& session, std::string& message);
 
@@ -22,6 +22,8 @@ bool Load(const Args& args, const std::string& path, DesignSession& session, std
 // err when not.
 bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err);
 
-bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message);
+// By the extension: ".s98", ".shl" (version 5 or 6) or ".mkr".
+bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message,
+                  int shlVersion = 6);
 
 }  // namespace skelmora::cli

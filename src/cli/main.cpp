@@ -30,7 +30,7 @@ const std::vector<Command>& Commands() {
        {"--divisions", "--json"},
        RunCut},
       {"sections", "FILE [--json]", {"--json"}, RunSections},
-      {"convert", "IN OUT", {}, RunConvert},
+      {"convert", "IN OUT [--shl-version 5|6]", {"--shl-version"}, RunConvert},
       {"hydro", "FILE [--json]", {"--json"}, RunHydro},
       {"drag", "FILE [--json]", {"--json"}, RunDrag},
       {"curve", "areas|lengths FILE [--stations N] [--json]", {"--stations", "--json"}, RunCurve},

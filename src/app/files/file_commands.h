@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "files/file_chooser.h"
+#include "files/older_file.h"
 #include "files/new_type_dialog.h"
 #include "model/app_state.h"
 #include "model/saved_baseline.h"
@@ -32,10 +33,6 @@ inline constexpr const char* kNotHullTypeMessage =
     "This file is not a hull file type. Please try again";
 inline constexpr const char* kMarkerNeedsDesignMessage =
     "Open a SKELMORA hull file first, then read a marker file";
-inline constexpr const char* kOlderReadLater =
-    "Reading SKELMORA 5&6 hull files (.shl) comes in a later version.";
-inline constexpr const char* kOlderWriteLater =
-    "Writing SKELMORA 5&6 hull files (.shl) comes in a later version.";
 inline constexpr const char* kOffsetsWriteLater =
     "Writing text offset files comes in a later version.";
 
@@ -66,6 +63,8 @@ class FileCommands {
   // Shows the "Select A New File Type" chooser; the default runs the
   // dialog. Tests script the answer.
   std::function<std::optional<NewDesignKind>(QWidget* parent)> chooseNewKind;
+  // The "File Type" dialog of an older-format save; the default shows it.
+  std::function<OlderVersion(QWidget* parent)> chooseOlderVersion;
 
   // Before anything replaces the open design: with unsaved changes, asks
   // "Save changes to ...?" (Yes saves, No discards). False when the user
@@ -103,6 +102,14 @@ class FileCommands {
   // Reads a design file into the program; false (message shown, design
   // untouched) when it is refused.
   bool ReadHull(const QString& path);
+  // The same for an older ".shl" file. A file that holds a current-format
+  // design is renamed to ".s98" and leaves no design open (kCurrent).
+  OlderRead ReadOlder(const QString& path);
+  // What every read that made another design the open one ends with.
+  void TakeReadDesign(const QString& path);
+  // The older branch of a save: the "File Type" choice, the write and the
+  // file-name loop.
+  bool WriteOlder(HullDesign& design, const std::string& path);
   // Resets shared by every path that makes another design the open one:
   // the history, armed modes, the single-line restriction.
   void ForgetPreviousDesign();

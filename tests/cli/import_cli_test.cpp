@@ -1,0 +1,83 @@
+// skelmora-cli with the older hull file and the imports: convert to and
+// from ".shl", IGES in, and the GHS point file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "cli/cli_runner.h"
+#include "files/design_file.h"
+#include "files/older_file.h"
+#include "support/sample_hull.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using skelmora::clitest::Cli;
+using skelmora::clitest::CliRun;
+using skelmora::clitest::ReadAll;
+
+class ImportCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("skelmora_import_cli_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string Write(const std::string& name, const std::string& text) {
+    const fs::path path = dir / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+  std::string File(const std::string& name) const { return (dir / name).string(); }
+  fs::path dir;
+};
+
+TEST_F(ImportCli, ConvertsToAndFromBothOlderVersions) {
+  auto hull = skelmora::testing::MakeSampleHull();
+  const std::string design = Write("hull.s98", skelmora::FormatDesignText(*hull, false));
+  for (int version : {5, 6}) {
+    SCOPED_TRACE(version);
+    const std::string older = File("hull" + std::to_string(version) + ".shl");
+    CliRun run = Cli("convert " + design + " " + older + " --shl-version " +
+                     std::to_string(version));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto expected = version == 5 ? skelmora::OlderVersion::kVersion5
+                                       : skelmora::OlderVersion::kVersion6;
+    EXPECT_EQ(ReadAll(older), skelmora::FormatOlderText(*hull, expected));
+    // And back: the net comes through whole.
+    const std::string back = File("back" + std::to_string(version) + ".s98");
+    run = Cli("convert " + older + " " + back);
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = Cli("info " + back + " --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"lastColumn\":6"), std::string::npos) << run.out;
+  }
+  // Version 6 is the default.
+  ASSERT_EQ(Cli("convert " + design + " " + File("default.shl")).status, 0);
+  EXPECT_EQ(ReadAll(File("default.shl")), ReadAll(File("hull6.shl")));
+}
+
+TEST_F(ImportCli, OlderFileErrors) {
+  auto hull = skelmora::testing::MakeSampleHull();
+  const std::string current = Write("current.shl", skelmora::FormatDesignText(*hull, false));
+  CliRun run = Cli("convert " + current + " " + File("out.s98"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("is in S98 format"), std::string::npos) << run.err;
+  EXPECT_TRUE(fs::exists(current));  // never renamed by the CLI
+  EXPECT_FALSE(fs::exists(File("current.s98")));
+  EXPECT_FALSE(fs::exists(File("out.s98")));
+
+  const std::string design = Write("hull.s98", skelmora::FormatDesignText(*hull, false));
+  run = Cli("convert " + design + " " + File("x.shl") + " --shl-version 7");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("--shl-version needs 5 or 6"), std::string::npos) << run.err;
+  run = Cli("info " + design + " --shl-version 5");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("does not take --shl-version"), std::string::npos) << run.err;
+}
+
+}  // namespace
