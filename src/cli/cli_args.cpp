@@ -47,6 +47,17 @@ bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& messag
       }
       args.shlVersion = version;
       ++k;
+    } else if (arg == "--iges-transpose" || arg == "--iges-units") {
+      const std::string value = k + 1 < argc ? argv[k + 1] : "";
+      const bool transpose = arg == "--iges-transpose";
+      const char* yes = transpose ? "yes" : "in";
+      const char* no = transpose ? "no" : "mm";
+      if (value != yes && value != no) {
+        message = arg + " needs " + yes + " or " + no;
+        return false;
+      }
+      (transpose ? args.igesTranspose : args.igesInches) = value == yes;
+      ++k;
     } else if (arg == "--stations" || arg == "--displacement" || arg == "--out") {
       if (k + 1 >= argc) {
         message = arg + " needs a value";

@@ -157,8 +157,13 @@ int RunSections(const Args& args, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+namespace {
+constexpr const char* kConvertUsage =
+    "convert IN OUT [--shl-version 5|6] [--iges-transpose yes|no] [--iges-units in|mm]";
+}  // namespace
+
 int RunConvert(const Args& args, std::ostream&, std::ostream& err) {
-  if (!Expect(args, 2, "convert IN OUT [--shl-version 5|6]", err)) return 2;
+  if (!Expect(args, 2, kConvertUsage, err)) return 2;
   Loaded loaded;
   if (!Load(args, args.positional[0], loaded, err)) return 1;
   std::string message;

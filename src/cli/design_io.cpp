@@ -8,6 +8,8 @@
 #include "files/file_messages.h"
 #include "files/markers.h"
 #include "files/older_file.h"
+#include "files/iges_import.h"
+#include "files/text_io.h"
 #include "model/silent_prompter.h"
 
 namespace skelmora::cli {
@@ -21,11 +23,43 @@ std::string Extension(const std::string& path) {
   return ext;
 }
 
+// Answers the IGES import's questions as the options say.
+class IgesPrompter : public SilentPrompter {
+ public:
+  IgesPrompter(bool transpose, bool inches) : transpose_(transpose), inches_(inches) {}
+  bool AskYesNo(const std::string& text) override {
+    if (text == kExchangeRowsQuestion) return transpose_;
+    if (text == kIgesInchesQuestion) return inches_;
+    return false;
+  }
+
+ private:
+  bool transpose_;
+  bool inches_;
+};
+
+bool ImportIges(const std::string& path, DesignSession& session, std::string& message,
+                const IgesAnswers& answers) {
+  std::string text;
+  if (ReadWholeFile(path, text, 64u << 20) != ReadFileResult::kOk) {
+    message = "Cannot open the file: " + path;
+    return false;
+  }
+  IgesSurface parsed;
+  if (ParseIgesText(text, parsed, message) != IgesParse::kOk) return false;
+  IgesPrompter prompter(answers.transpose.value_or(false),
+                        answers.inches.value_or(IgesUnitIsImperial(parsed.unitsFlag)));
+  return ImportIgesText(session.design, *session.surface, text, path, prompter, message);
+}
+
 }  // namespace
 
-bool LoadDesign(const std::string& path, DesignSession& session, std::string& message) {
+bool LoadDesign(const std::string& path, DesignSession& session, std::string& message,
+                const IgesAnswers& iges) {
   const std::string ext = Extension(path);
-  if (ext == ".shl") {
+  if (ext == ".igs" || ext == ".iges") {
+    if (!ImportIges(path, session, message, iges)) return false;
+  } else if (ext == ".shl") {
     // A current-format file under ".shl" is refused, never renamed here.
     SilentPrompter nobody;
     OlderReadOptions options;
@@ -51,7 +85,7 @@ bool Load(const Args& args, const std::string& path, DesignSession& session, std
     session.design.RowDivisions = *args.rowDivisions;
   }
   std::string message;
-  if (!LoadDesign(path, session, message)) {
+  if (!LoadDesign(path, session, message, IgesAnswers{args.igesTranspose, args.igesInches})) {
     err << message << '\n';
     return false;
   }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -10,9 +11,18 @@
 
 namespace skelmora::cli {
 
-// Reads a design by its extension (".s98", ".shl") into the session; evaluates the grid at
-// the design's divisions and computes the extents.
-bool LoadDesign(const std::string& path, DesignSession& session, std::string& message);
+// The answers to the IGES import's two questions; without them the
+// rows stay as they are and the file's own unit is taken.
+struct IgesAnswers {
+  std::optional<bool> transpose;
+  std::optional<bool> inches;
+};
+
+// Reads a design by its extension (".s98", ".shl", ".igs"/".iges") into the
+// session; evaluates the grid at the design's divisions and computes the
+// extents.
+bool LoadDesign(const std::string& path, DesignSession& session, std::string& message,
+                const IgesAnswers& iges = {});
 
 // What every command does first: LoadDesign with the --divisions given,
 // the message on err when it fails.

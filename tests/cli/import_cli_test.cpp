@@ -80,4 +80,41 @@ TEST_F(ImportCli, OlderFileErrors) {
   EXPECT_NE(run.err.find("does not take --shl-version"), std::string::npos) << run.err;
 }
 
+TEST_F(ImportCli, ConvertsAnIgesSurfaceAnsweringItsQuestionsFromTheOptions) {
+  const std::string igs = std::string(SKELMORA_TESTS_DIR) + "/core/files/iges/along_x_metres.igs";
+  struct Case {
+    std::string options;
+    std::string units;
+    std::string lastColumn;
+    bool metres;  // scaled to millimetres
+  };
+  // The file says metres: without --iges-units it is taken as metric.
+  for (const Case& c : {Case{"", "2", "6", true}, Case{" --iges-units in", "1", "6", false},
+                        Case{" --iges-units mm --iges-transpose yes", "2", "3", true}}) {
+    SCOPED_TRACE(c.options);
+    const std::string out = File("imported.s98");
+    CliRun run = Cli("convert " + igs + " " + out + c.options);
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = Cli("info " + out + " --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"units\":" + c.units), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"lastColumn\":" + c.lastColumn), std::string::npos) << run.out;
+    const size_t at = run.out.find("\"halfBreadth\":");
+    ASSERT_NE(at, std::string::npos);
+    const double halfBreadth = std::stod(run.out.substr(at + 14));
+    if (c.metres) {
+      EXPECT_GT(halfBreadth, 800.0);
+    } else {
+      EXPECT_LT(halfBreadth, 1.0);
+    }
+  }
+  CliRun run = Cli("convert " + igs + " " + File("x.s98") + " --iges-units cm");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("--iges-units needs in or mm"), std::string::npos) << run.err;
+  const std::string empty = Write("empty.igs", "nothing here\n");
+  run = Cli("convert " + empty + " " + File("x.s98"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("does not contain Type 128"), std::string::npos) << run.err;
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "files/design_file.h"
 #include "files/file_format_dialog.h"
 #include "files/file_messages.h"
+#include "files/iges_import.h"
 #include "files/markers.h"
 #include "files/text_io.h"
 #include "model/shape_changed.h"
@@ -261,6 +262,32 @@ bool FileCommands::SaveAs() {
     default:
       prompter_.ShowInformation(kOffsetsWriteLater);
       return false;
+  }
+}
+
+bool FileCommands::ImportIges() {
+  if (!SaveChangesFirst()) return false;
+  for (;;) {
+    const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, OpenRequest(kOpenIges));
+    if (!chosen) return false;
+    if (chosen->filterIndex != kOpenIges) {
+      prompter_.ShowError(kNotIgesFileMessage);
+      continue;
+    }
+    std::string message;
+    // A refused file (no surface, a net too large) changes nothing.
+    if (!ImportIgesFile(state_.design, *state_.surface,
+                        QFileInfo(chosen->path).absoluteFilePath().toStdString(), prompter_,
+                        message)) {
+      prompter_.ShowError(message);
+      return false;
+    }
+    ForgetPreviousDesign();
+    state_.RefreshExtents();
+    // No design file holds the import yet.
+    baseline_.Forget();
+    host_.DesignReplaced();
+    return true;
   }
 }
 

@@ -26,11 +26,12 @@ inline constexpr const char* kSaveFilters =
     "Text Offset File|*.txt";
 
 // Positions in kOpenFilters / kSaveFilters, from 1.
-enum OpenFilter { kOpenDesign = 1, kOpenMarkers = 4, kOpenOlder = 5 };
+enum OpenFilter { kOpenDesign = 1, kOpenMarkers = 4, kOpenOlder = 5, kOpenIges = 6 };
 enum SaveFilter { kSaveDesign = 1, kSaveMarkers = 2, kSaveOlder = 3, kSaveOffsets = 4 };
 
 inline constexpr const char* kNotHullTypeMessage =
     "This file is not a hull file type. Please try again";
+inline constexpr const char* kNotIgesFileMessage = "This file type is NOT an IGES NURB file";
 inline constexpr const char* kMarkerNeedsDesignMessage =
     "Open a SKELMORA hull file first, then read a marker file";
 inline constexpr const char* kOffsetsWriteLater =
@@ -79,6 +80,10 @@ class FileCommands {
   bool Save();
   bool SaveAs();
   void ReadMarkerFile();
+  // File › "Import IGES NURB File": the open dialog with the IGES type
+  // until an IGES file is chosen, then the import with its two questions.
+  // The surface becomes the design, named "<file>.s98" and not yet saved.
+  bool ImportIges();
   void CloseMarkerFile();
   void CloseReferenceHull();
   void CloseKeelRudder();

@@ -146,6 +146,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void FileSave();
   void FileSaveAs();
   void ReadMeasureMarkerFile1Click();
+  void ImportIGESNURBFile1Click();
   void CloseRefhullClick();
   void CloseMarkerFile1Click();
   void CloseKeelRudderFiles1Click();

@@ -48,6 +48,8 @@ void TMainForm::FileSaveAs() {
 
 void TMainForm::ReadMeasureMarkerFile1Click() { files_->ReadMarkerFile(); }
 
+void TMainForm::ImportIGESNURBFile1Click() { files_->ImportIges(); }
+
 void TMainForm::CloseRefhullClick() { files_->CloseReferenceHull(); }
 
 void TMainForm::CloseMarkerFile1Click() { files_->CloseMarkerFile(); }
