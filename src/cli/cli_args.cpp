@@ -1,6 +1,7 @@
 #include "cli_args.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "files/text_io.h"
 
@@ -46,6 +47,14 @@ bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& messag
         return false;
       }
       args.shlVersion = version;
+      ++k;
+    } else if (arg == "--units") {
+      const std::string value = k + 1 < argc ? argv[k + 1] : "";
+      if (value != "F" && value != "f" && value != "M" && value != "m") {
+        message = "--units needs F (feet) or M (metres)";
+        return false;
+      }
+      args.units = static_cast<char>(std::toupper(static_cast<unsigned char>(value[0])));
       ++k;
     } else if (arg == "--iges-transpose" || arg == "--iges-units") {
       const std::string value = k + 1 < argc ? argv[k + 1] : "";

@@ -18,6 +18,7 @@ struct Args {
   std::optional<int> shlVersion;       // --shl-version 5|6
   std::optional<bool> igesTranspose;   // --iges-transpose yes|no
   std::optional<bool> igesInches;      // --iges-units in|mm
+  std::optional<char> units;           // --units F|M
   std::vector<std::string> given;      // the options as named, in order
 };
 

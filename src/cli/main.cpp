@@ -34,6 +34,7 @@ const std::vector<Command>& Commands() {
        "IN OUT [--shl-version 5|6] [--iges-transpose yes|no] [--iges-units in|mm]",
        {"--shl-version", "--iges-transpose", "--iges-units"},
        RunConvert},
+      {"ghs", "FILE.GF1 [--units F|M] --out tempdata", {"--units", "--out"}, RunGhs},
       {"hydro", "FILE [--json]", {"--json"}, RunHydro},
       {"drag", "FILE [--json]", {"--json"}, RunDrag},
       {"curve", "areas|lengths FILE [--stations N] [--json]", {"--stations", "--json"}, RunCurve},

@@ -7,6 +7,7 @@
 #include "files/design_file.h"
 #include "files/file_commands.h"
 #include "files/iges_import.h"
+#include "views/view_window.h"
 #include "shell_fixtures.h"
 #include "support/sample_hull.h"
 
@@ -76,6 +77,61 @@ class ImportCommandsTest : public QObject {
     QVERIFY(shell.prompter.questions.empty());
     QCOMPARE(FormatDesignText(shell.state.design, false), before);
     QCOMPARE(shell.form->windowTitle(), QStringLiteral("Skelmora - ") + design);
+  }
+
+  void ghsImportNeedsAnOpenDesign() {
+    Shell shell;
+    shell.form->trigger(QStringLiteral("ImportGHSFile1"));
+    QCOMPARE(shell.prompter.information,
+             std::vector<std::string>{"Please Create A New Hull Or Open an Existing Hull First"});
+    QVERIFY(shell.files.openRequests.empty());
+  }
+
+  void ghsImportDrawsTheReferenceHullUntilItIsClosed() {
+    Shell shell;
+    auto hull = skelmora::testing::MakeSampleHull();
+    const QString design =
+        shell.writeFile("hull.s98", QByteArray::fromStdString(FormatDesignText(*hull, false)));
+    QVERIFY(shell.open(design));
+    const QString ghs = shell.writeFile(
+        "hull.GF1", "*\ntitle\n2\n0.5,2\n0.0,-1.0\n1.0,0.5\n2.0,2\n0.0,-1.0\n1.5,0.5\n");
+    shell.files.openAnswers = {ChosenFile{ghs, 1}};
+    shell.prompter.texts = {std::string("F")};
+    shell.form->trigger(QStringLiteral("ImportGHSFile1"));
+    QCOMPARE(shell.files.openRequests.size(), size_t{2});  // the design's, then this
+    const FileRequest& request = shell.files.openRequests.back();
+    QCOMPARE(request.caption, QStringLiteral("Open GHS Files"));
+    QCOMPARE(request.filters, QStringLiteral("GHS Damaged Stability File|*.GF1"));
+    QCOMPARE(shell.prompter.questions, std::vector<std::string>{"Units Needed"});
+    QVERIFY(shell.prompter.errors.empty());
+    QCOMPARE(shell.state.design.Units, int32_t{kInches});
+    QVERIFY(QFile::exists(shell.dir.filePath(QStringLiteral("work/tempdata"))));
+    QVERIFY(!QFile::exists(shell.dir.filePath(QStringLiteral("work/TEMP"))));
+    QCOMPARE(shell.state.attached.referenceHull.size(), size_t{4});
+    QVERIFY(shell.enabled("DrawRefHull"));
+    QVERIFY(shell.form->command(QStringLiteral("DrawRefHull"))->isChecked());
+    QVERIFY(shell.enabled("CloseRefhull"));
+
+    ViewWindow* body = shell.form->views().body();
+    shell.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shell.form.get()));
+    const auto referenceLines = [&] {
+      body->repaint();
+      int lines = 0;
+      for (const Polyline& line : body->displayList().polylines()) {
+        lines += line.element == Element::kReferenceHull;
+      }
+      return lines;
+    };
+    QCOMPARE(referenceLines(), 2);  // one per section
+
+    shell.form->trigger(QStringLiteral("CloseRefhull"));
+    QVERIFY(!shell.state.design.RefHullShown);
+    QCOMPARE(referenceLines(), 0);
+    // View › Draw Reference Hull brings it back.
+    shell.form->command(QStringLiteral("DrawRefHull"))->trigger();
+    QVERIFY(shell.state.design.RefHullShown);
+    QCOMPARE(referenceLines(), 2);
   }
 };
 

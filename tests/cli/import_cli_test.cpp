@@ -117,4 +117,29 @@ TEST_F(ImportCli, ConvertsAnIgesSurfaceAnsweringItsQuestionsFromTheOptions) {
   EXPECT_NE(run.err.find("does not contain Type 128"), std::string::npos) << run.err;
 }
 
+TEST_F(ImportCli, GhsWritesThePointFile) {
+  const std::string body = "*\ntitle\n2\n2.0,1\n0.5,1.0\n4.0,3,0\n0.0,0.0\n1.0,0.5\n2.0,1.0\n";
+  const std::string feet = Write("hull.GF1", "P:F\n" + body);
+  CliRun run = Cli("ghs " + feet + " --out " + File("tempdata"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = ReadAll(File("tempdata"));
+  EXPECT_EQ(text.substr(0, text.find("\r\n")), "1 0     6.00000     0.00000    12.00000");
+  EXPECT_NE(text.find("2 2    24.00000    24.00000    12.00000\r\n"), std::string::npos) << text;
+
+  // Without a units line --units must say it.
+  const std::string bare = Write("bare.GF1", body);
+  run = Cli("ghs " + bare + " --out " + File("t2"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("give --units F or M"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(File("t2")));
+  run = Cli("ghs " + bare + " --units m --out " + File("t2"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadAll(File("t2")).substr(0, 39), "1 0   152.40000     0.00000   304.80000");
+
+  run = Cli("ghs " + Write("nostar.GF1", "P:F\n") + " --out " + File("t3"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("no \"*\" line"), std::string::npos) << run.err;
+  EXPECT_EQ(Cli("ghs " + feet).status, 2);  // no --out
+}
+
 }  // namespace

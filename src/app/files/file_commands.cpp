@@ -7,6 +7,7 @@
 #include "files/design_file.h"
 #include "files/file_format_dialog.h"
 #include "files/file_messages.h"
+#include "files/ghs_import.h"
 #include "files/iges_import.h"
 #include "files/markers.h"
 #include "files/text_io.h"
@@ -289,6 +290,44 @@ bool FileCommands::ImportIges() {
     host_.DesignReplaced();
     return true;
   }
+}
+
+bool FileCommands::ImportGhs() {
+  HullDesign& design = state_.design;
+  if (!design.DesignOpen) {
+    prompter_.ShowInformation(kGhsNeedsDesignMessage);
+    return false;
+  }
+  FileRequest request;
+  request.caption = QStringLiteral("Open GHS Files");
+  request.directory = StartDirectory();
+  request.filters = QStringLiteral("GHS Damaged Stability File|*.GF1");
+  request.defaultSuffix = QStringLiteral("gf1");
+  const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, request);
+  if (!chosen) return false;
+  const std::string work = state_.history.Directory().string();
+  if (work.empty()) {
+    prompter_.ShowError("There is no work directory to hold the reference hull.");
+    return false;
+  }
+  std::string message;
+  const GhsConvert result =
+      ImportGhsFile(design, chosen->path.toStdString(), work, prompter_, message);
+  switch (result) {
+    case GhsConvert::kDone:
+      state_.attached.referenceHull =
+          ReadReferenceHull((state_.history.Directory() / kGhsPointFile).string());
+      break;
+    case GhsConvert::kCancelled:
+      state_.attached.referenceHull.clear();
+      break;
+    case GhsConvert::kFailed:
+      prompter_.ShowError(message);
+      return false;
+  }
+  host_.AttachmentsChanged();
+  host_.RepaintOpenViews();
+  return result == GhsConvert::kDone;
 }
 
 void FileCommands::ReadMarkerFile() {

@@ -32,6 +32,8 @@ enum SaveFilter { kSaveDesign = 1, kSaveMarkers = 2, kSaveOlder = 3, kSaveOffset
 inline constexpr const char* kNotHullTypeMessage =
     "This file is not a hull file type. Please try again";
 inline constexpr const char* kNotIgesFileMessage = "This file type is NOT an IGES NURB file";
+inline constexpr const char* kGhsNeedsDesignMessage =
+    "Please Create A New Hull Or Open an Existing Hull First";
 inline constexpr const char* kMarkerNeedsDesignMessage =
     "Open a SKELMORA hull file first, then read a marker file";
 inline constexpr const char* kOffsetsWriteLater =
@@ -80,6 +82,9 @@ class FileCommands {
   bool Save();
   bool SaveAs();
   void ReadMarkerFile();
+  // File › "I&mport GHS File": a ".GF1" file becomes "tempdata" in the work
+  // directory and is drawn as the reference hull.
+  bool ImportGhs();
   // File › "Import IGES NURB File": the open dialog with the IGES type
   // until an IGES file is chosen, then the import with its two questions.
   // The surface becomes the design, named "<file>.s98" and not yet saved.

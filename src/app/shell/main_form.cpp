@@ -48,7 +48,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"FileSaveItem", &TMainForm::FileSave, Guard::kDesign, nullptr},
     {"save_button", &TMainForm::FileSave, Guard::kDesign, nullptr},
     {"FileSaveAsItem", &TMainForm::FileSaveAs, Guard::kDesign, nullptr},
-    {"ImportGHSFile1", nullptr, Guard::kDesign, "The GHS geometry import comes in a later version."},
+    {"ImportGHSFile1", &TMainForm::ImportGHSFile1Click, Guard::kNone, nullptr},
     {"ImportIGESNURBFile1", &TMainForm::ImportIGESNURBFile1Click, Guard::kNone, nullptr},
     {"ReadMeasureMarkerFile1", &TMainForm::ReadMeasureMarkerFile1Click, Guard::kNone, nullptr},
     {"CloseRefhull", &TMainForm::CloseRefhullClick, Guard::kNone, nullptr},
@@ -435,6 +435,8 @@ void TMainForm::AttachmentsChanged() {
   const HullDesign& design = state_.design;
   // Markers can be switched back on once a file has been read.
   if (design.MarkersShown) ui_->DrawMarkers->setEnabled(true);
+  // Likewise the reference hull once one is in memory.
+  if (design.RefHullShown) ui_->DrawRefHull->setEnabled(true);
   SyncSwitches();
 }
 

@@ -147,6 +147,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void FileSaveAs();
   void ReadMeasureMarkerFile1Click();
   void ImportIGESNURBFile1Click();
+  void ImportGHSFile1Click();
   void CloseRefhullClick();
   void CloseMarkerFile1Click();
   void CloseKeelRudderFiles1Click();
