@@ -12,6 +12,9 @@
 #include "model/work_directory.h"
 #include "shell/about_box.h"
 #include "shell/main_form.h"
+#include "shell/scaled_printing.h"
+
+#include <iostream>
 
 int main(int argc, char** argv) {
   using namespace skelmora::app;
@@ -25,7 +28,24 @@ int main(int argc, char** argv) {
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("design"), QStringLiteral("A .s98 design to open."),
                                QStringLiteral("[design]"));
+  // Batch printing: --print VIEW FILE --scale S --out FILE.pdf [--label TEXT].
+  const QCommandLineOption print(QStringLiteral("print"),
+                                 QStringLiteral("Print VIEW (body, plan, profile, perspective, "
+                                                "all) of the design to a PDF and exit."),
+                                 QStringLiteral("VIEW"));
+  const QCommandLineOption scale(QStringLiteral("scale"),
+                                 QStringLiteral("Print scale, inches = 1 ft."), QStringLiteral("S"));
+  const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The PDF to write."),
+                               QStringLiteral("FILE"));
+  const QCommandLineOption label(QStringLiteral("label"), QStringLiteral("The drawing label."),
+                                 QStringLiteral("TEXT"));
+  parser.addOptions({print, scale, out, label});
   parser.process(app);
+  if (parser.isSet(print)) {
+    const QStringList designs = parser.positionalArguments();
+    return RunBatchPrint(parser.value(print), designs.isEmpty() ? QString() : designs.first(),
+                         parser.value(scale), parser.value(out), parser.value(label), std::cerr);
+  }
 
   TAboutBox* splash = TAboutBox::ShowSplash();
   QApplication::processEvents();

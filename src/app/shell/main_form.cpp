@@ -20,6 +20,7 @@
 #include "editing/spline_tension_dialog.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
+#include "shell/print_select_dialog.h"
 #include "ui_main_form.h"
 #include "views/animate_delay_dialog.h"
 #include "views/display_mode_dialog.h"
@@ -139,8 +140,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"ExchangeLengthandHeightCoordinates1", &TMainForm::ExchangeLengthandHeightCoordinates1Click,
      Guard::kNone, nullptr},
     // Output
-    {"Copyscreentoprinter1", nullptr, Guard::kNone,
-     "Scaled hull printing comes in a later version."},
+    {"Copyscreentoprinter1", &TMainForm::Copyscreentoprinter1Click, Guard::kNone, nullptr},
     {"printoffsets1", nullptr, Guard::kDesign, "Printing offsets comes in a later version."},
     // Options
     {"netwaterlines1", &TMainForm::netwaterlines1Click, Guard::kNone, nullptr},
@@ -210,6 +210,7 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
   singleLine_ = new TsingcolrowDlg(state_, this);
   connect(singleLine_, &TsingcolrowDlg::netLinesChanged, this, &TMainForm::RepaintOpenViews);
   designDirectory_ = new TDesignDirDlg(state_.design, this);
+  printSelect_ = new TPrintSelectDlg(this);
 
   DisableDrawItems();
   state_.design.UndoCount = 0;

@@ -29,6 +29,7 @@ class EditCommands;
 class HelpWindow;
 class MessageBoxPrompter;
 class ReportPrinter;
+class TPrintSelectDlg;
 class TANimate_delay;
 class TchooseDspldlg;
 class TDesignDirDlg;
@@ -46,6 +47,9 @@ struct ShellServices {
   // go on. QPrintDialog / QPageSetupDialog when empty.
   std::function<bool(QPrinter&, QWidget*)> printDialog;
   std::function<bool(QPrinter&, QWidget*)> printSetupDialog;
+  // Output › Print / Plot Hull's "Print Select Dialog", shown and prepared;
+  // true for OK. exec() when empty.
+  std::function<bool(TPrintSelectDlg&)> printSelectDialog;
 };
 
 class TMainForm : public QMainWindow, private FileCommandHost {
@@ -148,6 +152,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void ReadMeasureMarkerFile1Click();
   void ImportIGESNURBFile1Click();
   void ImportGHSFile1Click();
+  void Copyscreentoprinter1Click();
   void CloseRefhullClick();
   void CloseMarkerFile1Click();
   void CloseKeelRudderFiles1Click();
@@ -235,6 +240,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   SavedBaseline baseline_;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<QPrinter> printer_;
+  TPrintSelectDlg* printSelect_ = nullptr;
   std::unique_ptr<ReportPrinter> reportPrinter_;
 
   ViewSet* views_ = nullptr;
