@@ -289,14 +289,21 @@ bool ReadVersion5(D& d, std::string_view units, LineReader& reader,
   return CheckChineLists(d, options.subject, message);
 }
 
-// A current-format design has a vertex (reals) where version 6 has the two
-// chine counts.
+// A current-format design has a vertex where version 6 has the two chine
+// counts: four reals, the first two not both integers. A line that is
+// neither is a damaged version 6 file, never renamed.
 bool LooksCurrentFormat(LineReader reader) {
   std::string_view line;
   reader.Next(line);  // the tensions and counts
   if (!reader.Next(line)) return false;
   TokenLine tokens(line);
-  return !TryParseInt(tokens.Token()) || !TryParseInt(tokens.Token());
+  const std::string_view first = tokens.Token();
+  const std::string_view second = tokens.Token();
+  if (TryParseInt(first) && TryParseInt(second)) return false;
+  const std::string_view third = tokens.Token();
+  const std::string_view fourth = tokens.Token();
+  return TryParseReal(first) && TryParseReal(second) && TryParseReal(third) &&
+         TryParseReal(fourth);
 }
 
 // Renames without ever replacing a file that is there.

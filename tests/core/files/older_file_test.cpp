@@ -340,6 +340,11 @@ TEST_F(OlderFileTest, CurrentFormatFileIsRenamedAndLeavesNoDesignOpen) {
                                 "renamed " + dir.File("hull.s98"));
   EXPECT_EQ(prompter.information,
             std::vector<std::string>{"Please reopen " + dir.File("hull.s98") + " as a S98 file"});
+  // A damaged version 6 line is no current-format vertex: read leniently,
+  // never renamed.
+  std::vector<std::string> damaged = kVersion6;
+  damaged[2] = "x y";
+  EXPECT_NE(ParseOlderText(*design, *surface, JoinCrLf(damaged), message), OlderRead::kCurrent);
   // The new name opens as a design file.
   EXPECT_TRUE(ReadDesignFile(*design, *surface, dir.File("hull.s98"), message)) << message;
 
