@@ -17,6 +17,7 @@
 #include "render/render_batch.h"
 #include "shell/about_box.h"
 #include "shell/main_form.h"
+#include "shell/scaled_printing.h"
 
 int main(int argc, char** argv) {
   using namespace skelmora::app;
@@ -40,18 +41,38 @@ int main(int argc, char** argv) {
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("design"), QStringLiteral("A .s98 design to open."),
                                QStringLiteral("[design]"));
+  // Batch modes: --render FILE --out PNG [--quality] [--size], and
+  // --print VIEW FILE --scale S --out PDF [--label TEXT]; --out serves both.
   const QCommandLineOption render(QStringLiteral("render"),
                                   QStringLiteral("Render the design's realistic view and exit."),
                                   QStringLiteral("FILE.s98"));
-  const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The PNG file --render writes."),
-                               QStringLiteral("FILE.png"));
+  const QCommandLineOption out(QStringLiteral("out"),
+                               QStringLiteral("The PNG --render writes, or the PDF --print writes."),
+                               QStringLiteral("FILE"));
   const QCommandLineOption quality(QStringLiteral("quality"),
                                    QStringLiteral("low (default), medium or high."),
                                    QStringLiteral("QUALITY"), QStringLiteral("low"));
   const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("WxH, 818x602 by default."),
                                 QStringLiteral("WxH"), QStringLiteral("818x602"));
-  parser.addOptions({render, out, quality, size});
+  const QCommandLineOption print(QStringLiteral("print"),
+                                 QStringLiteral("Print VIEW (body, plan, profile, perspective, "
+                                                "all) of the design to a PDF and exit."),
+                                 QStringLiteral("VIEW"));
+  const QCommandLineOption scale(QStringLiteral("scale"),
+                                 QStringLiteral("Print scale, inches = 1 ft."), QStringLiteral("S"));
+  const QCommandLineOption label(QStringLiteral("label"), QStringLiteral("The drawing label."),
+                                 QStringLiteral("TEXT"));
+  parser.addOptions({render, out, quality, size, print, scale, label});
   parser.process(app);
+  if (parser.isSet(render) && parser.isSet(print)) {
+    std::cerr << "--render and --print are separate runs\n";
+    return 2;
+  }
+  if (parser.isSet(print)) {
+    const QStringList designs = parser.positionalArguments();
+    return RunBatchPrint(parser.value(print), designs.isEmpty() ? QString() : designs.first(),
+                         parser.value(scale), parser.value(out), parser.value(label), std::cerr);
+  }
   if (!parser.isSet(render) && (parser.isSet(out) || parser.isSet(quality) || parser.isSet(size))) {
     std::cerr << "--out, --quality and --size go with --render\n";
     return 2;

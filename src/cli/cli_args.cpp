@@ -1,6 +1,7 @@
 #include "cli_args.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "files/text_io.h"
 
@@ -39,6 +40,33 @@ bool ParseArgs(int argc, char** argv, int first, Args& args, std::string& messag
       args.columnDivisions = nu;
       args.rowDivisions = nv;
       k += 2;
+    } else if (arg == "--shl-version") {
+      const auto version = k + 1 < argc ? ParseInt(argv[k + 1]) : std::nullopt;
+      if (!version || (*version != 5 && *version != 6)) {
+        message = "--shl-version needs 5 or 6";
+        return false;
+      }
+      args.shlVersion = version;
+      ++k;
+    } else if (arg == "--units") {
+      const std::string value = k + 1 < argc ? argv[k + 1] : "";
+      if (value != "F" && value != "f" && value != "M" && value != "m") {
+        message = "--units needs F (feet) or M (metres)";
+        return false;
+      }
+      args.units = static_cast<char>(std::toupper(static_cast<unsigned char>(value[0])));
+      ++k;
+    } else if (arg == "--iges-transpose" || arg == "--iges-units") {
+      const std::string value = k + 1 < argc ? argv[k + 1] : "";
+      const bool transpose = arg == "--iges-transpose";
+      const char* yes = transpose ? "yes" : "in";
+      const char* no = transpose ? "no" : "mm";
+      if (value != yes && value != no) {
+        message = arg + " needs " + yes + " or " + no;
+        return false;
+      }
+      (transpose ? args.igesTranspose : args.igesInches) = value == yes;
+      ++k;
     } else if (arg == "--stations" || arg == "--displacement" || arg == "--out" ||
                arg == "--view") {
       if (k + 1 >= argc) {

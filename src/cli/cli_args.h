@@ -16,6 +16,10 @@ struct Args {
   std::optional<double> displacement;  // --displacement W
   std::optional<std::string> out;      // --out PATH
   std::optional<std::string> view;     // --view body|plan|profile
+  std::optional<int> shlVersion;       // --shl-version 5|6
+  std::optional<bool> igesTranspose;   // --iges-transpose yes|no
+  std::optional<bool> igesInches;      // --iges-units in|mm
+  std::optional<char> units;           // --units F|M
   std::vector<std::string> given;      // the options as named, in order
 };
 

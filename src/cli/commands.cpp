@@ -7,6 +7,9 @@
 #include <nlohmann/json.hpp>
 
 #include "design_io.h"
+#include "files/ghs_import.h"
+#include "files/text_io.h"
+#include "model/silent_prompter.h"
 #include "json_out.h"
 #include "surface/sections.h"
 
@@ -157,13 +160,54 @@ int RunSections(const Args& args, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+namespace {
+constexpr const char* kConvertUsage =
+    "convert IN OUT [--shl-version 5|6] [--iges-transpose yes|no] [--iges-units in|mm]";
+}  // namespace
+
 int RunConvert(const Args& args, std::ostream&, std::ostream& err) {
-  if (!Expect(args, 2, "convert IN OUT", err)) return 2;
+  if (!Expect(args, 2, kConvertUsage, err)) return 2;
   Loaded loaded;
   if (!Load(args, args.positional[0], loaded, err)) return 1;
   std::string message;
-  if (!SaveDesignAs(loaded.design, args.positional[1], message)) {
+  if (!SaveDesignAs(loaded.design, args.positional[1], message, args.shlVersion.value_or(6))) {
     err << message << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+int RunGhs(const Args& args, std::ostream&, std::ostream& err) {
+  constexpr const char* kUsage = "ghs FILE.GF1 [--units F|M] --out tempdata";
+  if (!Expect(args, 1, kUsage, err)) return 2;
+  if (!args.out) {
+    err << "usage: skelmora-cli " << kUsage << '\n';
+    return 2;
+  }
+  std::string ghs;
+  if (ReadWholeFile(args.positional[0], ghs, 64u << 20) != ReadFileResult::kOk) {
+    err << "Cannot open the file: " << args.positional[0] << '\n';
+    return 1;
+  }
+  const GhsUnits units = !args.units        ? GhsUnits::kAsk
+                         : *args.units == 'F' ? GhsUnits::kFeet
+                                              : GhsUnits::kMetres;
+  HullDesign design;
+  SilentPrompter nobody;  // nobody to ask: a file without units needs --units
+  std::string text;
+  std::string message;
+  switch (ConvertGhsText(ghs, design, nobody, units, text, message)) {
+    case GhsConvert::kDone:
+      break;
+    case GhsConvert::kCancelled:
+      err << "No UNITS were found in " << args.positional[0] << ": give --units F or M\n";
+      return 1;
+    case GhsConvert::kFailed:
+      err << message << '\n';
+      return 1;
+  }
+  if (!SaveFileAtomically(*args.out, text)) {
+    err << "Cannot save the file: " << *args.out << '\n';
     return 1;
   }
   return 0;

@@ -13,5 +13,7 @@ int RunGrid(const Args& args, std::ostream& out, std::ostream& err);
 int RunCut(const Args& args, std::ostream& out, std::ostream& err);
 int RunSections(const Args& args, std::ostream& out, std::ostream& err);
 int RunConvert(const Args& args, std::ostream& out, std::ostream& err);
+// The GHS geometry file as the reference hull's point file.
+int RunGhs(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace skelmora::cli

@@ -7,6 +7,10 @@
 #include "files/design_file.h"
 #include "files/file_messages.h"
 #include "files/markers.h"
+#include "files/older_file.h"
+#include "files/iges_import.h"
+#include "files/text_io.h"
+#include "model/silent_prompter.h"
 
 namespace skelmora::cli {
 
@@ -19,14 +23,57 @@ std::string Extension(const std::string& path) {
   return ext;
 }
 
-}  // namespace
-
-bool LoadDesign(const std::string& path, DesignSession& session, std::string& message) {
-  if (Extension(path) != ".s98") {
-    message = kNotHullFileMessage;
+// Answers the IGES import's questions as the options say.
+class IgesPrompter : public SilentPrompter {
+ public:
+  IgesPrompter(bool transpose, bool inches) : transpose_(transpose), inches_(inches) {}
+  bool AskYesNo(const std::string& text) override {
+    if (text == kExchangeRowsQuestion) return transpose_;
+    if (text == kIgesInchesQuestion) return inches_;
     return false;
   }
-  if (!ReadDesignFile(session.design, *session.surface, path, message)) return false;
+
+ private:
+  bool transpose_;
+  bool inches_;
+};
+
+bool ImportIges(const std::string& path, DesignSession& session, std::string& message,
+                const IgesAnswers& answers) {
+  std::string text;
+  if (ReadWholeFile(path, text, 64u << 20) != ReadFileResult::kOk) {
+    message = "Cannot open the file: " + path;
+    return false;
+  }
+  IgesSurface parsed;
+  if (ParseIgesText(text, parsed, message) != IgesParse::kOk) return false;
+  IgesPrompter prompter(answers.transpose.value_or(false),
+                        answers.inches.value_or(IgesUnitIsImperial(parsed.unitsFlag)));
+  return ImportIgesText(session.design, *session.surface, text, path, prompter, message);
+}
+
+}  // namespace
+
+bool LoadDesign(const std::string& path, DesignSession& session, std::string& message,
+                const IgesAnswers& iges) {
+  const std::string ext = Extension(path);
+  if (ext == ".igs" || ext == ".iges") {
+    if (!ImportIges(path, session, message, iges)) return false;
+  } else if (ext == ".shl") {
+    // A current-format file under ".shl" is refused, never renamed here.
+    SilentPrompter nobody;
+    OlderReadOptions options;
+    options.renameCurrentFormat = false;
+    if (ReadOlderFile(session.design, *session.surface, path, nobody, message, options) !=
+        OlderRead::kRead) {
+      return false;
+    }
+  } else if (ext != ".s98") {
+    message = kNotHullFileMessage;
+    return false;
+  } else if (!ReadDesignFile(session.design, *session.surface, path, message)) {
+    return false;
+  }
   session.design.DesignFileName = path;
   session.RefreshExtents();
   return true;
@@ -38,7 +85,7 @@ bool Load(const Args& args, const std::string& path, DesignSession& session, std
     session.design.RowDivisions = *args.rowDivisions;
   }
   std::string message;
-  if (!LoadDesign(path, session, message)) {
+  if (!LoadDesign(path, session, message, IgesAnswers{args.igesTranspose, args.igesInches})) {
     err << message << '\n';
     return false;
   }
@@ -53,9 +100,15 @@ bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err
   return true;
 }
 
-bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message) {
+bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message,
+                  int shlVersion) {
   const std::string ext = Extension(path);
   if (ext == ".s98") return WriteDesignFile(design, path, message);
+  if (ext == ".shl") {
+    return WriteOlderFile(design, path,
+                          shlVersion == 5 ? OlderVersion::kVersion5 : OlderVersion::kVersion6,
+                          message);
+  }
   if (ext == ".mkr") {
     // The net's vertices as measure markers.
     if (WriteMarkersFromVertices(design, path)) return true;

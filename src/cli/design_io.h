@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -10,9 +11,18 @@
 
 namespace skelmora::cli {
 
-// Reads a design by its extension into the session; evaluates the grid at
-// the design's divisions and computes the extents.
-bool LoadDesign(const std::string& path, DesignSession& session, std::string& message);
+// The answers to the IGES import's two questions; without them the
+// rows stay as they are and the file's own unit is taken.
+struct IgesAnswers {
+  std::optional<bool> transpose;
+  std::optional<bool> inches;
+};
+
+// Reads a design by its extension (".s98", ".shl", ".igs"/".iges") into the
+// session; evaluates the grid at the design's divisions and computes the
+// extents.
+bool LoadDesign(const std::string& path, DesignSession& session, std::string& message,
+                const IgesAnswers& iges = {});
 
 // What every command does first: LoadDesign with the --divisions given,
 // the message on err when it fails.
@@ -22,6 +32,8 @@ bool Load(const Args& args, const std::string& path, DesignSession& session, std
 // err when not.
 bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err);
 
-bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message);
+// By the extension: ".s98", ".shl" (version 5 or 6) or ".mkr".
+bool SaveDesignAs(HullDesign& design, const std::string& path, std::string& message,
+                  int shlVersion = 6);
 
 }  // namespace skelmora::cli

@@ -113,17 +113,6 @@ class FileOpenTest : public QObject {
     QCOMPARE(QString::fromStdString(shell.state.design.DesignFileName), path);
   }
 
-  void olderFilesAreNotReadYet() {
-    Shell shell;
-    const QString path = shell.writeFile("old.shl", "5\n");
-    shell.files.openAnswers = {ChosenFile{path, 5}, std::nullopt};
-    shell.form->trigger(QStringLiteral("FileOpenItem"));
-    QCOMPARE(shell.files.openRequests.size(), size_t{2});
-    QCOMPARE(shell.prompter.information.size(), size_t{1});
-    QVERIFY(!shell.state.design.DesignOpen);
-    QCOMPARE(shell.form->windowTitle(), QStringLiteral("Skelmora - "));
-  }
-
   // What the reset after a read clears: the reference hull, the history
   // and any armed pick mode; the draw items start disabled again. What the
   // file holds stays (see openKeepsTheSpecialSections).

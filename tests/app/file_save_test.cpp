@@ -107,7 +107,6 @@ class FileSaveTest : public QObject {
 
   void saveAsTypesNotWrittenYet_data() {
     QTest::addColumn<int>("filter");
-    QTest::newRow("older") << 3;
     QTest::newRow("offsets") << 4;
   }
   void saveAsTypesNotWrittenYet() {

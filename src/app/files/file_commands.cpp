@@ -8,7 +8,10 @@
 #include "fairing/hull_spreadsheet.h"
 #include "shapes/deck.h"
 #include "files/design_file.h"
+#include "files/file_format_dialog.h"
 #include "files/file_messages.h"
+#include "files/ghs_import.h"
+#include "files/iges_import.h"
 #include "files/markers.h"
 #include "files/text_io.h"
 #include "model/shape_changed.h"
@@ -40,6 +43,12 @@ void KeepFileContentsReset(HullDesign& design) {
   InvalidateExtents(design);
 }
 
+OlderVersion RunFileFormatDialog(QWidget* parent) {
+  Tfileformatdlg dialog(parent);
+  dialog.exec();
+  return dialog.choice();
+}
+
 }  // namespace
 
 FileCommands::FileCommands(AppState& state, FileChooser& files, Prompter& prompter,
@@ -47,6 +56,7 @@ FileCommands::FileCommands(AppState& state, FileChooser& files, Prompter& prompt
     : chooseNewKind(RunNewTypeDialog),
       chooseNewHull(RunNewHullDialog),
       chooseNewShape(RunNewShapeDialog),
+      chooseOlderVersion(RunFileFormatDialog),
       state_(state),
       files_(files),
       prompter_(prompter),
@@ -87,13 +97,50 @@ bool FileCommands::ReadHull(const QString& path) {
     prompter_.ShowError(message);
     return false;
   }
+  TakeReadDesign(path);
+  return true;
+}
+
+void FileCommands::TakeReadDesign(const QString& path) {
+  HullDesign& design = state_.design;
   design.DesignFileName = QFileInfo(path).absoluteFilePath().toStdString();
   ForgetPreviousDesign();
   KeepFileContentsReset(design);
   state_.RefreshExtents();
   baseline_.Remember(design);
   host_.DesignReplaced();
-  return true;
+}
+
+OlderRead FileCommands::ReadOlder(const QString& path) {
+  HullDesign& design = state_.design;
+  std::string message;
+  const OlderRead result =
+      ReadOlderFile(design, *state_.surface, path.toStdString(), prompter_, message);
+  switch (result) {
+    case OlderRead::kRead:
+      TakeReadDesign(path);
+      break;
+    case OlderRead::kRefused:
+      prompter_.ShowError(message);
+      break;
+    case OlderRead::kCurrent:
+      // The file now has its right name and the user was told to reopen it;
+      // the design that was open is closed.
+      design.DesignFileName.clear();
+      ForgetPreviousDesign();
+      baseline_.Forget();
+      host_.UpdateCaption();
+      host_.UpdateUndoState();
+      host_.AttachmentsChanged();
+      host_.RepaintOpenViews();
+      break;
+  }
+  return result;
+}
+
+bool FileCommands::WriteOlder(HullDesign& design, const std::string& path) {
+  return SaveOlderFile(design, path, prompter_,
+                       [this] { return chooseOlderVersion(parent_); });
 }
 
 bool FileCommands::SaveChangesFirst() {
@@ -116,7 +163,8 @@ bool FileCommands::Open() {
         if (ReadHull(chosen->path)) return true;
         break;
       case kOpenOlder:
-        prompter_.ShowInformation(kOlderReadLater);
+        // A current-format file was renamed: the user reopens it.
+        if (ReadOlder(chosen->path) != OlderRead::kRefused) return true;
         break;
       default:
         prompter_.ShowError(kNotHullFileMessage);
@@ -127,11 +175,8 @@ bool FileCommands::Open() {
 
 bool FileCommands::OpenPath(const QString& path) {
   if (HasExtension(path, "s98")) return ReadHull(path);
-  if (HasExtension(path, "shl")) {
-    prompter_.ShowInformation(kOlderReadLater);
-  } else {
-    prompter_.ShowError(kNotHullFileMessage);
-  }
+  if (HasExtension(path, "shl")) return ReadOlder(path) == OlderRead::kRead;
+  prompter_.ShowError(kNotHullFileMessage);
   return false;
 }
 
@@ -145,9 +190,14 @@ bool FileCommands::Save() {
     return SaveAs();
   }
   const std::string before = design.DesignFileName;
-  // No older-format writer yet: SaveDesign then writes this format, under a
-  // ".s98" name when the design came from a ".shl" file.
-  if (!SaveDesign(design, prompter_, SaveOptions{})) return false;
+  // A design from a ".shl" file is offered the conversion; No writes the
+  // older format under its name.
+  SaveOptions options;
+  options.writeOlder = [this](HullDesign& d, const std::string& path, std::string& message) {
+    message.clear();  // the older branch shows its own errors
+    return WriteOlder(d, path);
+  };
+  if (!SaveDesign(design, prompter_, options)) return false;
   if (design.DesignFileName != before) host_.UpdateCaption();
   freshName_.clear();
   baseline_.Remember(design);
@@ -216,13 +266,86 @@ bool FileCommands::SaveAs() {
     }
     case kSaveMarkers:
       return WriteMarkerCopy(chosen->path);
-    case kSaveOlder:
-      prompter_.ShowInformation(kOlderWriteLater);
-      return false;
+    case kSaveOlder: {
+      QString path = QFileInfo(chosen->path).absoluteFilePath();
+      if (!path.endsWith(QLatin1String(".shl"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".shl");
+      }
+      if (!WriteOlder(design, path.toStdString())) return false;
+      ResetHistory(design);
+      host_.UpdateCaption();
+      baseline_.Remember(design);
+      host_.UpdateUndoState();
+      return true;
+    }
     default:
       prompter_.ShowInformation(kOffsetsWriteLater);
       return false;
   }
+}
+
+bool FileCommands::ImportIges() {
+  if (!SaveChangesFirst()) return false;
+  for (;;) {
+    const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, OpenRequest(kOpenIges));
+    if (!chosen) return false;
+    if (chosen->filterIndex != kOpenIges) {
+      prompter_.ShowError(kNotIgesFileMessage);
+      continue;
+    }
+    std::string message;
+    // A refused file (no surface, a net too large) changes nothing.
+    if (!ImportIgesFile(state_.design, *state_.surface,
+                        QFileInfo(chosen->path).absoluteFilePath().toStdString(), prompter_,
+                        message)) {
+      prompter_.ShowError(message);
+      return false;
+    }
+    ForgetPreviousDesign();
+    state_.RefreshExtents();
+    // No design file holds the import yet.
+    baseline_.Forget();
+    host_.DesignReplaced();
+    return true;
+  }
+}
+
+bool FileCommands::ImportGhs() {
+  HullDesign& design = state_.design;
+  if (!design.DesignOpen) {
+    prompter_.ShowInformation(kGhsNeedsDesignMessage);
+    return false;
+  }
+  FileRequest request;
+  request.caption = QStringLiteral("Open GHS Files");
+  request.directory = StartDirectory();
+  request.filters = QStringLiteral("GHS Damaged Stability File|*.GF1");
+  request.defaultSuffix = QStringLiteral("gf1");
+  const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, request);
+  if (!chosen) return false;
+  const std::string work = state_.history.Directory().string();
+  if (work.empty()) {
+    prompter_.ShowError("There is no work directory to hold the reference hull.");
+    return false;
+  }
+  std::string message;
+  const GhsConvert result =
+      ImportGhsFile(design, chosen->path.toStdString(), work, prompter_, message);
+  switch (result) {
+    case GhsConvert::kDone:
+      state_.attached.referenceHull =
+          ReadReferenceHull((state_.history.Directory() / kGhsPointFile).string());
+      break;
+    case GhsConvert::kCancelled:
+      state_.attached.referenceHull.clear();
+      break;
+    case GhsConvert::kFailed:
+      prompter_.ShowError(message);
+      return false;
+  }
+  host_.AttachmentsChanged();
+  host_.RepaintOpenViews();
+  return result == GhsConvert::kDone;
 }
 
 void FileCommands::ReadMarkerFile() {
@@ -304,15 +427,19 @@ QString FileCommands::ChooseHull(HullDesign& hull, Surface& surface) {
   for (;;) {
     const std::optional<ChosenFile> chosen = files_.ChooseOpen(parent_, OpenRequest(kOpenDesign));
     if (!chosen) return {};
+    std::string message;
     if (chosen->filterIndex == kOpenOlder) {
-      prompter_.ShowInformation(kOlderReadLater);
+      // A renamed current-format file is told about and the dialog reopens.
+      const OlderRead read =
+          ReadOlderFile(hull, surface, chosen->path.toStdString(), prompter_, message);
+      if (read == OlderRead::kRead) return QFileInfo(chosen->path).absoluteFilePath();
+      if (read == OlderRead::kRefused) prompter_.ShowError(message);
       continue;
     }
     if (chosen->filterIndex != kOpenDesign) {
       prompter_.ShowError(kNotHullTypeMessage);
       continue;
     }
-    std::string message;
     if (ReadDesignFile(hull, surface, chosen->path.toStdString(), message)) {
       return QFileInfo(chosen->path).absoluteFilePath();
     }

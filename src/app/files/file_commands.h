@@ -9,6 +9,7 @@
 #include <string>
 
 #include "files/file_chooser.h"
+#include "files/older_file.h"
 #include "files/new_type_dialog.h"
 #include "model/app_state.h"
 #include "model/saved_baseline.h"
@@ -28,17 +29,16 @@ inline constexpr const char* kSaveFilters =
     "Text Offset File|*.txt";
 
 // Positions in kOpenFilters / kSaveFilters, from 1.
-enum OpenFilter { kOpenDesign = 1, kOpenMarkers = 4, kOpenOlder = 5 };
+enum OpenFilter { kOpenDesign = 1, kOpenMarkers = 4, kOpenOlder = 5, kOpenIges = 6 };
 enum SaveFilter { kSaveDesign = 1, kSaveMarkers = 2, kSaveOlder = 3, kSaveOffsets = 4 };
 
 inline constexpr const char* kNotHullTypeMessage =
     "This file is not a hull file type. Please try again";
+inline constexpr const char* kNotIgesFileMessage = "This file type is NOT an IGES NURB file";
+inline constexpr const char* kGhsNeedsDesignMessage =
+    "Please Create A New Hull Or Open an Existing Hull First";
 inline constexpr const char* kMarkerNeedsDesignMessage =
     "Open a SKELMORA hull file first, then read a marker file";
-inline constexpr const char* kOlderReadLater =
-    "Reading SKELMORA 5&6 hull files (.shl) comes in a later version.";
-inline constexpr const char* kOlderWriteLater =
-    "Writing SKELMORA 5&6 hull files (.shl) comes in a later version.";
 inline constexpr const char* kOffsetsWriteLater =
     "Writing text offset files comes in a later version.";
 
@@ -84,6 +84,8 @@ class FileCommands {
       chooseNewHull;
   std::function<std::optional<NewShapeChoice>(QWidget* parent, Prompter& prompter)>
       chooseNewShape;
+  // The "File Type" dialog of an older-format save; the default shows it.
+  std::function<OlderVersion(QWidget* parent)> chooseOlderVersion;
 
   // Before anything replaces the open design: with unsaved changes, asks
   // "Save changes to ...?" (Yes saves, No discards). False when the user
@@ -100,6 +102,13 @@ class FileCommands {
   // The vertex spreadsheet's "Save": asks "Save Design to Disk?" first.
   bool SaveConfirmed();
   void ReadMarkerFile();
+  // File › "I&mport GHS File": a ".GF1" file becomes "tempdata" in the work
+  // directory and is drawn as the reference hull.
+  bool ImportGhs();
+  // File › "Import IGES NURB File": the open dialog with the IGES type
+  // until an IGES file is chosen, then the import with its two questions.
+  // The surface becomes the design, named "<file>.s98" and not yet saved.
+  bool ImportIges();
   void CloseMarkerFile();
   void CloseReferenceHull();
   void CloseKeelRudder();
@@ -131,6 +140,14 @@ class FileCommands {
   // Reads a design file into the program; false (message shown, design
   // untouched) when it is refused.
   bool ReadHull(const QString& path);
+  // The same for an older ".shl" file. A file that holds a current-format
+  // design is renamed to ".s98" and leaves no design open (kCurrent).
+  OlderRead ReadOlder(const QString& path);
+  // What every read that made another design the open one ends with.
+  void TakeReadDesign(const QString& path);
+  // The older branch of a save: the "File Type" choice, the write and the
+  // file-name loop.
+  bool WriteOlder(HullDesign& design, const std::string& path);
   // Resets shared by every path that makes another design the open one:
   // the history, armed modes, the single-line restriction.
   void ForgetPreviousDesign();

@@ -21,6 +21,7 @@
 #include "editing/spline_tension_dialog.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
+#include "shell/print_select_dialog.h"
 #include "ui_main_form.h"
 #include "views/animate_delay_dialog.h"
 #include "views/display_mode_dialog.h"
@@ -42,9 +43,8 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"FileSaveItem", &TMainForm::FileSave, Guard::kDesign, nullptr},
     {"save_button", &TMainForm::FileSave, Guard::kDesign, nullptr},
     {"FileSaveAsItem", &TMainForm::FileSaveAs, Guard::kDesign, nullptr},
-    {"ImportGHSFile1", nullptr, Guard::kDesign, "The GHS geometry import comes in a later version."},
-    {"ImportIGESNURBFile1", nullptr, Guard::kNone,
-     "The IGES NURB import comes in a later version."},
+    {"ImportGHSFile1", &TMainForm::ImportGHSFile1Click, Guard::kNone, nullptr},
+    {"ImportIGESNURBFile1", &TMainForm::ImportIGESNURBFile1Click, Guard::kNone, nullptr},
     {"ReadMeasureMarkerFile1", &TMainForm::ReadMeasureMarkerFile1Click, Guard::kNone, nullptr},
     {"CloseRefhull", &TMainForm::CloseRefhullClick, Guard::kNone, nullptr},
     {"CloseMarkerFile1", &TMainForm::CloseMarkerFile1Click, Guard::kNone, nullptr},
@@ -134,8 +134,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"ExchangeLengthandHeightCoordinates1", &TMainForm::ExchangeLengthandHeightCoordinates1Click,
      Guard::kNone, nullptr},
     // Output
-    {"Copyscreentoprinter1", nullptr, Guard::kNone,
-     "Scaled hull printing comes in a later version."},
+    {"Copyscreentoprinter1", &TMainForm::Copyscreentoprinter1Click, Guard::kNone, nullptr},
     {"printoffsets1", nullptr, Guard::kDesign, "Printing offsets comes in a later version."},
     // Options
     {"netwaterlines1", &TMainForm::netwaterlines1Click, Guard::kNone, nullptr},
@@ -206,6 +205,7 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
   connect(singleLine_, &TsingcolrowDlg::netLinesChanged, this, &TMainForm::RepaintOpenViews);
   designDirectory_ = new TDesignDirDlg(state_.design, this);
   render_ = new TfrmNURBS(state_, *prompter_, *fileChooser_, *printer_, this);
+  printSelect_ = new TPrintSelectDlg(this);
 
   DisableDrawItems();
   state_.design.UndoCount = 0;
@@ -431,6 +431,8 @@ void TMainForm::AttachmentsChanged() {
   const HullDesign& design = state_.design;
   // Markers can be switched back on once a file has been read.
   if (design.MarkersShown) ui_->DrawMarkers->setEnabled(true);
+  // Likewise the reference hull once one is in memory.
+  if (design.RefHullShown) ui_->DrawRefHull->setEnabled(true);
   SyncSwitches();
 }
 

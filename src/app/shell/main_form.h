@@ -29,6 +29,7 @@ class EditCommands;
 class HelpWindow;
 class MessageBoxPrompter;
 class ReportPrinter;
+class TPrintSelectDlg;
 class TANimate_delay;
 class TchooseDspldlg;
 class TfrmNURBS;
@@ -47,6 +48,9 @@ struct ShellServices {
   // go on. QPrintDialog / QPageSetupDialog when empty.
   std::function<bool(QPrinter&, QWidget*)> printDialog;
   std::function<bool(QPrinter&, QWidget*)> printSetupDialog;
+  // Output › Print / Plot Hull's "Print Select Dialog", shown and prepared;
+  // true for OK. exec() when empty.
+  std::function<bool(TPrintSelectDlg&)> printSelectDialog;
 };
 
 class TMainForm : public QMainWindow, private FileCommandHost {
@@ -149,6 +153,9 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void FileSave();
   void FileSaveAs();
   void ReadMeasureMarkerFile1Click();
+  void ImportIGESNURBFile1Click();
+  void ImportGHSFile1Click();
+  void Copyscreentoprinter1Click();
   void CloseRefhullClick();
   void CloseMarkerFile1Click();
   void CloseKeelRudderFiles1Click();
@@ -243,6 +250,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   SavedBaseline baseline_;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<QPrinter> printer_;
+  TPrintSelectDlg* printSelect_ = nullptr;
   std::unique_ptr<ReportPrinter> reportPrinter_;
 
   ViewSet* views_ = nullptr;

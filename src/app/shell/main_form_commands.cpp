@@ -48,6 +48,10 @@ void TMainForm::FileSaveAs() {
 
 void TMainForm::ReadMeasureMarkerFile1Click() { files_->ReadMarkerFile(); }
 
+void TMainForm::ImportIGESNURBFile1Click() { files_->ImportIges(); }
+
+void TMainForm::ImportGHSFile1Click() { files_->ImportGhs(); }
+
 void TMainForm::CloseRefhullClick() { files_->CloseReferenceHull(); }
 
 void TMainForm::CloseMarkerFile1Click() { files_->CloseMarkerFile(); }

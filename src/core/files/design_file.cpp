@@ -20,48 +20,6 @@ std::string Subject(const std::string& fileName) {
   return fileName.empty() ? std::string("The design file") : "The file " + fileName;
 }
 
-bool ContainsNoCase(std::string_view text, std::string_view part, size_t* last = nullptr) {
-  if (part.size() > text.size()) return false;
-  for (size_t at = text.size() - part.size() + 1; at-- > 0;) {
-    bool same = true;
-    for (size_t k = 0; k < part.size() && same; ++k) {
-      same = std::tolower(static_cast<unsigned char>(text[at + k])) ==
-             std::tolower(static_cast<unsigned char>(part[k]));
-    }
-    if (same) {
-      if (last) *last = at;
-      return true;
-    }
-  }
-  return false;
-}
-
-// Chines must lie strictly inside the net, ascending, and their expansion
-// (tension - 1 extra copies each) must fit the 51 working slots.
-bool CheckChines(int32_t count, const std::array<int32_t, kMaxChines>& chines, int32_t last,
-                 int32_t tension, std::string_view what, const std::string& subject,
-                 std::string& message) {
-  for (int i = 0; i < count; ++i) {
-    const int32_t c = chines[i];
-    if (c <= 0 || c >= last || (i > 0 && c <= chines[i - 1])) {
-      message = subject + " has a " + std::string(what) + " chine at " + std::string(what) + " " +
-                std::to_string(c) + "; chines must lie strictly between " + std::string(what) +
-                " 0 and " + std::string(what) + " " + std::to_string(last) +
-                ", in ascending order.";
-      return false;
-    }
-  }
-  const int64_t working = static_cast<int64_t>(count) * (static_cast<int64_t>(tension) - 1) + last;
-  if (working > kMaxIndex) {
-    message = subject + " needs " + std::to_string(working + 1) + " working " +
-              std::string(what) + "s for its " + std::string(what) + " chines at tension " +
-              std::to_string(tension) + "; at most " + std::to_string(kNetSize) +
-              " are allowed.";
-    return false;
-  }
-  return true;
-}
-
 // What every read starts from: the lists a file does not carry must not
 // keep another design's values, and a file that ends before its chine
 // block has no chines.
@@ -100,11 +58,7 @@ bool ReadIntoCopy(HullDesign& design, const DesignTable& table, LineReader& read
     case layout::ReadStatus::kRefused:
       return false;
   }
-  const HullDesign& d = *copy;
-  return CheckChines(d.ColumnChineCount, d.ColumnChines, d.LastColumn, d.WaterlineTension,
-                     "column", options.subject, message) &&
-         CheckChines(d.RowChineCount, d.RowChines, d.LastRow, d.StationTension, "row",
-                     options.subject, message);
+  return CheckChineLists(*copy, options.subject, message);
 }
 
 }  // namespace
@@ -228,7 +182,9 @@ bool SaveDesign(HullDesign& design, Prompter& prompter, const SaveOptions& optio
     }
     design.DesignFileName = target;
   } else if (!options.writeOlder(design, name, message)) {
-    prompter.ShowError(message);
+    // An older writer that asked for another name and was cancelled has
+    // nothing more to say.
+    if (!message.empty()) prompter.ShowError(message);
     return false;
   }
   ResetHistory(design);

@@ -42,13 +42,6 @@ bool CheckTension(int32_t tension, std::string_view what, const std::string& sub
   return false;
 }
 
-// The net's size and the tensions bound everything read after them.
-bool CheckHeader(const D& d, const std::string& subject, std::string& message) {
-  return CheckLastIndex(d.LastColumn, "columns", subject, message) &&
-         CheckLastIndex(d.LastRow, "rows", subject, message) &&
-         CheckTension(d.WaterlineTension, "waterline", subject, message) &&
-         CheckTension(d.StationTension, "station", subject, message);
-}
 
 // The count in a special section's own block, checked before it bounds the
 // values that follow.
@@ -86,9 +79,30 @@ bool CheckChineCount(int32_t count, std::string_view what, const std::string& su
   return false;
 }
 
-bool CheckChineCounts(const D& d, const std::string& subject, std::string& message) {
-  return CheckChineCount(d.ColumnChineCount, "column", subject, message) &&
-         CheckChineCount(d.RowChineCount, "row", subject, message);
+// Chines must lie strictly inside the net, ascending, and their expansion
+// (tension - 1 extra copies each) must fit the 51 working slots.
+bool CheckChines(int32_t count, const std::array<int32_t, kMaxChines>& chines, int32_t last,
+                 int32_t tension, std::string_view what, const std::string& subject,
+                 std::string& message) {
+  for (int i = 0; i < count; ++i) {
+    const int32_t c = chines[i];
+    if (c <= 0 || c >= last || (i > 0 && c <= chines[i - 1])) {
+      message = subject + " has a " + std::string(what) + " chine at " + std::string(what) + " " +
+                std::to_string(c) + "; chines must lie strictly between " + std::string(what) +
+                " 0 and " + std::string(what) + " " + std::to_string(last) +
+                ", in ascending order.";
+      return false;
+    }
+  }
+  const int64_t working = static_cast<int64_t>(count) * (static_cast<int64_t>(tension) - 1) + last;
+  if (working > kMaxIndex) {
+    message = subject + " needs " + std::to_string(working + 1) + " working " +
+              std::string(what) + "s for its " + std::string(what) + " chines at tension " +
+              std::to_string(tension) + "; at most " + std::to_string(kNetSize) +
+              " are allowed.";
+    return false;
+  }
+  return true;
 }
 
 // ---- the special-section lists -----------------------------------------------
@@ -130,6 +144,26 @@ void AddSpecialLists(std::vector<Line>& lines) {
 }
 
 }  // namespace
+
+// The net's size and the tensions bound everything read after them.
+bool CheckDesignHeader(const D& d, const std::string& subject, std::string& message) {
+  return CheckLastIndex(d.LastColumn, "columns", subject, message) &&
+         CheckLastIndex(d.LastRow, "rows", subject, message) &&
+         CheckTension(d.WaterlineTension, "waterline", subject, message) &&
+         CheckTension(d.StationTension, "station", subject, message);
+}
+
+bool CheckChineCounts(const D& d, const std::string& subject, std::string& message) {
+  return CheckChineCount(d.ColumnChineCount, "column", subject, message) &&
+         CheckChineCount(d.RowChineCount, "row", subject, message);
+}
+
+bool CheckChineLists(const D& d, const std::string& subject, std::string& message) {
+  return CheckChines(d.ColumnChineCount, d.ColumnChines, d.LastColumn, d.WaterlineTension,
+                     "column", subject, message) &&
+         CheckChines(d.RowChineCount, d.RowChines, d.LastRow, d.StationTension, "row", subject,
+                     message);
+}
 
 std::vector<layout::Line<HullDesign>> DesignSettingsLines(bool snapshot, bool specialSections) {
   std::vector<Line> lines;
@@ -200,7 +234,7 @@ DesignTable MakeTable(bool snapshot) {
                                      Value<&D::StationTension>(),
                                      Value<&D::LastColumn>().WrittenWithin(0, kMaxIndex),
                                      Value<&D::LastRow>().WrittenWithin(0, kMaxIndex)})
-                      .Then(CheckHeader));
+                      .Then(CheckDesignHeader));
   lines.push_back(layout::Each<D>(
       NetVertexCount, {NetCoordinate<&Vertex::x>(5, 4), NetCoordinate<&Vertex::y>(5, 4),
                        NetCoordinate<&Vertex::z>(5, 4),

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "files/layout_table.h"
@@ -47,6 +48,17 @@ layout::Field<HullDesign> NetCoordinate(int width, int decimals) {
   f.decimals = decimals;
   return f;
 }
+
+// Checks the older file's readers share with this one. The net's size and
+// the tensions (at least 1); both chine counts within 0..10; and, once the
+// lists are read, chines strictly inside the net in ascending order whose
+// expansion fits the 51 working columns and rows.
+bool CheckDesignHeader(const HullDesign& design, const std::string& subject,
+                       std::string& message);
+bool CheckChineCounts(const HullDesign& design, const std::string& subject,
+                      std::string& message);
+bool CheckChineLists(const HullDesign& design, const std::string& subject,
+                     std::string& message);
 
 // The lines from the eleven colours through the perspective angles; the
 // special-section lists after flags line 3 only with specialSections.

@@ -23,8 +23,9 @@ namespace skelmora::layout {
 using Slot = std::variant<int32_t*, bool*, float*, double*>;
 using ConstSlot = std::variant<const int32_t*, const bool*, const float*, const double*>;
 
-// One value on a line. Integers and booleans are written as integers, reals
-// in fixed point (right-aligned, at least `width` wide, `decimals` decimals).
+// One value on a line. Integers and booleans are written as integers (an
+// integer with a width right-aligned in it), reals in fixed point
+// (right-aligned, at least `width` wide, `decimals` decimals).
 // index is the element for lines that repeat (Each, Packed), else 0.
 template <class R>
 struct Field {
@@ -210,7 +211,13 @@ void WriteValue(const Field<R>& field, const R& record, int index, LineWriter& o
         if constexpr (std::is_same_v<T, bool>) {
           out.Bool(*value);
         } else if constexpr (std::is_same_v<T, int32_t>) {
-          out.Int(std::clamp(*value, field.writeMin, field.writeMax));
+          const int32_t clamped = std::clamp(*value, field.writeMin, field.writeMax);
+          // A width pads an integer on the left, as for reals.
+          if (field.width > 0) {
+            out.Fixed(clamped, field.width, 0);
+          } else {
+            out.Int(clamped);
+          }
         } else {
           const double real = field.oneIfNotPositive && !(*value > 0) ? 1.0 : *value;
           out.Fixed(real, field.width, field.decimals);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cerrno>
 #include <cmath>
@@ -299,5 +300,22 @@ ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& tex
   if (result == ReadFileResult::kOk) text = std::move(data);
   return result;
 }
+
+bool ContainsNoCase(std::string_view text, std::string_view part, size_t* last) {
+  if (part.size() > text.size()) return false;
+  for (size_t at = text.size() - part.size() + 1; at-- > 0;) {
+    bool same = true;
+    for (size_t k = 0; k < part.size() && same; ++k) {
+      same = std::tolower(static_cast<unsigned char>(text[at + k])) ==
+             std::tolower(static_cast<unsigned char>(part[k]));
+    }
+    if (same) {
+      if (last) *last = at;
+      return true;
+    }
+  }
+  return false;
+}
+
 
 }  // namespace skelmora

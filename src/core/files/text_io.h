@@ -123,6 +123,10 @@ class LineWriter {
 // fail, false is returned with the new contents already in place.
 bool SaveFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
+// Whether text holds part, ignoring ASCII case; last gets where its last
+// occurrence starts. File names from other systems often carry ".S98".
+bool ContainsNoCase(std::string_view text, std::string_view part, size_t* last = nullptr);
+
 enum class ReadFileResult { kOk, kCannotOpen, kTooLarge };
 
 // The whole file into text, refusing one larger than maxBytes (a reader
