@@ -21,14 +21,20 @@
 
 int main(int argc, char** argv) {
   using namespace skelmora::app;
-  // Without a display Qt would abort; a picture from a script says why instead.
-  const bool batch = std::any_of(argv + 1, argv + argc, [](const char* a) {
-    return std::strcmp(a, "--render") == 0 || std::strncmp(a, "--render=", 9) == 0;
-  });
+  // Without a display Qt would abort; a picture or print from a script says why instead.
+  auto given = [&](const char* option) {
+    const size_t n = std::strlen(option);
+    return std::any_of(argv + 1, argv + argc, [&](const char* a) {
+      return std::strcmp(a, option) == 0 || (std::strncmp(a, option, n) == 0 && a[n] == '=');
+    });
+  };
+  const char* batch = given("--render") ? "--render" : given("--print") ? "--print" : nullptr;
   if (batch && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
       !std::getenv("QT_QPA_PLATFORM")) {
-    std::cerr << "skelmora --render needs a display: run it under xvfb-run -a -s \"-screen 0 "
-                 "1280x1024x24\" skelmora --render ...\n";
+    std::cerr << "skelmora " << batch << " needs a display: run it under xvfb-run -a -s \"-screen 0 "
+                 "1280x1024x24\" skelmora " << batch << " ..."
+              << (std::strcmp(batch, "--print") == 0 ? " (or with QT_QPA_PLATFORM=offscreen)" : "")
+              << "\n";
     return 1;
   }
   QApplication app(argc, argv);
