@@ -16,6 +16,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
   xvfb xauth x11-utils xdotool imagemagick
   poppler-utils fonts-dejavu-core
+  libocct-data-exchange-dev
 )
 
 # The names among the arguments that dpkg does not list as installed (one
