@@ -267,6 +267,17 @@ IgesParse ParseIgesText(std::string_view text, IgesSurface& surface, std::string
     message = "The surface in this IGES file ends before its last control point.";
     return IgesParse::kRefused;
   }
+  // Beyond a million kilometres no hull is meant, and sums over such points
+  // (or the metres rule's factor of 1000) leave the range of the numbers.
+  constexpr float kLargest = 1e9f;
+  for (size_t k = 0; k < points; ++k) {
+    if (std::fabs(s.x[k]) > kLargest || std::fabs(s.y[k]) > kLargest ||
+        std::fabs(s.z[k]) > kLargest || s.weights[k] > kLargest) {
+      message = "The surface in this IGES file has a control point or weight beyond 1E9: "
+                "it cannot be a hull.";
+      return IgesParse::kRefused;
+    }
+  }
   surface = std::move(s);
   message.clear();
   return IgesParse::kOk;

@@ -167,6 +167,10 @@ TEST_F(IgesImportTest, RefusedFilesChangeNothing) {
       {"ends early",
        ParameterLines({"128,1,1,1,1,0,0,0,0,0,0.,0.,1.,1.,0.,0.,1.,1.,1.,1.,1.,1.,", "0.,0.,0.;"}),
        "ends before its last control point"},
+      {"a point at 1E30",
+       ParameterLines({"128,1,1,1,1,0,0,0,0,0,0.,0.,1.,1.,0.,0.,1.,1.,1.,1.,1.,1.,",
+                       "0.,0.,0.,1.E30,0.,0.,0.,1.,0.,1.,1.,0.;"}),
+       "beyond 1E9"},
   };
   TempDir dir;
   for (const Case& c : cases) {
