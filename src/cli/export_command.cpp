@@ -1,5 +1,8 @@
 #include "export_command.h"
 
+#include <chrono>
+#include <ctime>
+#include <filesystem>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -8,6 +11,7 @@
 #include "design_io.h"
 #include "exchange/dxf_file.h"
 #include "exchange/hull_mesh.h"
+#include "exchange/iges_file.h"
 #include "exchange/stl_file.h"
 #include "files/file_messages.h"
 #include "files/text_io.h"
@@ -15,7 +19,7 @@
 namespace skelmora::cli {
 
 const char* const kExportUsage =
-    "  export dxf|stl FILE --out OUT [--sides one|both]\n"
+    "  export dxf|stl|iges FILE --out OUT [--sides one|both]\n"
     "         [--families stations,waterlines,buttocks,special,net,surface]\n";
 
 namespace {
@@ -24,6 +28,7 @@ struct Options {
   std::vector<std::string> positional;
   std::optional<std::string> out;
   bool bothSides = true;
+  bool sidesGiven = false;  // iges writes one side unless asked for both
   std::optional<unsigned> families;
 };
 
@@ -70,6 +75,7 @@ bool Parse(int argc, char** argv, int first, Options& o, std::string& message) {
           return false;
         }
         o.bothSides = value == "both";
+        o.sidesGiven = true;
       } else {
         o.families = ParseFamilies(value, message);
         if (!o.families) return false;
@@ -82,6 +88,16 @@ bool Parse(int argc, char** argv, int first, Options& o, std::string& message) {
     }
   }
   return true;
+}
+
+// IGES's "YYYYMMDD.HHNNSS".
+std::string UtcTimeStamp() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d.%H%M%S", &utc);
+  return text;
 }
 
 }  // namespace
@@ -99,12 +115,12 @@ int RunExportCommand(int argc, char** argv, int first, std::ostream& out, std::o
     return 2;
   }
   const std::string& format = o.positional[0];
-  if (format != "dxf" && format != "stl") {
+  if (format != "dxf" && format != "stl" && format != "iges") {
     err << "Unknown export format: " << format << "\nusage:\n" << kExportUsage;
     return 2;
   }
-  if (format == "stl" && o.families) {
-    err << "stl exports the closed hull; --families is for dxf\n";
+  if (format != "dxf" && o.families) {
+    err << format << " exports the whole hull; --families is for dxf\n";
     return 2;
   }
   DesignSession session;
@@ -115,6 +131,12 @@ int RunExportCommand(int argc, char** argv, int first, std::ostream& out, std::o
   std::string contents;
   if (format == "stl") {
     contents = FormatBinaryStl(BuildHullMesh(*session.surface), session.design.Units);
+  } else if (format == "iges") {
+    IgesOptions options;
+    options.mirror = o.bothSides && o.sidesGiven;
+    options.fileName = std::filesystem::path(*o.out).filename().string();
+    options.timeStamp = UtcTimeStamp();
+    contents = FormatIges(session.design, *session.surface, options);
   } else {
     DxfOptions options;
     options.bothSides = o.bothSides;
