@@ -11,7 +11,9 @@
 #include "design_io.h"
 #include "exchange/dxf_file.h"
 #include "exchange/hull_mesh.h"
+#include "exchange/ghs_file.h"
 #include "exchange/iges_file.h"
+#include "exchange/offsets_table.h"
 #include "exchange/stl_file.h"
 #include "files/file_messages.h"
 #include "files/text_io.h"
@@ -19,7 +21,7 @@
 namespace skelmora::cli {
 
 const char* const kExportUsage =
-    "  export dxf|stl|iges FILE --out OUT [--sides one|both]\n"
+    "  export dxf|stl|iges|ghs|offsets FILE --out OUT [--sides one|both]\n"
     "         [--families stations,waterlines,buttocks,special,net,surface]\n";
 
 namespace {
@@ -115,8 +117,13 @@ int RunExportCommand(int argc, char** argv, int first, std::ostream& out, std::o
     return 2;
   }
   const std::string& format = o.positional[0];
-  if (format != "dxf" && format != "stl" && format != "iges") {
+  if (format != "dxf" && format != "stl" && format != "iges" && format != "ghs" &&
+      format != "offsets") {
     err << "Unknown export format: " << format << "\nusage:\n" << kExportUsage;
+    return 2;
+  }
+  if ((format == "ghs" || format == "offsets") && o.sidesGiven) {
+    err << format << " has the one side only; --sides is for dxf and iges\n";
     return 2;
   }
   if (format != "dxf" && o.families) {
@@ -131,6 +138,11 @@ int RunExportCommand(int argc, char** argv, int first, std::ostream& out, std::o
   std::string contents;
   if (format == "stl") {
     contents = FormatBinaryStl(BuildHullMesh(*session.surface), session.design.Units);
+  } else if (format == "ghs") {
+    contents = FormatGhs(session.design, *session.surface, *session.cuts);
+  } else if (format == "offsets") {
+    contents = FormatOffsetTable(
+        session.design, ComputeOffsetTable(session.design, *session.surface, *session.cuts));
   } else if (format == "iges") {
     IgesOptions options;
     options.mirror = o.bothSides && o.sidesGiven;
