@@ -39,9 +39,6 @@ inline constexpr const char* kOlderReadLater =
     "Reading SKELMORA 5&6 hull files (.shl) comes in a later version.";
 inline constexpr const char* kOlderWriteLater =
     "Writing SKELMORA 5&6 hull files (.shl) comes in a later version.";
-inline constexpr const char* kOffsetsWriteLater =
-    "Writing text offset files comes in a later version.";
-
 // The first save of a new design whose name is already taken by a file.
 inline std::string ReplaceFileQuestion(const std::string& path) {
   return "The file " + path + " already exists. Replace it with the new design?";
