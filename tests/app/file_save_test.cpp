@@ -108,7 +108,6 @@ class FileSaveTest : public QObject {
   void saveAsTypesNotWrittenYet_data() {
     QTest::addColumn<int>("filter");
     QTest::newRow("older") << 3;
-    QTest::newRow("offsets") << 4;
   }
   void saveAsTypesNotWrittenYet() {
     QFETCH(int, filter);

@@ -197,6 +197,8 @@ class OutputCommandsTest : public QObject {
     QVERIFY(shell.prompter.errors.empty());
     QCOMPARE(Contents(out).toStdString(), OffsetsText(shell.state));
     QVERIFY(Contents(out).contains("feet-inches-eighths"));
+    // A copy of the table: the design keeps its own name.
+    QVERIFY(QString::fromStdString(shell.state.design.DesignFileName).endsWith(QStringLiteral("sailboat.s98")));
   }
 };
 
