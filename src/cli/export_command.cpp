@@ -1,5 +1,8 @@
 #include "export_command.h"
 
+#include <chrono>
+#include <ctime>
+#include <filesystem>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -8,6 +11,9 @@
 #include "design_io.h"
 #include "exchange/dxf_file.h"
 #include "exchange/hull_mesh.h"
+#include "exchange/ghs_file.h"
+#include "exchange/iges_file.h"
+#include "exchange/offsets_table.h"
 #include "exchange/stl_file.h"
 #include "files/file_messages.h"
 #include "files/text_io.h"
@@ -15,7 +21,7 @@
 namespace skelmora::cli {
 
 const char* const kExportUsage =
-    "  export dxf|stl FILE --out OUT [--sides one|both]\n"
+    "  export dxf|stl|iges|ghs|offsets FILE --out OUT [--sides one|both]\n"
     "         [--families stations,waterlines,buttocks,special,net,surface]\n";
 
 namespace {
@@ -24,6 +30,7 @@ struct Options {
   std::vector<std::string> positional;
   std::optional<std::string> out;
   bool bothSides = true;
+  bool sidesGiven = false;  // iges writes one side unless asked for both
   std::optional<unsigned> families;
 };
 
@@ -70,6 +77,7 @@ bool Parse(int argc, char** argv, int first, Options& o, std::string& message) {
           return false;
         }
         o.bothSides = value == "both";
+        o.sidesGiven = true;
       } else {
         o.families = ParseFamilies(value, message);
         if (!o.families) return false;
@@ -82,6 +90,16 @@ bool Parse(int argc, char** argv, int first, Options& o, std::string& message) {
     }
   }
   return true;
+}
+
+// IGES's "YYYYMMDD.HHNNSS".
+std::string UtcTimeStamp() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d.%H%M%S", &utc);
+  return text;
 }
 
 }  // namespace
@@ -99,12 +117,17 @@ int RunExportCommand(int argc, char** argv, int first, std::ostream& out, std::o
     return 2;
   }
   const std::string& format = o.positional[0];
-  if (format != "dxf" && format != "stl") {
+  if (format != "dxf" && format != "stl" && format != "iges" && format != "ghs" &&
+      format != "offsets") {
     err << "Unknown export format: " << format << "\nusage:\n" << kExportUsage;
     return 2;
   }
-  if (format == "stl" && o.families) {
-    err << "stl exports the closed hull; --families is for dxf\n";
+  if ((format == "ghs" || format == "offsets") && o.sidesGiven) {
+    err << format << " has the one side only; --sides is for dxf and iges\n";
+    return 2;
+  }
+  if (format != "dxf" && o.families) {
+    err << format << " exports the whole hull; --families is for dxf\n";
     return 2;
   }
   DesignSession session;
@@ -115,6 +138,17 @@ int RunExportCommand(int argc, char** argv, int first, std::ostream& out, std::o
   std::string contents;
   if (format == "stl") {
     contents = FormatBinaryStl(BuildHullMesh(*session.surface), session.design.Units);
+  } else if (format == "ghs") {
+    contents = FormatGhs(session.design, *session.surface, *session.cuts);
+  } else if (format == "offsets") {
+    contents = FormatOffsetTable(
+        session.design, ComputeOffsetTable(session.design, *session.surface, *session.cuts));
+  } else if (format == "iges") {
+    IgesOptions options;
+    options.mirror = o.bothSides && o.sidesGiven;
+    options.fileName = std::filesystem::path(*o.out).filename().string();
+    options.timeStamp = UtcTimeStamp();
+    contents = FormatIges(session.design, *session.surface, options);
   } else {
     DxfOptions options;
     options.bothSides = o.bothSides;

@@ -105,23 +105,6 @@ class FileSaveTest : public QObject {
     QVERIFY(!design.MarkersShown);
   }
 
-  void saveAsTypesNotWrittenYet_data() {
-    QTest::addColumn<int>("filter");
-    QTest::newRow("offsets") << 4;
-  }
-  void saveAsTypesNotWrittenYet() {
-    QFETCH(int, filter);
-    Shell shell;
-    const QString path = shell.copyExample("sailboat.s98");
-    QVERIFY(shell.open(path));
-    shell.files.saveAnswers = {ChosenFile{shell.dir.filePath(QStringLiteral("other")), filter}};
-    shell.form->trigger(QStringLiteral("FileSaveAsItem"));
-    QCOMPARE(shell.prompter.information.size(), size_t{1});
-    QCOMPARE(QDir(shell.dir.path()).entryList(QDir::Files).filter(QStringLiteral("other")),
-             QStringList());
-    QCOMPARE(QString::fromStdString(shell.state.design.DesignFileName), path);
-  }
-
   void aFailedSaveAsKeepsTheOldName() {
     Shell shell;
     const QString path = shell.copyExample("sailboat.s98");

@@ -239,7 +239,9 @@ class ShellCommandsTest : public QObject {
     const std::pair<const char*, const char*> wanted[] = {{"hydrostatics", "hydrostatics.html"},
                                                           {"drag", "drag.html"},
                                                           {"curve of areas", "curves.html"},
-                                                          {"draft", "draft.html"}};
+                                                          {"draft", "draft.html"},
+                                                          {"CADKEY", "exchange.html"},
+                                                          {"print offsets", "exchange.html"}};
     for (const auto& [keyword, page] : wanted) {
       QVERIFY2(help->findTopics(QLatin1String(keyword)).contains(QLatin1String(page)), keyword);
     }

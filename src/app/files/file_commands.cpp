@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "editing/new_offset_dialog.h"
+#include "files/export_commands.h"
 #include "fairing/hull_spreadsheet.h"
 #include "shapes/deck.h"
 #include "files/design_file.h"
@@ -279,8 +280,7 @@ bool FileCommands::SaveAs() {
       return true;
     }
     default:
-      prompter_.ShowInformation(kOffsetsWriteLater);
-      return false;
+      return SaveOffsetsText(state_, chosen->path.toStdString(), prompter_);
   }
 }
 

@@ -39,9 +39,6 @@ inline constexpr const char* kGhsNeedsDesignMessage =
     "Please Create A New Hull Or Open an Existing Hull First";
 inline constexpr const char* kMarkerNeedsDesignMessage =
     "Open a SKELMORA hull file first, then read a marker file";
-inline constexpr const char* kOffsetsWriteLater =
-    "Writing text offset files comes in a later version.";
-
 // The first save of a new design whose name is already taken by a file.
 inline std::string ReplaceFileQuestion(const std::string& path) {
   return "The file " + path + " already exists. Replace it with the new design?";

@@ -25,6 +25,7 @@ namespace {
 constexpr const char* kPages[] = {"index.html",        "overview.html", "views.html",
                                   "editing.html",      "files.html",    "hydrostatics.html",
                                   "drag.html",         "curves.html",   "draft.html",
+                                  "exchange.html",
                                   "keyboard.html",     "howto.html"};
 constexpr int kTopicRole = Qt::UserRole;
 }  // namespace

@@ -135,7 +135,17 @@ const TMainForm::Command TMainForm::kCommands[] = {
      Guard::kNone, nullptr},
     // Output
     {"Copyscreentoprinter1", &TMainForm::Copyscreentoprinter1Click, Guard::kNone, nullptr},
-    {"printoffsets1", nullptr, Guard::kDesign, "Printing offsets comes in a later version."},
+    {"printoffsets1", &TMainForm::printoffsets1Click, Guard::kDesign, nullptr},
+    {"printvertices1", &TMainForm::printvertices1Click, Guard::kDesign, nullptr},
+    {"IGESNURBSurface1", &TMainForm::IGESNURBSurface1Click, Guard::kDesign, nullptr},
+    {"DXFStations1", &TMainForm::DXFStations1Click, Guard::kDesign, nullptr},
+    {"DXFWaterlines1", &TMainForm::DXFWaterlines1Click, Guard::kDesign, nullptr},
+    {"DXFButtocks1", &TMainForm::DXFButtocks1Click, Guard::kDesign, nullptr},
+    {"DXFSpecialSections1", &TMainForm::DXFSpecialSections1Click, Guard::kDesign, nullptr},
+    {"DXFVertices1", &TMainForm::DXFVertices1Click, Guard::kDesign, nullptr},
+    {"DXF3DSurface1", &TMainForm::DXF3DSurface1Click, Guard::kDesign, nullptr},
+    {"STLClosedHull1", &TMainForm::STLClosedHull1Click, Guard::kDesign, nullptr},
+    {"GHSGeometryFile1", &TMainForm::GHSGeometryFile1Click, Guard::kDesign, nullptr},
     // Options
     {"netwaterlines1", &TMainForm::netwaterlines1Click, Guard::kNone, nullptr},
     {"drawnetcolumns1", &TMainForm::drawnetcolumns1Click, Guard::kNone, nullptr},

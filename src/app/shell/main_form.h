@@ -238,6 +238,18 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void Curveofwettedlengths1Click();
   void Findwaterline1Click();
   void Stability1Click();
+  // Output (main_form_output.cpp)
+  void printoffsets1Click();
+  void printvertices1Click();
+  void IGESNURBSurface1Click();
+  void DXFStations1Click();
+  void DXFWaterlines1Click();
+  void DXFButtocks1Click();
+  void DXFSpecialSections1Click();
+  void DXFVertices1Click();
+  void DXF3DSurface1Click();
+  void STLClosedHull1Click();
+  void GHSGeometryFile1Click();
 
   AppState& state_;
   std::unique_ptr<Ui::TMainForm> ui_;
