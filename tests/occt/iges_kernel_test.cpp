@@ -5,7 +5,12 @@
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <TopoDS_Face.hxx>
 #include <Geom_BSplineSurface.hxx>
+#include <BRep_Tool.hxx>
+#include <Geom_Surface.hxx>
 #include <IGESControl_Controller.hxx>
+#include <IGESControl_Reader.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
 #include <IGESControl_Writer.hxx>
 #include <Interface_Static.hxx>
 #include <TColStd_Array1OfInteger.hxx>
@@ -20,7 +25,10 @@
 #include <string>
 
 #include "core/files/file_test_support.h"
+#include "exchange/iges_file.h"
+#include "files/design_file.h"
 #include "files/iges_import.h"
+#include "model/shape_changed.h"
 
 namespace skelmora {
 namespace {
@@ -90,6 +98,43 @@ TEST(IgesKernel, ASurfaceTheKernelWritesImportsToTheSurfaceItEvaluates) {
     }
   }
   EXPECT_LT(worst, 1e-4 * kMm * 360.0);
+}
+
+TEST(IgesKernel, TheKernelReadsOurSurfaceAsTheOneWeEvaluate) {
+  auto design = std::make_unique<HullDesign>();
+  auto surface = std::make_unique<Surface>();
+  std::string message;
+  ASSERT_TRUE(ReadDesignFile(*design, *surface, std::string(SKELMORA_EXAMPLES_DIR) + "/runabout.s98",
+                             message))
+      << message;
+  RebuildSurface(*design, *surface);
+  testing::TempDir dir;
+  const std::string path = dir.File("ours.igs");
+  testing::WriteFileText(path, FormatIges(*design, *surface,
+                                          IgesOptions{.mirror = false, .fileName = "ours.igs",
+                                                      .timeStamp = "20261210.120000"}));
+
+  IGESControl_Controller::Init();
+  IGESControl_Reader reader;
+  ASSERT_EQ(reader.ReadFile(path.c_str()), IFSelect_RetDone);
+  ASSERT_GT(reader.TransferRoots(), 0);
+  TopExp_Explorer faces(reader.OneShape(), TopAbs_FACE);
+  ASSERT_TRUE(faces.More());
+  const Handle(Geom_Surface) kernel = BRep_Tool::Surface(TopoDS::Face(faces.Current()));
+  ASSERT_FALSE(kernel.IsNull());
+  // The kernel keeps the file's unit unless told; compare in millimetres.
+  const double toKernel = design->Units == kInches ? 25.4 : 1.0;
+  double worst = 0.0, size = 0.0;
+  for (int i = 0; i <= surface->columnDivisions; ++i) {
+    for (int j = 0; j <= surface->rowDivisions; ++j) {
+      const SurfacePoint& q = surface->grid[i][j];
+      const gp_Pnt p = kernel->Value(q.u, q.v);
+      worst = std::max({worst, std::fabs(p.X() - toKernel * q.x), std::fabs(p.Y() - toKernel * q.y),
+                        std::fabs(p.Z() - toKernel * q.z)});
+      size = std::max(size, toKernel * std::fabs(q.y));
+    }
+  }
+  EXPECT_LT(worst, 1e-4 * size);
 }
 
 }  // namespace
