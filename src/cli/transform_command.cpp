@@ -16,6 +16,7 @@
 #include "model/tension.h"
 #include "model/units_axes.h"
 #include "shapes/stretch_translate.h"
+#include "shapes/trim.h"
 
 namespace skelmora::cli {
 
@@ -179,6 +180,17 @@ bool ParseOperation(const std::string& option, const std::string& value, Operati
     }
     op = [kind, distance](Session& s, Prompter& p) {
       return TranslateHull(s.design, *s.surface, s.history, kind, distance, &p);
+    };
+    return true;
+  }
+  if (option == "--trim") {
+    const auto degrees = ParseDouble(value);
+    if (!degrees) {
+      message = "--trim needs a number of degrees: " + value;
+      return false;
+    }
+    op = [degrees = *degrees](Session& s, Prompter& p) {
+      return TrimHull(s.design, *s.surface, *s.cuts, s.history, p, degrees);
     };
     return true;
   }

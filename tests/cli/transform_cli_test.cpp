@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -144,3 +145,36 @@ TEST_F(Transform, NeedsNoTemporaryDirectory) {
 }
 
 }  // namespace
+
+namespace {
+
+double HydroField(const std::string& file, const char* field) {
+  const CliRun run = Cli("hydro " + file + " --json");
+  EXPECT_EQ(run.status, 0) << run.err;
+  return json::parse(run.out)[field].get<double>();
+}
+
+}  // namespace
+
+TEST_F(Transform, TrimTurnsAboutTheCentreOfFlotationAndKeepsTheDisplacement) {
+  const double volume = HydroField(kWorkboat, "volume");
+  ASSERT_EQ(Run("--trim 1").status, 0);
+  EXPECT_NEAR(HydroField(out_.string(), "volume"), volume, 0.005 * volume);
+  const json trimmed = Info();
+  ASSERT_EQ(Run("--trim 1 --trim -1").status, 0);
+  const json back = Info();
+  ASSERT_EQ(Run("").status, 0);
+  const json plain = Info();
+  EXPECT_NEAR(back["extents"]["lowestZ"].get<double>(), plain["extents"]["lowestZ"].get<double>(),
+              1e-2);
+  EXPECT_GT(std::fabs(trimmed["extents"]["lowestZ"].get<double>() -
+                      plain["extents"]["lowestZ"].get<double>()),
+            1.0);
+
+  const CliRun refused = Run("--trim 60");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("--trim 60: The trim angle must lie between -45 and 45 degrees."),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(Run("--trim steep").status, 2);
+}

@@ -46,6 +46,11 @@ enum class Element : uint8_t {
   kSelection,        // the filled square around the selected vertex
   kToolMark,         // "X", "1", "2" at a vertex picked by a waiting row / column tool
   kDragFeedback,     // net segments or the moved line drawn in XOR while dragging
+  kCentreOfBuoyancy,   // "Show Centres": the symbol's circle, its marks and its letter
+  kCentreOfGravity,
+  kCentreOfFlotation,
+  kFlotationWaterline, // the z = 0 waterline; index 1 for a heeled picture's
+  kHeeledSection,      // index = station of the heeled picture, 1-based
   kMessage,
 };
 

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "model/silent_prompter.h"
+#include "views/centres_drawing.h"
 #include "views/projection.h"
 
 namespace skelmora {
@@ -441,6 +442,20 @@ void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, c
   const ViewProjector projector(design, surface, view, mapping.scale);
   Tracer tracer(projector, out);
   CutBuffers& cuts = scratch.cuts;
+  const CalculationRecords* calculations = inputs.calculations;
+
+  if (view == kBodyView && calculations && options.heelStep >= 0 &&
+      options.heelStep < static_cast<int>(calculations->heelSteps.size())) {
+    DrawHeeledPicture(design, surface, mapping,
+                      calculations->heelSteps[static_cast<size_t>(options.heelStep)], cuts, out);
+    return;
+  }
+  auto centres = [&] {
+    out.EndRun();
+    if (options.showCentres && calculations && calculations->centres) {
+      DrawCentres(design, surface, view, mapping, *calculations->centres, cuts, out);
+    }
+  };
 
   if (design.ShowVertexNet) DrawNet(tracer, design, mapping, options);
 
@@ -450,7 +465,7 @@ void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, c
     DrawReferenceHull(tracer, design, inputs);
     DrawKeelRudder(tracer, design, inputs);
     DrawMarkers(tracer, design, scratch.markers);
-    out.EndRun();
+    centres();
     return;
   }
 
@@ -471,7 +486,7 @@ void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, c
   if (anySection) DrawEdgeLines(tracer, design, surface);
   DrawMarkers(tracer, design, scratch.markers);
   if (anySection && HasChineLines(design, surface)) DrawChineLines(tracer, design, surface);
-  out.EndRun();
+  centres();
 }
 
 const ViewMapping& BuildView(HullDesign& design, Surface& surface, ViewState& state,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/markers.h"
+#include "hydro/calculation_records.h"
 #include "model/hull_design.h"
 #include "model/prompter.h"
 #include "surface/sections.h"
@@ -37,6 +38,9 @@ struct DrawInputs {
   // Shows the marker file's refusal ("More than 50 or less than 0 ...");
   // when null a refused file still switches the markers off, unannounced.
   Prompter* prompter = nullptr;
+  // The latest calculations, for "Show Centres" and the heeled body view;
+  // neither is drawn when null.
+  const CalculationRecords* calculations = nullptr;
 };
 
 // Buffers a drawing reuses from one build to the next; keep one per program
@@ -74,7 +78,9 @@ void DrawAxes(ViewId view, const ViewMapping& mapping, DisplayList& out);
 // single buttocks, reference hull, keel / rudder, edge lines if any section
 // kind is on, markers, chine lines if any section kind is on) or the
 // B-spline mode (surface lines, chine lines, reference hull, keel / rudder,
-// markers). Appends to out. Reads only: the placements and markers come
+// markers), then with "Show Centres" the flotation waterline and the
+// centres. A heel chosen in the options replaces the body view's drawing
+// with the heeled picture (DrawHeeledPicture). Appends to out. Reads only: the placements and markers come
 // from PrepareDrawing.
 void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, const ViewMapping& mapping,
                 const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out);

@@ -38,6 +38,10 @@ struct ViewOptions {
   bool netRowLines = true;     // "Vertex Net &Row Lines Drawn"
   bool vertexLabels = false;   // "&Label Vertex Rows and Columns"
   SingleLine singleLine;
+  bool showCentres = false;    // "Show Centres"
+  // The body view shows the hull heeled to this step of the last stability
+  // run (CalculationRecords::heelSteps); -1 for the upright drawing.
+  int heelStep = -1;
 };
 
 // One-shot modes armed by a menu command and carried out by the next click.
