@@ -130,16 +130,7 @@ bool ParseSnapshotText(HullDesign& design, std::string_view text, std::string& m
 bool ReadDesignFile(HullDesign& design, Surface& surface, const std::string& path,
                     std::string& message) {
   std::string text;
-  switch (ReadWholeFile(path, text, kMaxDesignFileBytes)) {
-    case ReadFileResult::kOk:
-      break;
-    case ReadFileResult::kCannotOpen:
-      message = "Cannot open the file: " + path;
-      return false;
-    case ReadFileResult::kTooLarge:
-      message = "The file " + path + " is too large to be a hull design file.";
-      return false;
-  }
+  if (!ReadWholeFile(path, text, kMaxDesignFileBytes, "a hull design file", message)) return false;
   return ParseDesignText(design, surface, text, message, path);
 }
 

@@ -151,16 +151,7 @@ GhsConvert ImportGhsFile(HullDesign& design, const std::string& ghsPath,
                          const std::string& workDirectory, Prompter& prompter,
                          std::string& message, GhsUnits units) {
   std::string ghs;
-  switch (ReadWholeFile(ghsPath, ghs, kMaxGhsFileBytes)) {
-    case ReadFileResult::kOk:
-      break;
-    case ReadFileResult::kCannotOpen:
-      message = "Cannot open the file: " + ghsPath;
-      return GhsConvert::kFailed;
-    case ReadFileResult::kTooLarge:
-      message = "The file " + ghsPath + " is too large to be a GHS geometry file.";
-      return GhsConvert::kFailed;
-  }
+  if (!ReadWholeFile(ghsPath, ghs, kMaxGhsFileBytes, "a GHS geometry file", message)) return GhsConvert::kFailed;
   std::string text;
   const GhsConvert result = ConvertGhsText(ghs, design, prompter, units, text, message);
   if (result == GhsConvert::kCancelled) {

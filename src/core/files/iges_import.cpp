@@ -430,16 +430,7 @@ std::string IgesDesignName(const std::string& path) {
 bool ImportIgesFile(HullDesign& design, Surface& surface, const std::string& path,
                     Prompter& prompter, std::string& message) {
   std::string text;
-  switch (ReadWholeFile(path, text, kMaxIgesFileBytes)) {
-    case ReadFileResult::kOk:
-      break;
-    case ReadFileResult::kCannotOpen:
-      message = "Cannot open the file: " + path;
-      return false;
-    case ReadFileResult::kTooLarge:
-      message = "The file " + path + " is too large to be an IGES hull surface.";
-      return false;
-  }
+  if (!ReadWholeFile(path, text, kMaxIgesFileBytes, "an IGES hull surface", message)) return false;
   return ImportIgesText(design, surface, text, path, prompter, message);
 }
 

@@ -375,16 +375,7 @@ OlderRead ReadOlderFile(HullDesign& design, Surface& surface, const std::string&
                         Prompter& prompter, std::string& message,
                         const OlderReadOptions& options) {
   std::string text;
-  switch (ReadWholeFile(path, text, kMaxOlderFileBytes)) {
-    case ReadFileResult::kOk:
-      break;
-    case ReadFileResult::kCannotOpen:
-      message = "Cannot open the file: " + path;
-      return OlderRead::kRefused;
-    case ReadFileResult::kTooLarge:
-      message = "The file " + path + " is too large to be an older hull file.";
-      return OlderRead::kRefused;
-  }
+  if (!ReadWholeFile(path, text, kMaxOlderFileBytes, "an older hull file", message)) return OlderRead::kRefused;
   const OlderRead result = ParseOlderText(design, surface, text, message, path);
   if (result != OlderRead::kCurrent) return result;
   const std::string renamed = CurrentFormatName(path);

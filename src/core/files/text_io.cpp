@@ -301,6 +301,21 @@ ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& tex
   return result;
 }
 
+bool ReadWholeFile(const std::filesystem::path& path, std::string& text, std::uintmax_t maxBytes,
+                   std::string_view kind, std::string& message) {
+  switch (ReadWholeFile(path, text, maxBytes)) {
+    case ReadFileResult::kOk:
+      return true;
+    case ReadFileResult::kCannotOpen:
+      message = "Cannot open the file: " + path.string();
+      return false;
+    case ReadFileResult::kTooLarge:
+      break;
+  }
+  message = "The file " + path.string() + " is too large to be " + std::string(kind) + ".";
+  return false;
+}
+
 bool ContainsNoCase(std::string_view text, std::string_view part, size_t* last) {
   if (part.size() > text.size()) return false;
   for (size_t at = text.size() - part.size() + 1; at-- > 0;) {

@@ -134,4 +134,9 @@ enum class ReadFileResult { kOk, kCannotOpen, kTooLarge };
 ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& text,
                              std::uintmax_t maxBytes);
 
+// ReadWholeFile for a reader: false with the message a user sees ("Cannot
+// open the file: ..." or "The file ... is too large to be " + kind + ".").
+bool ReadWholeFile(const std::filesystem::path& path, std::string& text, std::uintmax_t maxBytes,
+                   std::string_view kind, std::string& message);
+
 }  // namespace skelmora

@@ -76,16 +76,7 @@ bool ParseBallastFile(std::string_view text, BallastTable& table, std::string& m
 bool ReadBallastFile(const std::filesystem::path& path, BallastTable& table,
                      std::string& message) {
   std::string text;
-  switch (ReadWholeFile(path, text, kMaxBallastFileBytes)) {
-    case ReadFileResult::kOk:
-      break;
-    case ReadFileResult::kCannotOpen:
-      message = "Cannot open the file: " + path.string();
-      return false;
-    case ReadFileResult::kTooLarge:
-      message = "The file " + path.string() + " is too large to be a ballast data file.";
-      return false;
-  }
+  if (!ReadWholeFile(path, text, kMaxBallastFileBytes, "a ballast data file", message)) return false;
   return ParseBallastFile(text, table, message);
 }
 
