@@ -1,0 +1,116 @@
+#include "curves_command.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli_args.h"
+#include "curves/hydrostatic_curves.h"
+#include "design_io.h"
+#include "json_out.h"
+#include "stream_prompter.h"
+
+namespace skelmora::cli {
+
+const char* const kCurvesUsage = "  curves FILE --drafts FROM:TO:STEP [--json]\n";
+
+namespace {
+
+using nlohmann::json;
+
+std::string Usage() {
+  std::string usage = kCurvesUsage;
+  usage.pop_back();
+  return "usage: skelmora-cli" + usage.substr(1);
+}
+
+// FROM:TO:STEP as three numbers.
+std::optional<std::vector<double>> ParseTriple(const std::string& text) {
+  std::vector<double> parts;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t colon = text.find(':', start);
+    const auto value = ParseDouble(text.substr(start, colon - start));
+    if (!value) return std::nullopt;
+    parts.push_back(*value);
+    if (colon == std::string::npos) break;
+    start = colon + 1;
+  }
+  if (parts.size() != 3) return std::nullopt;
+  return parts;
+}
+
+}  // namespace
+
+int RunCurvesCommand(int argc, char** argv, int first, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> positional;
+  std::optional<std::string> range;
+  bool asJson = false;
+  for (int k = first; k < argc; ++k) {
+    const std::string arg = argv[k];
+    if (arg == "--json") {
+      asJson = true;
+    } else if (arg == "--drafts") {
+      if (k + 1 >= argc) {
+        err << "--drafts needs a value\n" << Usage() << '\n';
+        return 2;
+      }
+      range = argv[++k];
+    } else if (arg.rfind("--", 0) == 0) {
+      err << "curves does not take " << arg << '\n' << Usage() << '\n';
+      return 2;
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  if (positional.size() != 1 || !range) {
+    err << Usage() << '\n';
+    return 2;
+  }
+  const auto triple = ParseTriple(*range);
+  if (!triple) {
+    err << "The drafts are not FROM:TO:STEP: " << *range << '\n';
+    return 2;
+  }
+  std::string message;
+  const auto drafts = DraftSeries((*triple)[0], (*triple)[1], (*triple)[2], message);
+  if (!drafts) {
+    err << message << '\n';
+    return 2;
+  }
+
+  DesignSession session;
+  HullDesign& design = session.design;
+  StreamPrompter prompter(err);
+  if (!LoadDesign(positional[0], session, message)) {
+    err << message << '\n';
+    return 1;
+  }
+  if (!HullGuard(design, *session.surface, prompter)) return 1;
+  std::vector<CurveRow> rows;
+  if (!ComputeHydrostaticCurves(design, *session.surface, *session.cuts, *drafts, prompter,
+                                rows, message)) {
+    err << message << '\n';
+    return 1;
+  }
+  if (asJson) {
+    json list = json::array();
+    json units = json::object();
+    for (const CurveRow& row : rows) {
+      json item = json::object();
+      for (const ResultField& field : CurveRowFields(row, design.Units)) {
+        item[field.name] = field.value;
+        units[field.name] = field.unit;
+      }
+      list.push_back(std::move(item));
+    }
+    out << DumpJson(json{{"rows", std::move(list)}, {"units", std::move(units)}}) << '\n';
+  } else {
+    out << FormatCurveRows(rows, design.Units, design.DesignFileName);
+  }
+  return 0;
+}
+
+}  // namespace skelmora::cli
