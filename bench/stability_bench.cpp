@@ -1,5 +1,6 @@
 // The large-angle stability run on a 6 x 5 cubic yacht-like net at the
-// default 50 x 50 divisions: 0-180 deg in 1 deg steps and 0-45 in 5.
+// default 50 x 50 divisions: 0-180 deg in 1 deg steps and 0-45 in 5; the
+// hydrostatic curves and the cross curves built on the same runs.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -7,6 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "curves/cross_curves.h"
+#include "curves/hydrostatic_curves.h"
+#include "hydro/hydro_report.h"
 #include "model/silent_prompter.h"
 #include "model/design_session.h"
 #include "stability/stability_run.h"
@@ -67,5 +71,43 @@ BENCHMARK(BM_Stability180By1)->Unit(benchmark::kMillisecond);
 
 void BM_Stability45By5(benchmark::State& state) { RunHeels(state, 45.0, 5.0); }
 BENCHMARK(BM_Stability45By5)->Unit(benchmark::kMillisecond);
+
+// Eleven drafts, 10 inches either side of the design waterline.
+void BM_HydrostaticCurves11(benchmark::State& state) {
+  Bench b;
+  std::string message;
+  const std::vector<double> drafts = *DraftSeries(-10.0, 10.0, 2.0, message);
+  std::vector<CurveRow> rows;
+  bool ok = false;
+  for (auto _ : state) {
+    ok = ComputeHydrostaticCurves(b.session.design, *b.session.surface, *b.session.cuts, drafts,
+                                  b.prompter, rows, message);
+    benchmark::DoNotOptimize(rows.data());
+  }
+  state.counters["ok"] = ok;
+  state.counters["rows"] = static_cast<double>(rows.size());
+}
+BENCHMARK(BM_HydrostaticCurves11)->Unit(benchmark::kMillisecond);
+
+// Three displacements (0.7, 1 and 1.3 times the design's) over 0-90 by 10:
+// each floated by its draft search, then one stability run.
+void BM_CrossCurves3x10(benchmark::State& state) {
+  Bench b;
+  HydrostaticResults upright;
+  ComputeHydrostatics(b.session.design, *b.session.surface, *b.session.cuts, upright, b.prompter);
+  const double w = SaltwaterDisplacement(upright, kInches);
+  std::string message;
+  const CrossAngles angles = *CheckCrossAngles(0.0, 90.0, 10.0, message);
+  std::vector<KnPoint> points;
+  bool ok = false;
+  for (auto _ : state) {
+    ok = ComputeCrossCurves(b.session.design, *b.session.surface, *b.session.cuts,
+                            {0.7 * w, w, 1.3 * w}, angles, b.prompter, points, message);
+    benchmark::DoNotOptimize(points.data());
+  }
+  state.counters["ok"] = ok;
+  state.counters["points"] = static_cast<double>(points.size());
+}
+BENCHMARK(BM_CrossCurves3x10)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -11,6 +11,20 @@ std::optional<double> ParseDouble(const std::string& text) { return TryParseReal
 
 std::optional<int> ParseInt(const std::string& text) { return TryParseInt(text); }
 
+std::optional<std::array<double, 3>> ParseRange(const std::string& text) {
+  std::array<double, 3> parts{};
+  std::size_t start = 0;
+  for (std::size_t k = 0; k < parts.size(); ++k) {
+    const std::size_t colon = text.find(':', start);
+    if ((colon == std::string::npos) != (k + 1 == parts.size())) return std::nullopt;
+    const auto value = ParseDouble(text.substr(start, colon - start));
+    if (!value) return std::nullopt;
+    parts[k] = *value;
+    start = colon + 1;
+  }
+  return parts;
+}
+
 std::optional<std::string> UnexpectedOption(const Args& args,
                                             const std::vector<std::string>& allowed) {
   for (const std::string& option : args.given) {

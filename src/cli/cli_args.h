@@ -1,6 +1,7 @@
 // Argument handling shared by the commands of skelmora-cli.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,5 +35,8 @@ std::optional<std::string> UnexpectedOption(const Args& args,
 // A whole token as a number, or nothing.
 std::optional<double> ParseDouble(const std::string& text);
 std::optional<int> ParseInt(const std::string& text);
+
+// FROM:TO:STEP as its three numbers, or nothing.
+std::optional<std::array<double, 3>> ParseRange(const std::string& text);
 
 }  // namespace skelmora::cli

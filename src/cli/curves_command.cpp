@@ -26,22 +26,6 @@ std::string Usage() {
   return "usage: skelmora-cli" + usage.substr(1);
 }
 
-// FROM:TO:STEP as three numbers.
-std::optional<std::vector<double>> ParseTriple(const std::string& text) {
-  std::vector<double> parts;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t colon = text.find(':', start);
-    const auto value = ParseDouble(text.substr(start, colon - start));
-    if (!value) return std::nullopt;
-    parts.push_back(*value);
-    if (colon == std::string::npos) break;
-    start = colon + 1;
-  }
-  if (parts.size() != 3) return std::nullopt;
-  return parts;
-}
-
 }  // namespace
 
 int RunCurvesCommand(int argc, char** argv, int first, std::ostream& out, std::ostream& err) {
@@ -69,7 +53,7 @@ int RunCurvesCommand(int argc, char** argv, int first, std::ostream& out, std::o
     err << Usage() << '\n';
     return 2;
   }
-  const auto triple = ParseTriple(*range);
+  const auto triple = ParseRange(*range);
   if (!triple) {
     err << "The drafts are not FROM:TO:STEP: " << *range << '\n';
     return 2;

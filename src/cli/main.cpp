@@ -9,6 +9,7 @@
 #include "fair_command.h"
 #include "hydro_commands.h"
 #include "curves_command.h"
+#include "kn_command.h"
 #include "new_command.h"
 #include "stability_command.h"
 #include "transform_command.h"
@@ -58,7 +59,7 @@ void Usage(std::ostream& out) {
   }
   out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage
       << skelmora::cli::kExportUsage
-      << skelmora::cli::kNewUsage << skelmora::cli::kCurvesUsage;
+      << skelmora::cli::kNewUsage << skelmora::cli::kCurvesUsage << skelmora::cli::kKnUsage;
 }
 
 }  // namespace
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
   if (name == "new") return RunNew(argc, argv, 2, std::cout, std::cerr);
   if (name == "deck") return RunDeck(argc, argv, 2, std::cout, std::cerr);
   if (name == "curves") return RunCurvesCommand(argc, argv, 2, std::cout, std::cerr);
+  if (name == "kn") return RunKnCommand(argc, argv, 2, std::cout, std::cerr);
   for (const Command& command : Commands()) {
     if (name != command.name) continue;
     Args args;

@@ -54,15 +54,17 @@ bool ComputeHydrostaticCurves(HullDesign& design, Surface& surface, CutBuffers& 
   rows.clear();
   // Deeper by d lowers the hull by d: it must stay wet and not go under.
   const double lowest = surface.extents.lowestZ;
-  const double highest = surface.extents.highestZ;
+  // Past the lowest point of the deck edge the upright waterline no longer
+  // runs the hull's length, so the hydrostatics would mean nothing.
+  const double highest = GridLowestTop(surface);
   // The grid's extremes carry rounding: a keel or top met to within a
   // millionth of the height counts as met.
   const double slack = 1e-6 * (highest - lowest);
   for (const double d : drafts) {
     if (!(d > lowest + slack && d < highest - slack)) {
       message = "The draft change " + Number(d) +
-                " is outside the hull: changes must lie between " + Number(lowest) + " and " +
-                Number(highest);
+                " is outside the hull: changes must lie between " + Number(lowest) +
+                " (the keel) and " + Number(highest) + " (the deck edge goes under)";
       return false;
     }
   }

@@ -33,7 +33,7 @@ std::optional<std::vector<double>> DraftSeries(double from, double to, double st
 
 // The rows for drafts (model units, positive deeper). Refused with a message,
 // and nothing computed, when a draft would lift the hull clear of the water
-// or sink it past its highest point. The design, its net and the surface are
+// or sink the lowest point of its deck edge (GridLowestTop). The design, its net and the surface are
 // as they were afterwards, bit for bit; the session's results are not
 // touched. The caller's extents must be current (HullGuard).
 bool ComputeHydrostaticCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,

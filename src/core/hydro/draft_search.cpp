@@ -85,6 +85,18 @@ double GridLowestZ(const Surface& surface) {
   return lowest;
 }
 
+double GridLowestTop(const Surface& surface) {
+  double lowest = 1e9;
+  const int nu = std::clamp(surface.columnDivisions, 0, kMaxDivisions);
+  const int nv = std::clamp(surface.rowDivisions, 0, kMaxDivisions);
+  for (int i = 0; i <= nu; ++i) {
+    double top = -1e9;
+    for (int j = 0; j <= nv; ++j) top = std::max(top, surface.grid[i][j].z);
+    lowest = std::min(lowest, top);
+  }
+  return lowest;
+}
+
 bool RaiseHull(HullDesign& design, Surface& surface, double dz) {
   const auto raise = [dz](double&, double&, double& z) { z += dz; };
   if (!NetEditFits(design, raise)) return false;

@@ -29,6 +29,11 @@ double DraftProbeStep(int32_t units);
 // Lowest z over the evaluated grid (the draft, negative when immersed).
 double GridLowestZ(const Surface& surface);
 
+// The lowest of the tops of the grid's lines along v (one per step along
+// the length): where the deck edge first goes under as the hull sinks. The
+// upright hydrostatics hold only while the waterline stays below it.
+double GridLowestTop(const Surface& surface);
+
 // Raises the hull by dz (every vertex height of the net) and re-evaluates
 // the grid; the extents are left to be recomputed. False, with nothing
 // changed, when a height would not fit the net.

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/hydro/hydro_fixtures.h"
+#include "hydro/draft_search.h"
 #include "hydro/result_fields.h"
 
 namespace skelmora {
@@ -142,6 +143,24 @@ TEST(HydrostaticCurves, DraftsOutsideTheHullAreRefused) {
     EXPECT_NE(message.find("outside the hull"), std::string::npos) << message;
     EXPECT_TRUE(SameBits(&hull.d().Net, netBefore.get(), sizeof(VertexNet)));
   }
+}
+
+// The sailboat's sheer dips below its bow: sinking it past the lowest point
+// of the deck edge is refused, though the bow would still stand clear.
+TEST(HydrostaticCurves, DraftsPastTheDeckEdgeAreRefused) {
+  Hull hull;
+  MakeSailboat(hull);
+  ASSERT_TRUE(HullGuard(hull.d(), *hull.surface, hull.prompter));
+  const double top = GridLowestTop(*hull.surface);
+  ASSERT_LT(top, hull.surface->extents.highestZ - 1.0);
+  std::vector<CurveRow> rows;
+  std::string message;
+  EXPECT_TRUE(ComputeHydrostaticCurves(hull.d(), *hull.surface, *hull.cuts, {top - 1.0},
+                                       hull.prompter, rows, message))
+      << message;
+  EXPECT_FALSE(ComputeHydrostaticCurves(hull.d(), *hull.surface, *hull.cuts, {top + 1.0},
+                                        hull.prompter, rows, message));
+  EXPECT_NE(message.find("deck edge"), std::string::npos) << message;
 }
 
 TEST(HydrostaticCurves, DraftSeries) {

@@ -1,0 +1,245 @@
+#include "curves/cross_curves.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "files/text_io.h"
+#include "hydro/draft_search.h"
+#include "hydro/hydro_report.h"
+#include "model/net_edit.h"
+#include "model/shape_changed.h"
+
+namespace skelmora {
+
+namespace {
+
+std::string Number(double value) { return FormatFixed(CleanNumber(value), 0, 3); }
+
+// The design and surface as found, put back before each float and at the end
+// so that no rounding accumulates from one displacement to the next.
+class HullAsFound {
+ public:
+  HullAsFound(HullDesign& design, Surface& surface)
+      : design_(design),
+        surface_(surface),
+        design0_(std::make_unique<HullDesign>(design)),
+        surface0_(std::make_unique<Surface>(surface)) {}
+  ~HullAsFound() { Restore(); }
+  HullAsFound(const HullAsFound&) = delete;
+  HullAsFound& operator=(const HullAsFound&) = delete;
+
+  void Restore() {
+    design_ = *design0_;
+    surface_ = *surface0_;
+  }
+  // The hull as found, lowered by d (deeper); false when the net cannot
+  // hold the heights.
+  bool Lower(double d) {
+    Restore();
+    if (d == 0.0) return true;
+    if (!RaiseHull(design_, surface_, -d)) return false;
+    RecomputeExtents(design_, surface_);
+    return true;
+  }
+
+ private:
+  HullDesign& design_;
+  Surface& surface_;
+  std::unique_ptr<HullDesign> design0_;
+  std::unique_ptr<Surface> surface0_;
+};
+
+// The hydrostatics of the hull as found lowered by d.
+std::optional<HydrostaticResults> UprightAt(HullAsFound& hull, HullDesign& design,
+                                            Surface& surface, CutBuffers& cuts, double d,
+                                            Prompter& prompter) {
+  if (!hull.Lower(d)) return std::nullopt;
+  HydrostaticResults results;
+  if (!ComputeHydrostatics(design, surface, cuts, results, prompter)) return std::nullopt;
+  return results;
+}
+
+// The shift for `weight` with the hull already held by `hull`.
+std::optional<double> FloatAt(HullAsFound& hull, HullDesign& design, Surface& surface,
+                              CutBuffers& cuts, double weight, double lowest, double highest,
+                              Prompter& prompter, std::string& message) {
+  const int32_t units = design.Units;
+  const double height = highest - lowest;
+  // The ends of the range: just wet (weighing next to nothing) and the deck
+  // edge just awash.
+  double a = lowest + 1e-6 * height, fa = 0.0;
+  double b = highest - 1e-4 * height;
+  const auto top = UprightAt(hull, design, surface, cuts, b, prompter);
+  if (!top) {
+    message = "The hydrostatics failed with the deck edge awash";
+    return std::nullopt;
+  }
+  double fb = SaltwaterDisplacement(*top, units);
+  if (!(weight < fb)) {
+    message = "The hull cannot displace " + Number(weight) + ": at most " + Number(fb) + " before the deck edge goes under";
+    return std::nullopt;
+  }
+  // Regula falsi with the Illinois halving: the displacement rises
+  // smoothly with the draft, so this closes in a dozen runs.
+  const double tolerance = std::max(1e-7 * weight, 1e-9);
+  int side = 0;
+  for (int k = 0; k < 100; ++k) {
+    const double d = b - (fb - weight) * (b - a) / (fb - fa);
+    const auto upright = UprightAt(hull, design, surface, cuts, d, prompter);
+    if (!upright) {
+      message = "The hydrostatics failed at the draft change " + Number(d);
+      return std::nullopt;
+    }
+    const double f = SaltwaterDisplacement(*upright, units);
+    if (std::fabs(f - weight) <= tolerance || b - a < 1e-12 * height) return d;
+    if (f < weight) {
+      a = d;
+      fa = f;
+      if (side == -1) fb = weight + (fb - weight) / 2.0;
+      side = -1;
+    } else {
+      b = d;
+      fb = f;
+      if (side == 1) fa = weight + (fa - weight) / 2.0;
+      side = 1;
+    }
+  }
+  message = "The draft for the displacement " + Number(weight) + " was not found";
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<double>> ParseDisplacementList(const std::string& text,
+                                                         std::string& message) {
+  std::vector<double> list;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = text.find(',', start);
+    const std::string token = text.substr(start, comma - start);
+    const auto value = TryParseReal(token);
+    if (!value || !std::isfinite(*value)) {
+      message = "The displacement is not a number: " + token;
+      return std::nullopt;
+    }
+    if (!(*value > 0.0)) {
+      message = "A displacement must be positive: " + token;
+      return std::nullopt;
+    }
+    list.push_back(*value);
+    if (list.size() > kMaxCrossDisplacements) {
+      message = "Too many displacements: at most " + std::to_string(kMaxCrossDisplacements);
+      return std::nullopt;
+    }
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return list;
+}
+
+std::optional<CrossAngles> CheckCrossAngles(double from, double to, double step,
+                                            std::string& message) {
+  if (!std::isfinite(from) || !(from >= 0.0)) {
+    message = "The first angle must be 0 or more";
+    return std::nullopt;
+  }
+  const std::optional<HeelSteps> heel = CheckHeelInputs(to, step, message);
+  if (!heel) return std::nullopt;
+  if (from > heel->maxHeel) {
+    message = "The first angle " + Number(from) + " is beyond the last " + Number(heel->maxHeel);
+    return std::nullopt;
+  }
+  return CrossAngles{*heel, from};
+}
+
+std::optional<double> DraftChangeFor(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                                     double weight, Prompter& prompter, std::string& message) {
+  const double lowest = surface.extents.lowestZ, highest = GridLowestTop(surface);
+  HullAsFound hull(design, surface);
+  return FloatAt(hull, design, surface, cuts, weight, lowest, highest, prompter, message);
+}
+
+bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                        const std::vector<double>& displacements, const CrossAngles& angles,
+                        Prompter& prompter, std::vector<KnPoint>& points, std::string& message) {
+  points.clear();
+  const int32_t units = design.Units;
+  const double lengthFactor = FactorsFor(units).length;
+  const double keel = surface.extents.lowestZ, highest = GridLowestTop(surface);
+  // The scratch net is the run's to use and comes back with the design.
+  HullAsFound hull(design, surface);
+  for (const double weight : displacements) {
+    const auto d = FloatAt(hull, design, surface, cuts, weight, keel, highest, prompter, message);
+    if (!d) {
+      points.clear();
+      return false;
+    }
+    const auto upright = UprightAt(hull, design, surface, cuts, *d, prompter);
+    if (!upright) {
+      points.clear();
+      message = "The hydrostatics failed at the draft change " + Number(*d);
+      return false;
+    }
+    // G on the keel, which went down with the hull; its fore-and-aft place
+    // does not change the righting arm of an untrimmed hull.
+    StabilityInputs inputs;
+    inputs.heel = angles.heel;
+    inputs.manualCentre = true;
+    inputs.manualVcg = keel - *d;
+    inputs.manualLcg = upright->lcb / lengthFactor;
+    HydrostaticResults scratch = *upright;
+    StabilityRecords records{design, surface, cuts, scratch};
+    const StabilityRun run = RunStability(records, inputs, prompter);
+    if (!run.ok) {
+      points.clear();
+      message = std::string(kStabilityErrorMessage) + " (displacement " + Number(weight) + ")";
+      return false;
+    }
+    for (const StabilityRow& row : run.rows) {
+      if (row.heel < angles.from - 1e-9) continue;
+      points.push_back({weight, row.heel, row.gz * lengthFactor});
+    }
+  }
+  hull.Restore();
+  return true;
+}
+
+std::string FormatCrossCurves(const std::vector<KnPoint>& points, int32_t units,
+                              const std::string& designFileName) {
+  constexpr std::size_t kWidth = 12;
+  auto pad = [](std::string text) {
+    if (text.size() < kWidth) text.insert(0, kWidth - text.size(), ' ');
+    return text;
+  };
+  const bool metric = FactorsFor(units).metric;
+  std::vector<double> weights, angles;
+  for (const KnPoint& p : points) {
+    if (std::find(weights.begin(), weights.end(), p.displacement) == weights.end()) {
+      weights.push_back(p.displacement);
+    }
+    if (std::find(angles.begin(), angles.end(), p.angle) == angles.end()) {
+      angles.push_back(p.angle);
+    }
+  }
+  std::string text = "Cross Curves (KN) " + designFileName + "\n";
+  text += std::string("KN in ") + (metric ? "m" : "ft") + " for the displacements in " +
+          (metric ? "kg" : "lb") + ", G at the keel\n";
+  text += pad("Angle");
+  for (const double w : weights) text += pad(FormatFixed(CleanNumber(w), 0, 0));
+  text += "\n";
+  for (const double angle : angles) {
+    text += pad(FormatFixed(CleanNumber(angle), 0, 1));
+    for (const double w : weights) {
+      std::string cell = "-";
+      for (const KnPoint& p : points) {
+        if (p.displacement == w && p.angle == angle) cell = FormatFixed(CleanNumber(p.kn), 0, 3);
+      }
+      text += pad(cell);
+    }
+    text += "\n";
+  }
+  return text;
+}
+
+}  // namespace skelmora

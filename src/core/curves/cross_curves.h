@@ -1,0 +1,62 @@
+// Cross curves of stability: KN, the righting arm measured from the keel
+// (KN = GZ + KG sin phi), for a family of displacements over the heel
+// angles. Each displacement is floated by moving the hull vertically, the
+// stability run is made with the centre of gravity on the keel, and the hull
+// is put back exactly as it was.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/prompter.h"
+#include "stability/stability_run.h"
+
+namespace skelmora {
+
+inline constexpr int kMaxCrossDisplacements = 50;
+
+// One point of the curves: displacement in lb / kg (seawater), the heel in
+// degrees and KN in ft / m.
+struct KnPoint {
+  double displacement = 0.0;
+  double angle = 0.0;
+  double kn = 0.0;
+};
+
+// "W1,W2,...": positive numbers, at most kMaxCrossDisplacements. Refused with
+// a message otherwise.
+std::optional<std::vector<double>> ParseDisplacementList(const std::string& text,
+                                                         std::string& message);
+
+// The heels of the curves: 0, step, ... up to `to` as the stability run
+// steps them (CheckHeelInputs), keeping those from `from` on.
+struct CrossAngles {
+  HeelSteps heel;
+  double from = 0.0;
+};
+std::optional<CrossAngles> CheckCrossAngles(double from, double to, double step,
+                                            std::string& message);
+
+// The vertical shift (model units, positive deeper) that makes the hull
+// displace `weight` (lb / kg); nothing, with a message, when the hull
+// cannot displace it between keel and top. The hull is back as found
+// afterwards. The caller's extents must be current (HullGuard).
+std::optional<double> DraftChangeFor(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                                     double weight, Prompter& prompter, std::string& message);
+
+// The points, displacement by displacement in the order given, each over
+// the angles. The keel reference is the hull's lowest point as found (it
+// moves with the hull). False, with a message and no points, when a
+// displacement cannot be floated or a stability run fails. The design, its
+// net and the surface are as they were afterwards, bit for bit.
+bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
+                        const std::vector<double>& displacements, const CrossAngles& angles,
+                        Prompter& prompter, std::vector<KnPoint>& points, std::string& message);
+
+// The printed table: a title, a heading line of the displacements, one
+// line per angle with KN under each; every line ends in '\n'.
+std::string FormatCrossCurves(const std::vector<KnPoint>& points, int32_t units,
+                              const std::string& designFileName);
+
+}  // namespace skelmora
