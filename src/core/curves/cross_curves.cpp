@@ -205,6 +205,27 @@ bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
   return true;
 }
 
+CrossCurveTable TabulateCrossCurves(const std::vector<KnPoint>& points) {
+  CrossCurveTable table;
+  auto indexOf = [](std::vector<double>& list, double value) {
+    const auto at = std::find(list.begin(), list.end(), value);
+    if (at != list.end()) return static_cast<std::size_t>(at - list.begin());
+    list.push_back(value);
+    return list.size() - 1;
+  };
+  for (const KnPoint& p : points) {
+    indexOf(table.displacements, p.displacement);
+    indexOf(table.angles, p.angle);
+  }
+  table.cells.assign(table.angles.size(),
+                     std::vector<std::string>(table.displacements.size(), "-"));
+  for (const KnPoint& p : points) {
+    table.cells[indexOf(table.angles, p.angle)][indexOf(table.displacements, p.displacement)] =
+        FormatFixed(CleanNumber(p.kn), 0, 3);
+  }
+  return table;
+}
+
 std::string FormatCrossCurves(const std::vector<KnPoint>& points, int32_t units,
                               const std::string& designFileName) {
   constexpr std::size_t kWidth = 12;
@@ -213,30 +234,16 @@ std::string FormatCrossCurves(const std::vector<KnPoint>& points, int32_t units,
     return text;
   };
   const bool metric = FactorsFor(units).metric;
-  std::vector<double> weights, angles;
-  for (const KnPoint& p : points) {
-    if (std::find(weights.begin(), weights.end(), p.displacement) == weights.end()) {
-      weights.push_back(p.displacement);
-    }
-    if (std::find(angles.begin(), angles.end(), p.angle) == angles.end()) {
-      angles.push_back(p.angle);
-    }
-  }
+  const CrossCurveTable table = TabulateCrossCurves(points);
   std::string text = "Cross Curves (KN) " + designFileName + "\n";
   text += std::string("KN in ") + (metric ? "m" : "ft") + " for the displacements in " +
           (metric ? "kg" : "lb") + ", G at the keel\n";
   text += pad("Angle");
-  for (const double w : weights) text += pad(FormatFixed(CleanNumber(w), 0, 0));
+  for (const double w : table.displacements) text += pad(FormatFixed(CleanNumber(w), 0, 0));
   text += "\n";
-  for (const double angle : angles) {
-    text += pad(FormatFixed(CleanNumber(angle), 0, 1));
-    for (const double w : weights) {
-      std::string cell = "-";
-      for (const KnPoint& p : points) {
-        if (p.displacement == w && p.angle == angle) cell = FormatFixed(CleanNumber(p.kn), 0, 3);
-      }
-      text += pad(cell);
-    }
+  for (std::size_t a = 0; a < table.angles.size(); ++a) {
+    text += pad(FormatFixed(CleanNumber(table.angles[a]), 0, 1));
+    for (const std::string& cell : table.cells[a]) text += pad(cell);
     text += "\n";
   }
   return text;

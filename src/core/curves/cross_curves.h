@@ -54,6 +54,16 @@ bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
                         const std::vector<double>& displacements, const CrossAngles& angles,
                         Prompter& prompter, std::vector<KnPoint>& points, std::string& message);
 
+// The points as a table: the displacements and the angles in the order
+// they first appear, and each cell's KN to 3 decimals ("-" where there is no
+// point).
+struct CrossCurveTable {
+  std::vector<double> displacements;
+  std::vector<double> angles;
+  std::vector<std::vector<std::string>> cells;  // [angle][displacement]
+};
+CrossCurveTable TabulateCrossCurves(const std::vector<KnPoint>& points);
+
 // The printed table: a title, a heading line of the displacements, one
 // line per angle with KN under each; every line ends in '\n'.
 std::string FormatCrossCurves(const std::vector<KnPoint>& points, int32_t units,

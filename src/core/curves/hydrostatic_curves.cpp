@@ -126,34 +126,44 @@ const std::vector<CurveColumn>& CurveTableColumns() {
   return columns;
 }
 
+std::vector<std::string> CurveRowCells(const CurveRow& row, int32_t units) {
+  const std::vector<ResultField> fields = CurveRowFields(row, units);
+  std::vector<std::string> cells;
+  for (const CurveColumn& column : CurveTableColumns()) {
+    for (const ResultField& f : fields) {
+      if (f.name != std::string(column.name)) continue;
+      cells.push_back(FormatFixed(CleanNumber(f.value), 0, f.unit == "none" ? 4 : 3));
+    }
+  }
+  return cells;
+}
+
+std::vector<std::string> CurveColumnUnits(int32_t units) {
+  const std::vector<ResultField> fields = CurveRowFields(CurveRow{}, units);
+  std::vector<std::string> result;
+  for (const CurveColumn& column : CurveTableColumns()) {
+    for (const ResultField& f : fields) {
+      if (f.name == std::string(column.name)) result.push_back(f.unit == "none" ? "" : f.unit);
+    }
+  }
+  return result;
+}
+
 std::string FormatCurveRows(const std::vector<CurveRow>& rows, int32_t units,
                             const std::string& designFileName) {
-  constexpr int kWidth = 11;
+  constexpr std::size_t kWidth = 11;
   auto pad = [](std::string text) {
     if (text.size() < kWidth) text.insert(0, kWidth - text.size(), ' ');
     text.insert(0, 1, ' ');
     return text;
   };
   std::string headings, unitLine;
-  const std::vector<ResultField> sample =
-      CurveRowFields(rows.empty() ? CurveRow{} : rows.front(), units);
-  for (const CurveColumn& column : CurveTableColumns()) {
-    headings += pad(column.heading);
-    for (const ResultField& f : sample) {
-      if (f.name == std::string(column.name)) unitLine += pad(f.unit == "none" ? "" : f.unit);
-    }
-  }
+  for (const CurveColumn& column : CurveTableColumns()) headings += pad(column.heading);
+  for (const std::string& unit : CurveColumnUnits(units)) unitLine += pad(unit);
   std::string text = "Hydrostatic Curves " + designFileName + "\n" + headings + "\n" +
                      unitLine + "\n";
   for (const CurveRow& row : rows) {
-    const std::vector<ResultField> fields = CurveRowFields(row, units);
-    for (const CurveColumn& column : CurveTableColumns()) {
-      for (const ResultField& f : fields) {
-        if (f.name != std::string(column.name)) continue;
-        const bool coefficient = f.unit == "none";
-        text += pad(FormatFixed(CleanNumber(f.value), 0, coefficient ? 4 : 3));
-      }
-    }
+    for (const std::string& cell : CurveRowCells(row, units)) text += pad(cell);
     text += "\n";
   }
   return text;

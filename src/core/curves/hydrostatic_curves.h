@@ -54,6 +54,12 @@ struct CurveColumn {
 };
 const std::vector<CurveColumn>& CurveTableColumns();
 
+// A row's cells in the order of CurveTableColumns, as the table shows them
+// (coefficients to 4 decimals, the rest to 3), and each column's unit ("" for
+// the coefficients).
+std::vector<std::string> CurveRowCells(const CurveRow& row, int32_t units);
+std::vector<std::string> CurveColumnUnits(int32_t units);
+
 // The printed table: a title line, the headings, the units, one line per
 // row; every line ends in '\n'.
 std::string FormatCurveRows(const std::vector<CurveRow>& rows, int32_t units,

@@ -170,14 +170,14 @@ TEST(CrossCurves, InputsAreChecked) {
 
 TEST(CrossCurves, TableHasARowPerAngleAndAColumnPerDisplacement) {
   const std::vector<KnPoint> points{{1000, 0, 0.0}, {1000, 10, 0.512}, {2000, 0, 0.0},
-                                    {2000, 10, 0.4}};
+                                    {2000, 10, 0.4}, {3000, 10, -0.0001}};
   const std::string text = FormatCrossCurves(points, kInches, "boat.s98");
   EXPECT_EQ(text,
             "Cross Curves (KN) boat.s98\n"
             "KN in ft for the displacements in lb, G at the keel\n"
-            "       Angle        1000        2000\n"
-            "         0.0       0.000       0.000\n"
-            "        10.0       0.512       0.400\n");
+            "       Angle        1000        2000        3000\n"
+            "         0.0       0.000       0.000           -\n"
+            "        10.0       0.512       0.400       0.000\n");  // never -0.000
 }
 
 }  // namespace
