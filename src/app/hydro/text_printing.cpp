@@ -26,7 +26,8 @@ QFont FixedFont(double points) {
 
 }  // namespace
 
-PrintOutcome PrintTextLines(QPrinter& printer, const std::string& text, bool onePage) {
+PrintOutcome PrintTextLines(QPrinter& printer, const std::string& text, bool onePage,
+                            const PageHeading& heading) {
   QString all = QString::fromStdString(text);
   if (all.endsWith(QLatin1Char('\n'))) all.chop(1);
   const QStringList lines = all.split(QLatin1Char('\n'));
@@ -50,7 +51,13 @@ PrintOutcome PrintTextLines(QPrinter& printer, const std::string& text, bool one
   painter.setFont(FixedFont(points));
   const QFontMetricsF metrics(painter.font(), painter.device());
   const double step = metrics.lineSpacing();
-  double y = metrics.ascent();
+  double top = 0.0;
+  if (heading) {
+    painter.save();
+    top = std::clamp(heading(painter, page), 0.0, static_cast<double>(page.height()));
+    painter.restore();
+  }
+  double y = top + metrics.ascent();
   PrintOutcome outcome = PrintOutcome::kPrinted;
   for (const QString& line : lines) {
     if (y + metrics.descent() > page.height()) {
@@ -88,14 +95,16 @@ void CopyPrinterSettings(const QPrinter& from, QPrinter& to) {
 ReportPrinter::ReportPrinter(const QPrinter& setup, Prompter& prompter, PrintDialogRunner dialog)
     : setup_(setup), prompter_(prompter), dialog_(std::move(dialog)) {}
 
-void ReportPrinter::PrepareJob(QPrinter& job) const {
+void ReportPrinter::PrepareJob(QPrinter& job, QPageLayout::Orientation orientation) const {
   const QPageLayout layout = setup_.pageLayout();
   job.setPageSize(layout.pageSize());
   job.setPageMargins(layout.margins(), layout.units());
-  job.setPageOrientation(QPageLayout::Portrait);
+  job.setPageOrientation(orientation);
 }
 
-bool ReportPrinter::Print(QWidget* parent, const std::string& text, bool onePage) {
+bool ReportPrinter::Print(QWidget* parent, const std::string& text, bool onePage,
+                          const PageHeading& heading,
+                          QPageLayout::Orientation orientation) {
   PrintOutcome outcome = PrintOutcome::kNotStarted;
   {
     QPrinter job(QPrinter::HighResolution);
@@ -105,16 +114,16 @@ bool ReportPrinter::Print(QWidget* parent, const std::string& text, bool onePage
       job.setPrinterName(setup_.printerName());
     }
     if (job.outputFormat() == QPrinter::NativeFormat && !job.printerName().isEmpty()) {
-      PrepareJob(job);
-      outcome = PrintTextLines(job, text, onePage);
+      PrepareJob(job, orientation);
+      outcome = PrintTextLines(job, text, onePage, heading);
     }
   }
   if (outcome == PrintOutcome::kNotStarted) {
     prompter_.ShowInformation(kNoPrinterMessage);
     QPrinter chosen(QPrinter::HighResolution);
-    PrepareJob(chosen);
+    PrepareJob(chosen, orientation);
     if (!dialog_ || !dialog_(chosen, parent)) return false;
-    outcome = PrintTextLines(chosen, text, onePage);
+    outcome = PrintTextLines(chosen, text, onePage, heading);
   }
   switch (outcome) {
     case PrintOutcome::kPrinted:

@@ -115,6 +115,8 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"Cureofareas1", &TMainForm::Cureofareas1Click, Guard::kDesign, nullptr},
     {"Curveofwettedlengths1", &TMainForm::Curveofwettedlengths1Click, Guard::kDesign, nullptr},
     {"Findwaterline1", &TMainForm::Findwaterline1Click, Guard::kNone, nullptr},
+    {"HydrostaticCurves1", &TMainForm::HydrostaticCurves1Click, Guard::kDesign, nullptr},
+    {"CrossCurves1", &TMainForm::CrossCurves1Click, Guard::kDesign, nullptr},
     // Tools
     {"Stretchshrinkhull1", &TMainForm::Stretchshrinkhull1Click, Guard::kDesign, nullptr},
     {"Shifthull1", &TMainForm::Shifthull1Click, Guard::kDesign, nullptr},

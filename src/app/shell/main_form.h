@@ -238,6 +238,9 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void Curveofwettedlengths1Click();
   void Findwaterline1Click();
   void Stability1Click();
+  // Calc › the curves (main_form_curves.cpp)
+  void HydrostaticCurves1Click();
+  void CrossCurves1Click();
   // Output (main_form_output.cpp)
   void printoffsets1Click();
   void printvertices1Click();
