@@ -108,7 +108,7 @@ void FileCommands::TakeReadDesign(const QString& path) {
   ForgetPreviousDesign();
   KeepFileContentsReset(design);
   state_.RefreshExtents();
-  baseline_.Remember(design);
+  baseline_.Remember(design, *state_.surface);
   host_.DesignReplaced();
 }
 
@@ -146,7 +146,7 @@ bool FileCommands::WriteOlder(HullDesign& design, const std::string& path) {
 
 bool FileCommands::SaveChangesFirst() {
   const HullDesign& design = state_.design;
-  if (!baseline_.Differs(design)) return true;
+  if (!baseline_.Differs(design, *state_.surface)) return true;
   const std::string name =
       design.DesignFileName.empty() ? std::string("the new design") : design.DesignFileName;
   const int answer = prompter_.AskYesNoCancel("Save changes to " + name + "?");
@@ -201,7 +201,7 @@ bool FileCommands::Save() {
   if (!SaveDesign(design, prompter_, options)) return false;
   if (design.DesignFileName != before) host_.UpdateCaption();
   freshName_.clear();
-  baseline_.Remember(design);
+  baseline_.Remember(design, *state_.surface);
   host_.UpdateUndoState();
   return true;
 }
@@ -213,7 +213,7 @@ bool FileCommands::SaveConfirmed() {
   options.confirm = true;
   if (!SaveDesign(design, prompter_, options)) return false;
   host_.UpdateCaption();
-  baseline_.Remember(design);
+  baseline_.Remember(design, *state_.surface);
   host_.UpdateUndoState();
   return true;
 }
@@ -228,7 +228,7 @@ bool FileCommands::SaveUnder(const QString& path) {
   }
   host_.UpdateCaption();
   freshName_.clear();
-  baseline_.Remember(design);
+  baseline_.Remember(design, *state_.surface);
   host_.UpdateUndoState();
   return true;
 }
@@ -275,7 +275,7 @@ bool FileCommands::SaveAs() {
       if (!WriteOlder(design, path.toStdString())) return false;
       ResetHistory(design);
       host_.UpdateCaption();
-      baseline_.Remember(design);
+      baseline_.Remember(design, *state_.surface);
       host_.UpdateUndoState();
       return true;
     }
@@ -505,7 +505,7 @@ void FileCommands::ConvertVerticesToMarkers() {
   ApplyNewDesignDefaults(design);
   SetViewOpen(design, kPerspectiveView, false);
   state_.RefreshExtents();
-  baseline_.Remember(design);
+  baseline_.Remember(design, *state_.surface);
   host_.DesignReplaced();
   host_.CloseView(kPerspectiveView);
   host_.TileViews();

@@ -9,24 +9,27 @@
 #include <string>
 
 #include "model/hull_design.h"
+#include "surface/surface.h"
 
 namespace skelmora::app {
 
 class SavedBaseline {
  public:
-  // The design as it now stands is what its file holds.
-  void Remember(const HullDesign& design);
+  // The design as it now stands is what its file holds. The surface must be
+  // the design's, current.
+  void Remember(const HullDesign& design, const Surface& surface);
   // No file holds the design yet (a new design): any open design differs.
   void Forget();
   // True when an open design would write something other than what was
-  // remembered. Window layout (which views are open) does not count, nor
-  // does a section number or spacing that drawing derived from the other
-  // one of its pair.
-  bool Differs(const HullDesign& design) const;
+  // remembered. Window layout (which views are open) does not count. Both
+  // are compared as drawing leaves them, so a section number or spacing
+  // that drawing derives is not taken for an edit, whether or not the views
+  // have been drawn since.
+  bool Differs(const HullDesign& design, const Surface& surface) const;
 
  private:
-  static std::string Text(HullDesign& design);
-  std::unique_ptr<HullDesign> saved_;
+  static std::string Text(const HullDesign& design, const Surface& surface);
+  bool remembered_ = false;
   std::string text_;
 };
 

@@ -505,7 +505,7 @@ void TMainForm::UpdateViewCursors() {
   for (ViewWindow* window : views_->all()) window->updateCursor();
 }
 
-bool TMainForm::HasUnsavedChanges() const { return baseline_.Differs(state_.design); }
+bool TMainForm::HasUnsavedChanges() const { return baseline_.Differs(state_.design, *state_.surface); }
 
 bool TMainForm::OpenDesignFile(const QString& path) { return files_->OpenPath(path); }
 

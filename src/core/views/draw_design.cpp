@@ -418,14 +418,17 @@ void DrawAxes(ViewId view, const ViewMapping& mapping, DisplayList& out) {
   out.AddSegment({0, -h}, {0, h}, kAxisColor, Element::kAxis, 1);
 }
 
+void PlaceShownSections(HullDesign& design, const Surface& surface, DrawScratch& scratch) {
+  scratch.stations = scratch.waterlines = scratch.buttocks = SectionPlacement{};
+  if (design.ShowSurface) return;
+  if (design.ShowStations) scratch.stations = StationPositions(design, surface, scratch.cuts);
+  if (design.ShowWaterlines) scratch.waterlines = WaterlinePositions(design, surface);
+  if (design.ShowButtocks) scratch.buttocks = ButtockPositions(design, surface);
+}
+
 void PrepareDrawing(HullDesign& design, const Surface& surface, const DrawInputs& inputs,
                     DrawScratch& scratch) {
-  scratch.stations = scratch.waterlines = scratch.buttocks = SectionPlacement{};
-  if (!design.ShowSurface) {
-    if (design.ShowStations) scratch.stations = StationPositions(design, surface, scratch.cuts);
-    if (design.ShowWaterlines) scratch.waterlines = WaterlinePositions(design, surface);
-    if (design.ShowButtocks) scratch.buttocks = ButtockPositions(design, surface);
-  }
+  PlaceShownSections(design, surface, scratch);
   scratch.markers.clear();
   if (design.MarkersShown) {
     SilentPrompter silent;

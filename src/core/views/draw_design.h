@@ -54,6 +54,12 @@ struct DrawScratch {
   SectionPlacement buttocks;
 };
 
+// The first half of PrepareDrawing: the placements of the shown stations,
+// waterlines and buttocks into scratch, the derived halves of their count /
+// spacing pairs written back to the design. What the file holds once the
+// design has been drawn; the unsaved-changes check compares designs after it.
+void PlaceShownSections(HullDesign& design, const Surface& surface, DrawScratch& scratch);
+
 // What a drawing derives, taken before it is drawn: the placements of the
 // shown stations, waterlines and buttocks (their derived counts and
 // spacings are written back to the design, where the file and the settings
