@@ -287,6 +287,11 @@ void TMainForm::LabelVertexRowsandColumns1Click() {
   RepaintOpenViews();
 }
 
+void TMainForm::ShowCentres1Click() {
+  state_.viewOptions.showCentres = ui_->ShowCentres1->isChecked();
+  RepaintOpenViews();
+}
+
 void TMainForm::SetDesignDirectory1Click() {
   if (setting_.Read() == QLatin1String("false")) {
     setting_.Write(QString::fromStdString(state_.design.ProgramDirectory));
