@@ -40,7 +40,8 @@ void TtrimHeelDlg::prepare(Prompter& prompter) {
   ui_->angleButton->setChecked(true);
   ui_->angleEdit->setText(QStringLiteral("0"));
   ui_->sternEdit->setText(QStringLiteral("0"));
-  ui_->sternButton->setText(QStringLiteral("Trim at Stern, %1 (+ stern down)").arg(UnitName(state_.design)));
+  ui_->sternButton->setText(
+      QStringLiteral("Trim at Stern (%1), + stern deeper").arg(UnitName(state_.design)));
   modeChanged();
   ShowWaterline();
   ShowHeels();
