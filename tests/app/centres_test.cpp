@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -121,6 +122,7 @@ class CentresTest : public QObject {
     // Nothing to draw before a run, with the option on or off.
     s.showCentres(true);
     QVERIFY(!AnyCentre(s.painted(profile)));
+    QCOMPARE(s.form->statusBar()->currentMessage(), QString::fromLatin1(kNoCentresStatus));
     s.showCentres(false);
 
     QVERIFY(s.hydrostatics());

@@ -12,6 +12,7 @@
 #include "files/design_dir_dialog.h"
 #include "hydro/text_printing.h"
 #include "editing/spline_tension_dialog.h"
+#include "model/shown_calculations.h"
 #include "model/undo.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
@@ -289,6 +290,10 @@ void TMainForm::LabelVertexRowsandColumns1Click() {
 
 void TMainForm::ShowCentres1Click() {
   state_.viewOptions.showCentres = ui_->ShowCentres1->isChecked();
+  // Switched on with nothing to draw: say where the centres come from.
+  if (state_.viewOptions.showCentres && !ShownCalculations(state_)->centres) {
+    Status(QString::fromLatin1(kNoCentresStatus));
+  }
   RepaintOpenViews();
 }
 
