@@ -20,12 +20,12 @@
 #include "files/file_messages.h"
 #include "files/text_io.h"
 #include "hydro/draft_search.h"
-#include "model/shown_calculations.h"
-#include "stability/heel_steps.h"
 #include "model/app_state.h"
 #include "model/net_edit.h"
+#include "model/shown_calculations.h"
 #include "stability/ballast_file.h"
 #include "stability/criteria.h"
+#include "stability/heel_steps.h"
 #include "stability/section_box.h"
 #include "stability/stability_data.h"
 #include "stability/stability_results.h"
@@ -401,11 +401,10 @@ bool Tdraw_stability_Dlg::CalculateStability() {
   run_ = RunStability(records, inputs, *state_.prompter, &progress);
   running_ = false;
   QApplication::restoreOverrideCursor();
-  // The body view's heels are handed over on closing, when the hull is back.
-  if (run_.ok && !run_.rows.empty()) {
-    heelsPending_ = true;
-    runShift_ = accumulatedShift_;
-  }
+  // The body view's heels are handed over on closing, when the hull is back
+  // (a failed run replaced the rows, so nothing is).
+  heelsPending_ = run_.ok && !run_.rows.empty();
+  runShift_ = accumulatedShift_;
 
   // The file as far as the run wrote it, in this copy's work directory.
   const QString path = QDir(QString::fromStdString(state_.history.Directory().string()))
