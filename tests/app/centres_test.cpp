@@ -181,7 +181,13 @@ class CentresTest : public QObject {
     QVERIFY(!AnyCentre(s.painted(profile)));
     QVERIFY(s.hydrostatics());
     QVERIFY(HasCentres(s.painted(profile)));
-    // A file read replaces the hull too.
+    // So does a vertex weight.
+    s.edit([](HullDesign& d) { d.Net[2][2].w = 2.0f; });
+    s.state.ShapeChanged();
+    QVERIFY(!AnyCentre(s.painted(profile)));
+    QVERIFY(s.hydrostatics());
+    // A file read replaces the hull too (the edit is not saved).
+    s.prompter.answers = {0};
     QVERIFY(s.open(s.copyExample("runabout.s98")));
     QVERIFY(!AnyCentre(s.painted(profile)));
   }

@@ -42,6 +42,7 @@ uint64_t HullKey(const HullDesign& design, const Surface& surface) {
       h.Add(v.x);
       h.Add(v.y);
       h.Add(v.z);
+      h.Add(v.w);
     }
   }
   const KnotVectors& knots = surface.knots;

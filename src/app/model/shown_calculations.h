@@ -18,7 +18,8 @@ inline constexpr const char* kNoCentresStatus =
     "No centres to show yet: Calc/Hydrostatics finds them for the hull as it stands.";
 
 // A hash of what the hull's shape and place are made of: the units, the
-// working net and the knot vectors (the grid follows from these).
+// working net with its weights and the knot vectors (the grid follows
+// from these).
 uint64_t HullKey(const HullDesign& design, const Surface& surface);
 
 // The centres of the upright hydrostatics now in the session's results,
