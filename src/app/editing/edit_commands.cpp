@@ -7,6 +7,7 @@
 #include "editing/edit_vertex_dialog.h"
 #include "editing/single_cuts_dialog.h"
 #include "editing/stretch_hull_dialog.h"
+#include "editing/trim_heel_dialog.h"
 #include "editing/vertex_offsets_dialog.h"
 #include "model/chines.h"
 #include "model/net_rows_columns.h"
@@ -22,6 +23,9 @@ EditCommands::EditCommands(AppState& state, Prompter& prompter, QWidget* dialogP
   stretch_ = new TstretchHullDlg(state_, dialogParent);
   translate_ = new Ttranslatedlg(state_, dialogParent);
   singleCuts_ = new Tsinglecutsdlg(state_, prompter_, dialogParent);
+  trimHeel_ = new TtrimHeelDlg(state_, dialogParent);
+  connect(trimHeel_, &TtrimHeelDlg::trimmed, this, &EditCommands::edited);
+  connect(trimHeel_, &TtrimHeelDlg::heelChosen, this, &EditCommands::heelChanged);
   connect(rowCol_, &TRowColDlg::indexChosen, this, &EditCommands::RunByIndex);
   connect(rowCol_, &TRowColDlg::closedWithoutIndex, this, &EditCommands::Disarm);
   ResetTool(tool_);
@@ -240,6 +244,12 @@ void EditCommands::StretchCommand() {
 void EditCommands::ShiftCommand() {
   translate_->prepare(prompter_);
   if (translate_->exec() == QDialog::Accepted) emit edited();
+}
+
+void EditCommands::TrimHeelCommand() {
+  if (!state_.design.DesignOpen) return;
+  trimHeel_->prepare(prompter_);
+  trimHeel_->exec();
 }
 
 }  // namespace skelmora::app

@@ -23,6 +23,7 @@ class Teditvertex;
 class Tsinglecutsdlg;
 class TstretchHullDlg;
 class Ttranslatedlg;
+class TtrimHeelDlg;
 class Tvertex_offsetsDlg;
 
 class EditCommands : public QObject {
@@ -44,6 +45,8 @@ class EditCommands : public QObject {
   void ExchangeCommand(AxisPair pair);
   void StretchCommand();
   void ShiftCommand();
+  // Tools › "&Trim / Heel hull": trims are edits, a chosen heel repaints.
+  void TrimHeelCommand();
   // "Hull Surface Accuracy", created for each use. `prepared` lets a caller
   // (a test) act on the dialog before it runs.
   void AccuracyCommand(const std::function<void(QDialog&)>& prepared = {});
@@ -60,6 +63,7 @@ class EditCommands : public QObject {
   Tvertex_offsetsDlg* offsetsDialog() const { return offsets_; }
   TstretchHullDlg* stretchDialog() const { return stretch_; }
   Ttranslatedlg* translateDialog() const { return translate_; }
+  TtrimHeelDlg* trimHeelDialog() const { return trimHeel_; }
   Tsinglecutsdlg* singleCutsDialog() const { return singleCuts_; }
   const RowColumnTool& tool() const { return tool_; }
 
@@ -70,6 +74,8 @@ class EditCommands : public QObject {
   void modeChanged();
   // A tool mark came or went: the views repaint.
   void marksChanged();
+  // The body view is to show another heel.
+  void heelChanged();
   void status(const QString& text);
 
  private:
@@ -86,6 +92,7 @@ class EditCommands : public QObject {
   Tvertex_offsetsDlg* offsets_ = nullptr;
   TstretchHullDlg* stretch_ = nullptr;
   Ttranslatedlg* translate_ = nullptr;
+  TtrimHeelDlg* trimHeel_ = nullptr;
   Tsinglecutsdlg* singleCuts_ = nullptr;
   bool spacingMode_ = false;  // "Spacing" chosen last time in the curve settings
 };

@@ -8,6 +8,7 @@
 #include "hydro/calculation_records.h"
 #include "hydro/hydrostatics_window.h"
 #include "model/app_state.h"
+#include "model/shown_calculations.h"
 
 namespace skelmora::app {
 
@@ -61,6 +62,8 @@ bool RunHydrostaticsCommand(AppState& state, QWidget* parent, ReportPrinter& pri
     Say(status, QString());
     return false;
   }
+  // What "Show Centres" draws, for the hull as it stands.
+  KeepCentres(state);
   THydroReport report(printer, parent);
   report.Fill(BuildHydrostaticsReport(records.results, state.design.Units),
               QString::fromStdString(state.design.DesignFileName));

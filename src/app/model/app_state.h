@@ -3,6 +3,7 @@
 // plus the run-time view switches and the interaction state.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ struct AppState : DesignSession {
   Prompter* prompter = nullptr;
   // The marks of the tool armed now; drawn only while one is armed.
   std::vector<ToolMark> toolMarks;
+  // The hulls (HullKey) the centres and the heel steps in `hydro` were
+  // computed on; ShownCalculations drops a set whose hull has changed.
+  uint64_t centresHullKey = 0;
+  uint64_t heelHullKey = 0;
 };
 
 }  // namespace skelmora::app

@@ -120,7 +120,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     // Tools
     {"Stretchshrinkhull1", &TMainForm::Stretchshrinkhull1Click, Guard::kDesign, nullptr},
     {"Shifthull1", &TMainForm::Shifthull1Click, Guard::kDesign, nullptr},
-    {"TrimHeelhull1", nullptr, Guard::kNone, "Trim and heel come in a later version."},
+    {"TrimHeelhull1", &TMainForm::TrimHeelhull1Click, Guard::kDesign, nullptr},
     {"Straightenrowcoloumn1", &TMainForm::Straightenrowcoloumn1Click, Guard::kDesignAndNet,
      nullptr},
     {"Smoothrowcolumn1", &TMainForm::Smoothrowcolumn1Click, Guard::kDesignAndNet, nullptr},
@@ -156,6 +156,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"DrawSingleNetLine1", &TMainForm::DrawSingleNetLine1Click, Guard::kNone, nullptr},
     {"LabelVertexRowsandColumns1", &TMainForm::LabelVertexRowsandColumns1Click, Guard::kNone,
      nullptr},
+    {"ShowCentres1", &TMainForm::ShowCentres1Click, Guard::kNone, nullptr},
     {"SetDesignDirectory1", &TMainForm::SetDesignDirectory1Click, Guard::kNone, nullptr},
     {"net_onoff", &TMainForm::net_onoffClick, Guard::kDesign, nullptr},
     // Window

@@ -190,6 +190,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void UpdateVertexClick();
   void DrawSingleNetLine1Click();
   void LabelVertexRowsandColumns1Click();
+  void ShowCentres1Click();
   void SetDesignDirectory1Click();
   void net_onoffClick();
   void WindowTile();
@@ -217,6 +218,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void delhorizontalClick();
   void Stretchshrinkhull1Click();
   void Shifthull1Click();
+  void TrimHeelhull1Click();
   void Straightenrowcoloumn1Click();
   void Smoothrowcolumn1Click();
   void Offsetvertices1Click();

@@ -12,6 +12,7 @@
 #include "files/design_dir_dialog.h"
 #include "hydro/text_printing.h"
 #include "editing/spline_tension_dialog.h"
+#include "model/shown_calculations.h"
 #include "model/undo.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
@@ -284,6 +285,15 @@ void TMainForm::DrawSingleNetLine1Click() {
 
 void TMainForm::LabelVertexRowsandColumns1Click() {
   state_.viewOptions.vertexLabels = ui_->LabelVertexRowsandColumns1->isChecked();
+  RepaintOpenViews();
+}
+
+void TMainForm::ShowCentres1Click() {
+  state_.viewOptions.showCentres = ui_->ShowCentres1->isChecked();
+  // Switched on with nothing to draw: say where the centres come from.
+  if (state_.viewOptions.showCentres && !ShownCalculations(state_)->centres) {
+    Status(QString::fromLatin1(kNoCentresStatus));
+  }
   RepaintOpenViews();
 }
 

@@ -17,6 +17,7 @@ void TMainForm::SetUpEditing() {
     ClearEndedPrompt();
   });
   connect(edit_, &EditCommands::marksChanged, this, &TMainForm::RepaintOpenViews);
+  connect(edit_, &EditCommands::heelChanged, this, &TMainForm::RepaintOpenViews);
   connect(edit_, &EditCommands::status, this, &TMainForm::Prompt);
 }
 
@@ -48,6 +49,7 @@ void TMainForm::delhorizontalClick() { edit_->ArmWithMouse(ArmedMode::kRemoveRow
 
 void TMainForm::Stretchshrinkhull1Click() { edit_->StretchCommand(); }
 void TMainForm::Shifthull1Click() { edit_->ShiftCommand(); }
+void TMainForm::TrimHeelhull1Click() { edit_->TrimHeelCommand(); }
 
 namespace {
 // The view the picks will come from; a tool refuses the perspective view.

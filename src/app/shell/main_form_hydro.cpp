@@ -20,12 +20,15 @@ StatusSink StageStatus(QStatusBar* bar) {
 
 }  // namespace
 
+// A run gives "Show Centres" new centres to draw.
 void TMainForm::Hydrostatics1Click() {
   RunHydrostaticsCommand(state_, this, *reportPrinter_, true, StageStatus(statusBar()));
+  RepaintOpenViews();
 }
 
 void TMainForm::calcbuttonClick() {
   RunHydrostaticsCommand(state_, this, *reportPrinter_, false, StageStatus(statusBar()));
+  RepaintOpenViews();
 }
 
 void TMainForm::Wavefrictiondrag1Click() { RunDragCommand(state_, this, StageStatus(statusBar())); }

@@ -8,6 +8,7 @@
 #include "files/design_file.h"
 #include "files/older_file.h"
 #include "files/text_io.h"
+#include "model/shown_calculations.h"
 #include "model/silent_prompter.h"
 #include "views/paint_list.h"
 
@@ -33,6 +34,7 @@ bool PrintScaledHull(QPrinter& printer, AppState& state, PrintView view, double 
   DrawInputs inputs;
   inputs.options = &state.viewOptions;
   inputs.attached = &state.attached;
+  inputs.calculations = ShownCalculations(state);
   const std::vector<PrintPanel> panels =
       LayOutScaledPrint(design, *state.surface, inputs, *scratch, view, printScale, dpi,
                         page.width(), page.height());

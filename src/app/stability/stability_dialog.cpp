@@ -22,8 +22,10 @@
 #include "hydro/draft_search.h"
 #include "model/app_state.h"
 #include "model/net_edit.h"
+#include "model/shown_calculations.h"
 #include "stability/ballast_file.h"
 #include "stability/criteria.h"
+#include "stability/heel_steps.h"
 #include "stability/section_box.h"
 #include "stability/stability_data.h"
 #include "stability/stability_results.h"
@@ -399,6 +401,10 @@ bool Tdraw_stability_Dlg::CalculateStability() {
   run_ = RunStability(records, inputs, *state_.prompter, &progress);
   running_ = false;
   QApplication::restoreOverrideCursor();
+  // The body view's heels are handed over on closing, when the hull is back
+  // (a failed run replaced the rows, so nothing is).
+  heelsPending_ = run_.ok && !run_.rows.empty();
+  runShift_ = accumulatedShift_;
 
   // The file as far as the run wrote it, in this copy's work directory.
   const QString path = QDir(QString::fromStdString(state_.history.Directory().string()))
@@ -508,7 +514,14 @@ void Tdraw_stability_Dlg::done(int result) {
   ShiftHeights(-accumulatedShift_);
   if (state_.prompter->AskYesNo(kSaveBallastQuestion)) SaveBallast();
   field("Shift")->setText(QStringLiteral("0"));
-  if (accumulatedShift_ != 0.0) MoveHull(accumulatedShift_);
+  const bool restored = accumulatedShift_ == 0.0 || MoveHull(accumulatedShift_);
+  if (heelsPending_) {
+    // The run's hull stood runShift_ below the original net; the net now
+    // stands the shift left in place (none, unless the move back failed).
+    const double lift = (restored ? 0.0 : accumulatedShift_) - runShift_;
+    KeepHeelSteps(state_, HeelStepsOf(run_, lift));
+    heelsPending_ = false;
+  }
   accumulatedShift_ = 0.0;
   QDialog::done(result);
 }

@@ -87,6 +87,10 @@ class Tdraw_stability_Dlg : public QDialog {
   StabilityRun run_;
   double accumulatedShift_ = 0.0;
   bool running_ = false;
+  // A run's rows wait for closing to become the body view's heels; the
+  // hull then stood runShift_ lower.
+  bool heelsPending_ = false;
+  double runShift_ = 0.0;
 };
 
 }  // namespace skelmora::app

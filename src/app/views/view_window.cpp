@@ -19,6 +19,7 @@
 #include <functional>
 #include <utility>
 
+#include "model/shown_calculations.h"
 #include "model/undo.h"
 #include "views/key_step_dialog.h"
 #include "views/paint_list.h"
@@ -225,6 +226,7 @@ void ViewWindow::build() {
   inputs.options = &state_.viewOptions;
   inputs.attached = attached_ ? attached_ : &state_.attached;
   inputs.prompter = ownPrompter_.get();
+  inputs.calculations = ShownCalculations(state_);
   // The hourglass while sections are cut, but not at every step of a drag.
   const bool hourglass = d.DesignOpen && sectionsShown() && !state_.interaction.dragging;
   if (hourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -572,6 +574,7 @@ void ViewWindow::renderForPrint(QPainter& painter, const QRect& page) {
     inputs.options = &state_.viewOptions;
     inputs.attached = attached_ ? attached_ : &state_.attached;
     inputs.prompter = ownPrompter_.get();
+    inputs.calculations = ShownCalculations(state_);
     DisplayList list;
     BuildView(d, *state_.surface, pageState, inputs, *scratch_, list);
     PaintDisplayList(painter, list, pageState.mapping, style);
