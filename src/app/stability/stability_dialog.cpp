@@ -341,6 +341,7 @@ bool Tdraw_stability_Dlg::Totals() {
 }
 
 bool Tdraw_stability_Dlg::MoveHull(double dz) {
+  if (!netAsFound_) netAsFound_ = std::make_unique<VertexNet>(state_.design.Net);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool moved = RaiseHull(state_.design, *state_.surface, dz);
   state_.RefreshExtents();
@@ -432,9 +433,16 @@ bool Tdraw_stability_Dlg::CalcDisplacement() {
   return Totals();
 }
 
+void Tdraw_stability_Dlg::MoveHullBack() {
+  if (!netAsFound_) return;
+  state_.design.Net = *netAsFound_;
+  netAsFound_.reset();
+  state_.Rebuild();
+}
+
 void Tdraw_stability_Dlg::ResetWaterline() {
   field("Shift")->setText(QStringLiteral("0"));
-  MoveHull(accumulatedShift_);
+  MoveHullBack();
   ShiftHeights(-accumulatedShift_);
   accumulatedShift_ = 0.0;
   DrawBodySections();
@@ -514,11 +522,10 @@ void Tdraw_stability_Dlg::done(int result) {
   ShiftHeights(-accumulatedShift_);
   if (state_.prompter->AskYesNo(kSaveBallastQuestion)) SaveBallast();
   field("Shift")->setText(QStringLiteral("0"));
-  const bool restored = accumulatedShift_ == 0.0 || MoveHull(accumulatedShift_);
+  MoveHullBack();
   if (heelsPending_) {
-    // The run's hull stood runShift_ below the original net; the net now
-    // stands the shift left in place (none, unless the move back failed).
-    const double lift = (restored ? 0.0 : accumulatedShift_) - runShift_;
+    // The run's hull stood runShift_ below the original net, which is back.
+    const double lift = -runShift_;
     KeepHeelSteps(state_, HeelStepsOf(run_, lift));
     heelsPending_ = false;
   }

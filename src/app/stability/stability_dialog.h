@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include "stability/ballast.h"
 #include "stability/stability_run.h"
 
@@ -74,6 +75,8 @@ class Tdraw_stability_Dlg : public QDialog {
   // Moves the hull up by dz; false, with the message shown, when the net
   // cannot hold the result.
   bool MoveHull(double dz);
+  // The net as it was before the first shift, bit for bit.
+  void MoveHullBack();
   bool ShiftHeights(double shift);
 
   AppState& state_;
@@ -86,6 +89,9 @@ class Tdraw_stability_Dlg : public QDialog {
   HullWeight hull_;
   StabilityRun run_;
   double accumulatedShift_ = 0.0;
+  // The net before the first shift: moving back puts it back exactly rather
+  // than adding the opposite shift in single precision.
+  std::unique_ptr<VertexNet> netAsFound_;
   bool running_ = false;
   // A run's rows wait for closing to become the body view's heels; the
   // hull then stood runShift_ lower.

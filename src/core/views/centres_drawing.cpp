@@ -135,13 +135,21 @@ void DrawHeeledPicture(const HullDesign& design, const Surface& surface,
       out.EndRun();
     }
   }
+  const int32_t radius = CentreSymbolRadius(mapping);
   if (least <= greatest) {
     const double margin = 0.1 * std::max(greatest - least, 1e-9);
-    out.AddSegment(projector.ProjectBodyOnSide(least - margin, 0.0, 1),
-                   projector.ProjectBodyOnSide(greatest + margin, 0.0, 1), kFlotationColor,
+    const LogicalPoint end = projector.ProjectBodyOnSide(greatest + margin, 0.0, 1);
+    out.AddSegment(projector.ProjectBodyOnSide(least - margin, 0.0, 1), end, kFlotationColor,
                    Element::kFlotationWaterline, 1);
+    // The waterline runs along the axis; the usual inverted triangle near its
+    // end says which line it is.
+    const LogicalPoint apex{end.x - 2 * radius, end.y};
+    const LogicalPoint left{apex.x - radius, apex.y + RoundClamped(1.4 * radius)};
+    const LogicalPoint right{apex.x + radius, left.y};
+    out.AddSegment(left, right, kFlotationColor, Element::kFlotationWaterline, 2);
+    out.AddSegment(left, apex, kFlotationColor, Element::kFlotationWaterline, 2);
+    out.AddSegment(right, apex, kFlotationColor, Element::kFlotationWaterline, 2);
   }
-  const int32_t radius = CentreSymbolRadius(mapping);
   AddCentreSymbol(Element::kCentreOfBuoyancy, projector.ProjectBodyOnSide(step.tcb, step.zcb, 1),
                   radius, out);
   AddCentreSymbol(Element::kCentreOfGravity, projector.ProjectBodyOnSide(step.tcg, step.zcg, 1),

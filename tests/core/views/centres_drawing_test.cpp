@@ -200,14 +200,22 @@ TEST(HeeledBodyView, StationsTurnedAsTheRunTurnedThemWithItsBAndG) {
   EXPECT_LT(turn.Z(48.0, -18.0), 0.0);
   EXPECT_GT(turn.Z(48.0, 30.0), 0.0);
 
-  // The heeled waterline lies on z = 0, between the box's crossings.
-  int waterlines = 0;
+  // The heeled waterline lies on z = 0, between the box's crossings; its
+  // mark (index 2) is a triangle standing on it.
+  int waterlines = 0, marks = 0;
   for (const Polyline& line : drawing.list.polylines()) {
     if (line.element != Element::kFlotationWaterline) continue;
+    const auto points = drawing.list.Points(line);
+    if (line.index == 2) {
+      ++marks;
+      for (const LogicalPoint& p : points) EXPECT_GE(p.y, 0);
+      continue;
+    }
     ++waterlines;
-    for (const LogicalPoint& p : drawing.list.Points(line)) EXPECT_EQ(p.y, 0);
+    for (const LogicalPoint& p : points) EXPECT_EQ(p.y, 0);
   }
   EXPECT_EQ(waterlines, 1);
+  EXPECT_EQ(marks, 3);
   // Nothing of the upright drawing in the heeled picture.
   EXPECT_EQ(Count(drawing.list, Element::kNetColumn), 0);
   ASSERT_EQ(drawing.list.messages().size(), 1u);
