@@ -197,9 +197,7 @@ int RunDraft(const Args& args, std::ostream& out, std::ostream& err) {
         << "Draft " << FormatFixed(search.finalDraft, 5, 2) << '\n';
   }
   if (!search.reached) {
-    err << "The displacement " << FormatFixed(*args.displacement, 0, 1)
-        << " was not reached: the search stopped at " << FormatFixed(search.finalDisplacement, 0, 1)
-        << " after " << search.iterations << " steps"
+    err << DraftNotReachedMessage(*args.displacement, search)
         << (args.out ? "; " + *args.out + " was not written" : std::string()) << '\n';
     return 1;
   }

@@ -19,6 +19,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -621,6 +622,25 @@ class HydroWindowsTest : public QObject {
     for (size_t i = 0; i < before.size(); ++i)
       QVERIFY(std::fabs(undone[i] - restored[i]) <= 1e-4f * std::max(1.0f, std::fabs(restored[i])));
     QCOMPARE(shell.state.design.UndoCount, 0);
+  }
+
+  // A target the hull cannot displace is said so, not left to pass for the
+  // answer; Cancel puts the net back bit for bit.
+  void draftDialogSaysWhenTheTargetIsNotReached() {
+    Shell shell;
+    QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
+    const auto before = std::make_unique<VertexNet>(shell.state.design.Net);
+    WhenShown<TDispDialog> dialog([&](TDispDialog* window) {
+      window->field("NewDisplacement")->setText(QStringLiteral("1e9"));
+      window->adjustButton()->click();
+      window->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
+    });
+    shell.form->trigger(QStringLiteral("Findwaterline1"));
+    QCOMPARE(dialog.shown, 1);
+    QCOMPARE(shell.prompter.information.size(), std::size_t(1));
+    QVERIFY2(shell.prompter.information[0].rfind("The displacement 1000000000.0 was not reached", 0) == 0,
+             shell.prompter.information[0].c_str());
+    QVERIFY(std::memcmp(before.get(), &shell.state.design.Net, sizeof(VertexNet)) == 0);
   }
 
   // A hull wholly above the water has no displacement to search from: the

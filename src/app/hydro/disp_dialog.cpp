@@ -96,6 +96,10 @@ bool TDispDialog::Adjust() {
   steps_->setText(QString::number(search_.iterations));
   draft_->setText(FixedText(search_.finalDraft, 2, 5));
   adjust_->setEnabled(false);
+  // A target beyond what the hull displaces (or a hull that stays dry)
+  // leaves the hull where the search stopped; say so rather than let the
+  // figures pass for the answer.
+  if (!search_.reached) state_.prompter->ShowInformation(DraftNotReachedMessage(target, search_));
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/text_io.h"
 #include "hydro/hydro_common.h"
 #include "model/net_edit.h"
 
@@ -85,6 +86,12 @@ double GridLowestZ(const Surface& surface) {
   return lowest;
 }
 
+std::string DraftNotReachedMessage(double target, const DraftSearch& search) {
+  return "The displacement " + FormatFixed(target, 0, 1) +
+         " was not reached: the search stopped at " + FormatFixed(search.finalDisplacement, 0, 1) +
+         " after " + std::to_string(search.iterations) + " steps";
+}
+
 double GridLowestTop(const Surface& surface) {
   double lowest = 1e9;
   const int nu = std::clamp(surface.columnDivisions, 0, kMaxDivisions);
@@ -109,6 +116,7 @@ bool RaiseHull(HullDesign& design, Surface& surface, double dz) {
 DraftSearch BeginDraftSearch(HullDesign& design, Surface& surface, CutBuffers& cuts,
                              HydrostaticResults& results) {
   DraftSearch search;
+  search.netAsFound = std::make_shared<const VertexNet>(design.Net);
   search.initialDraft = GridLowestZ(surface);
   results.lowestZ = search.initialDraft;
   StoreDesignDraft(results, design);
@@ -179,7 +187,15 @@ bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
 }
 
 void CancelDraftSearch(HullDesign& design, Surface& surface, DraftSearch& search) {
-  RaiseHull(design, surface, -search.accumulatedShift);
+  if (search.netAsFound) {
+    if (search.accumulatedShift != 0.0) {
+      design.Net = *search.netAsFound;
+      EvaluateSurfaceGrid(design, surface);
+      InvalidateExtents(design);
+    }
+  } else {
+    RaiseHull(design, surface, -search.accumulatedShift);
+  }
   search.accumulatedShift = 0.0;
 }
 

@@ -4,6 +4,8 @@
 // hull (Ok) or cancel, which moves every vertex back.
 #pragma once
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "hydro/hydrostatics.h"
@@ -57,6 +59,8 @@ struct DraftSearch {
   // The hull as it stands displaces the target within kDraftTolerance. Not
   // so for a hull that stays dry or a target beyond what it can displace.
   bool reached = false;
+  // The net on show, which Cancel puts back bit for bit.
+  std::shared_ptr<const VertexNet> netAsFound;
 };
 
 // On show: the initial draft (also stored in lowestZ and the design's draft
@@ -71,8 +75,13 @@ bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
                         HydrostaticResults& results, Prompter& prompter, DraftSearch& search,
                         double target);
 
-// Moves every vertex back by the accumulated shift (single-precision heights
-// come back up to rounding) and re-evaluates the grid.
+// What to say when an adjustment ended without reaching target: "The
+// displacement T was not reached: the search stopped at W after N steps".
+std::string DraftNotReachedMessage(double target, const DraftSearch& search);
+
+// Puts the net on show back exactly (or, for a search begun elsewhere,
+// moves every vertex back by the accumulated shift) and re-evaluates the
+// grid.
 void CancelDraftSearch(HullDesign& design, Surface& surface, DraftSearch& search);
 
 }  // namespace skelmora

@@ -106,6 +106,8 @@ TEST(DraftSearch, CancelRestoresEveryHeight) {
   for (const DraftStep& step : search.steps) moved += std::fabs(step.shift);
   CancelDraftSearch(hull.d(), *hull.surface, search);
   ExpectHeightsRestored(hull.d(), before, moved);
+  // Bit for bit, not to single-precision rounding of the shifts.
+  EXPECT_EQ(std::memcmp(&hull.d().Net, &before, sizeof(VertexNet)), 0);
   EXPECT_NEAR(GridLowestZ(*hull.surface), lowest, 1e-4);
 }
 
