@@ -5,6 +5,7 @@
 
 #include "files/text_io.h"
 #include "hydro/draft_search.h"
+#include "hydro/waterplane.h"
 #include "model/net_edit.h"
 #include "model/shape_changed.h"
 
@@ -41,11 +42,19 @@ std::optional<std::vector<double>> DraftSeries(double from, double to, double st
   return drafts;
 }
 
-void KeelHeights(const HydrostaticResults& r, int32_t units, CurveRow& row) {
-  const double draft = std::fabs(r.lowestZ) * FactorsFor(units).length;
-  row.kb = r.volume > 0.0 ? draft - r.vcb : 0.0;
-  row.kmt = row.kb + r.bmt;
-  row.kml = row.kb + r.bml;
+void KeelHeights(const HullDesign& design, const Surface& surface, CutBuffers& cuts,
+                 const HydrostaticResults& r, CurveRow& row) {
+  const double length = FactorsFor(design.Units).length;
+  const double draft = std::fabs(r.lowestZ) * length;
+  row.kb = row.kmt = row.kml = 0.0;
+  if (!(r.volume > 0.0)) return;
+  row.kb = draft - r.vcb;
+  row.kmt = row.kml = row.kb;
+  if (const auto w = WaterplaneOf(design, surface, cuts)) {
+    const double toFourth = length * length * length * length;  // model units^4 to ft^4 / m^4
+    row.kmt += w->transverse * toFourth / r.volume;
+    row.kml += w->longitudinal * toFourth / r.volume;
+  }
 }
 
 bool ComputeHydrostaticCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
@@ -95,7 +104,7 @@ bool ComputeHydrostaticCurves(HullDesign& design, Surface& surface, CutBuffers& 
       message = "The hydrostatics failed at the draft change " + Number(d);
       return false;
     }
-    KeelHeights(row.results, design.Units, row);
+    KeelHeights(design, surface, cuts, row.results, row);
     rows.push_back(row);
   }
   restore();

@@ -19,8 +19,8 @@ struct CurveRow {
   double draft = 0.0;
   HydrostaticResults results;
   double kb = 0.0;   // centre of buoyancy above the keel
-  double kmt = 0.0;  // transverse metacentre above the keel
-  double kml = 0.0;  // longitudinal metacentre above the keel
+  double kmt = 0.0;  // transverse metacentre above the keel (waterplane inertia)
+  double kml = 0.0;  // longitudinal metacentre above the keel (waterplane inertia)
 };
 
 // The draft changes from, from + step, ... up to to (to itself included
@@ -40,8 +40,12 @@ bool ComputeHydrostaticCurves(HullDesign& design, Surface& surface, CutBuffers& 
                               const std::vector<double>& drafts, Prompter& prompter,
                               std::vector<CurveRow>& rows, std::string& message);
 
-// The heights from the keel of a hydrostatics run (draft from lowestZ).
-void KeelHeights(const HydrostaticResults& results, int32_t units, CurveRow& row);
+// The heights from the keel of a hydrostatics run (draft from lowestZ) on
+// the hull as it stands: KB, and KMt and KMl with the metacentric radii from
+// the waterplane's second moments (WaterplaneOf) rather than the report's
+// estimates.
+void KeelHeights(const HullDesign& design, const Surface& surface, CutBuffers& cuts,
+                 const HydrostaticResults& results, CurveRow& row);
 
 // A row's values by name: "draft" (model units), the hydrostatics fields as
 // `hydro --json` names them, then "kb", "kmt" and "kml".

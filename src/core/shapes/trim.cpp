@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "hydro/waterplane.h"
 #include "model/net_edit.h"
 #include "model/shape_changed.h"
 #include "stability/heeled_section.h"
@@ -33,21 +34,9 @@ struct TrimTurn {
 
 std::optional<double> CentreOfFlotation(const HullDesign& design, const Surface& surface,
                                         CutBuffers& cuts) {
-  const CutResult cut = CutWaterline(design, surface, cuts, 0.0);
-  double area = 0.0, moment = 0.0;
-  ForEachWaterlinePiece(cuts, cut, [&](const auto& points, int first, int last) {
-    for (int k = first; k < last; ++k) {
-      const SurfacePoint& p = points[k];
-      const SurfacePoint& q = points[k + 1];
-      const double strip = 0.5 * (p.x + q.x) * (q.y - p.y);
-      area += strip;
-      moment += strip * 0.5 * (p.y + q.y);
-    }
-  });
-  if (!(std::fabs(area) > 1e-9)) return std::nullopt;
-  const double lcf = moment / area;
-  if (!std::isfinite(lcf)) return std::nullopt;
-  return lcf;
+  const auto waterplane = WaterplaneOf(design, surface, cuts);
+  if (!waterplane) return std::nullopt;
+  return waterplane->lcf;
 }
 
 double WaterlineLength(const HullDesign& design, const Surface& surface, CutBuffers& cuts) {

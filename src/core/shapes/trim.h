@@ -20,8 +20,8 @@ inline constexpr const char* kNoFlotationMessage =
 inline constexpr const char* kTrimRangeMessage =
     "The trim angle must lie between -45 and 45 degrees.";
 
-// The centroid (y) of the z = 0 waterplane from the waterline polylines by
-// trapezoids; nothing when the waterline encloses no area.
+// The centroid (y) of the z = 0 waterplane (WaterplaneOf); nothing when the
+// waterline encloses no area.
 std::optional<double> CentreOfFlotation(const HullDesign& design, const Surface& surface,
                                         CutBuffers& cuts);
 

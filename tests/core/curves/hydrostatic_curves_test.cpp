@@ -102,8 +102,9 @@ TEST(HydrostaticCurves, BoxBargeColumnsFollowTheFormulasAtThreeDrafts) {
     const double bml = fraction * 0.0723 * beam * length * length * length / volume;
     close(r.bmt, bmt, "bmt", t);
     close(r.bml, bml, "bml", t);
-    close(row.kmt, tf / 2.0 + bmt, "kmt", t);
-    close(row.kml, tf / 2.0 + bml, "kml", t);
+    // KMt and KMl from the waterplane's own inertia, exact for the box.
+    close(row.kmt, tf / 2.0 + length * beam * beam * beam / 12.0 / volume, "kmt", t);
+    close(row.kml, tf / 2.0 + beam * length * length * length / 12.0 / volume, "kml", t);
     // Surface centroid: bottom 48 wide at -t, side 48 high from -t to 48 - t.
     const double vcg = (48.0 * -t + 48.0 * (24.0 - t)) / 96.0 / 12.0;
     const double gml = bml - std::fabs(vcg + tf / 2.0);
