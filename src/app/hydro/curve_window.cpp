@@ -106,7 +106,13 @@ void Tarea_length_dlg::Plot() {
   }
   chart_->zoomReset();
   xAxis_->setRange(0, curves.stations);
+  // Ticks on whole stations, about ten of them.
+  xAxis_->setTickType(QValueAxis::TicksDynamic);
+  xAxis_->setTickAnchor(0.0);
+  xAxis_->setTickInterval(std::max(1, (curves.stations + 9) / 10));
+  xAxis_->setLabelFormat(QStringLiteral("%d"));
   yAxis_->setRange(0, top > 0.0 ? top * 1.05 : 1.0);
+  yAxis_->applyNiceNumbers();
   undoZoom_->setEnabled(false);
   plotting_ = false;
 }

@@ -136,6 +136,8 @@ void TWavefriction::Fill(const DragResults& drag, bool metric) {
     } else {
       axis->setRange(0.0, top > 0.0 ? top * 1.05 : 1.0);
     }
+    // Round tick values rather than fifths of the largest value.
+    if (auto* values = qobject_cast<QValueAxis*>(axis)) values->applyNiceNumbers();
   }
   chart_->zoomReset();
 }
