@@ -241,6 +241,9 @@ bool TStabilityResults::Choose(int choice) {
   const double pad = high > low ? 0.05 * (high - low) : 1.0;
   xAxis_->setRange(left, right > left ? right : left + 1.0);
   yAxis_->setRange(low - pad, high + pad);
+  // Round tick values (the heel in tens of degrees for a 0-90 run).
+  xAxis_->applyNiceNumbers();
+  yAxis_->applyNiceNumbers();
   yAxis_->setTitleText(QString::fromLatin1(metric ? plot.metricAxis : plot.englishAxis));
   undoZoom_->setEnabled(false);
   plotting_ = false;
