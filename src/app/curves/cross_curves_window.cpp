@@ -1,6 +1,5 @@
 #include "curves/cross_curves_window.h"
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -20,6 +19,7 @@
 #include "hydro/text_printing.h"
 #include "model/app_state.h"
 #include "views/real_field.h"
+#include "views/wait_cursor.h"
 
 namespace skelmora::app {
 
@@ -126,10 +126,9 @@ bool TCrossCurvesWindow::Compute() {
   std::vector<KnPoint> points;
   bool ok = false;
   {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor wait;
     ok = ComputeCrossCurves(state_.design, *state_.surface, *state_.cuts, *weights, *angles,
                             prompter, points, message);
-    QApplication::restoreOverrideCursor();
   }
   if (!ok) {
     prompter.ShowError(message);

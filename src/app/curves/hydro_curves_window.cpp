@@ -1,6 +1,5 @@
 #include "curves/hydro_curves_window.h"
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
@@ -20,6 +19,7 @@
 #include "hydro/text_printing.h"
 #include "model/app_state.h"
 #include "views/real_field.h"
+#include "views/wait_cursor.h"
 
 namespace skelmora::app {
 
@@ -155,10 +155,9 @@ bool THydroCurvesWindow::Compute() {
   std::vector<CurveRow> rows;
   bool ok = false;
   {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor wait;
     ok = ComputeHydrostaticCurves(state_.design, *state_.surface, *state_.cuts, *drafts,
                                   prompter, rows, message);
-    QApplication::restoreOverrideCursor();
   }
   if (!ok) {
     prompter.ShowError(message);

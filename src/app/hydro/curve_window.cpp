@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 #include "hydro/calculation_records.h"
 #include "hydro/text_printing.h"
 #include "model/app_state.h"
+#include "views/wait_cursor.h"
 
 namespace skelmora::app {
 
@@ -78,12 +78,9 @@ Tarea_length_dlg::Tarea_length_dlg(AppState& state, CalculationRecords& records,
 }
 
 bool Tarea_length_dlg::Compute() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  Prompter& prompter = *state_.prompter;
-  const bool ok = ComputeCurves(state_.design, *state_.surface, *state_.cuts, records_.results,
-                                prompter, records_.curves.stations, records_.curves);
-  QApplication::restoreOverrideCursor();
-  return ok;
+  WaitCursor wait;
+  return ComputeCurves(state_.design, *state_.surface, *state_.cuts, records_.results,
+                       *state_.prompter, records_.curves.stations, records_.curves);
 }
 
 void Tarea_length_dlg::Plot() {

@@ -1,6 +1,5 @@
 #include "hydro/disp_dialog.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -12,6 +11,7 @@
 #include "model/app_state.h"
 #include "model/design_session.h"
 #include "views/real_field.h"
+#include "views/wait_cursor.h"
 
 namespace skelmora::app {
 
@@ -70,10 +70,11 @@ void TDispDialog::showEvent(QShowEvent* event) {
 
 void TDispDialog::Begin() {
   begun_ = true;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  search_ = BeginDraftSearch(state_.design, *state_.surface, *state_.cuts, records_.results);
-  *netBefore_ = state_.design.Net;
-  QApplication::restoreOverrideCursor();
+  {
+    WaitCursor wait;
+    search_ = BeginDraftSearch(state_.design, *state_.surface, *state_.cuts, records_.results);
+    *netBefore_ = state_.design.Net;
+  }
   adjust_->setEnabled(true);
   initialDraft_->setText(FixedText(search_.initialDraft, 2, 5));
   initialDisplacement_->setText(FixedText(search_.initialDisplacement, 1, 6));
@@ -83,10 +84,12 @@ void TDispDialog::Begin() {
 bool TDispDialog::Adjust() {
   if (!begun_) Begin();
   const double target = newDisplacement_->valueOrZero();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool moved = AdjustDisplacement(state_.design, *state_.surface, *state_.cuts,
-                                        records_.results, *state_.prompter, search_, target);
-  QApplication::restoreOverrideCursor();
+  bool moved = false;
+  {
+    WaitCursor wait;
+    moved = AdjustDisplacement(state_.design, *state_.surface, *state_.cuts, records_.results,
+                               *state_.prompter, search_, target);
+  }
   if (!moved) return false;
   if (!search_.steps.empty()) {
     const DraftStep& last = search_.steps.back();

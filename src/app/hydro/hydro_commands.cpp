@@ -1,6 +1,5 @@
 #include "hydro/hydro_commands.h"
 
-#include <QApplication>
 
 #include "hydro/curve_window.h"
 #include "hydro/disp_dialog.h"
@@ -9,18 +8,11 @@
 #include "hydro/hydrostatics_window.h"
 #include "model/app_state.h"
 #include "model/shown_calculations.h"
+#include "views/wait_cursor.h"
 
 namespace skelmora::app {
 
 namespace {
-
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 class StatusStages : public HydroStatus {
  public:

@@ -1,6 +1,5 @@
 #include "render/render_window.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,18 +22,9 @@
 #include "render/render_draw.h"
 #include "render/render_messages.h"
 #include "ui_render_window.h"
+#include "views/wait_cursor.h"
 
 namespace skelmora::app {
-
-namespace {
-
-// The hourglass for as long as it lives.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-}  // namespace
 
 TfrmNURBS::TfrmNURBS(DesignSession& session, Prompter& prompter, FileChooser& files,
                      const QPrinter& setupPrinter, QWidget* parent,

@@ -30,6 +30,7 @@
 #include "stability/stability_data.h"
 #include "stability/stability_results.h"
 #include "views/real_field.h"
+#include "views/wait_cursor.h"
 
 namespace skelmora::app {
 
@@ -342,10 +343,12 @@ bool Tdraw_stability_Dlg::Totals() {
 
 bool Tdraw_stability_Dlg::MoveHull(double dz) {
   if (!netAsFound_) netAsFound_ = std::make_unique<VertexNet>(state_.design.Net);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool moved = RaiseHull(state_.design, *state_.surface, dz);
-  state_.RefreshExtents();
-  QApplication::restoreOverrideCursor();
+  bool moved = false;
+  {
+    WaitCursor wait;
+    moved = RaiseHull(state_.design, *state_.surface, dz);
+    state_.RefreshExtents();
+  }
   if (!moved) state_.prompter->ShowError(kNetOverflowMessage);
   return moved;
 }
@@ -395,13 +398,14 @@ bool Tdraw_stability_Dlg::CalculateStability() {
   }
   accumulatedShift_ += shift;
 
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  running_ = true;
-  Progress progress(*this);
-  StabilityRecords records = Records();
-  run_ = RunStability(records, inputs, *state_.prompter, &progress);
-  running_ = false;
-  QApplication::restoreOverrideCursor();
+  {
+    WaitCursor wait;
+    running_ = true;
+    Progress progress(*this);
+    StabilityRecords records = Records();
+    run_ = RunStability(records, inputs, *state_.prompter, &progress);
+    running_ = false;
+  }
   // The body view's heels are handed over on closing, when the hull is back
   // (a failed run replaced the rows, so nothing is).
   heelsPending_ = run_.ok && !run_.rows.empty();

@@ -60,54 +60,88 @@ std::optional<HydrostaticResults> UprightAt(HullAsFound& hull, HullDesign& desig
   return results;
 }
 
-// The shift for `weight` with the hull already held by `hull`.
-std::optional<double> FloatAt(HullAsFound& hull, HullDesign& design, Surface& surface,
-                              CutBuffers& cuts, double weight, double lowest, double highest,
-                              Prompter& prompter, std::string& message) {
-  const int32_t units = design.Units;
-  const double height = highest - lowest;
-  // The ends of the range: just wet (weighing next to nothing) and the deck
-  // edge just awash.
-  double a = lowest + 1e-6 * height, fa = 0.0;
-  double b = highest - 1e-4 * height;
-  const auto top = UprightAt(hull, design, surface, cuts, b, prompter);
-  if (!top) {
-    message = "The hydrostatics failed with the deck edge awash";
-    return std::nullopt;
-  }
-  double fb = SaltwaterDisplacement(*top, units);
-  if (!(weight < fb)) {
-    message = "The hull cannot displace " + Number(weight) + ": at most " + Number(fb) + " before the deck edge goes under";
-    return std::nullopt;
-  }
-  // Regula falsi with the Illinois halving: the displacement rises
-  // smoothly with the draft, so this closes in a dozen runs.
-  const double tolerance = std::max(1e-7 * weight, 1e-9);
-  int side = 0;
-  for (int k = 0; k < 100; ++k) {
-    const double d = b - (fb - weight) * (b - a) / (fb - fa);
-    const auto upright = UprightAt(hull, design, surface, cuts, d, prompter);
-    if (!upright) {
-      message = "The hydrostatics failed at the draft change " + Number(d);
+// Floats the hull held by `hull` at one displacement after another. The
+// range runs from just wet (weighing next to nothing) to the deck edge just
+// awash; what the hull weighs at the top is found once.
+class Floater {
+ public:
+  Floater(HullAsFound& hull, HullDesign& design, Surface& surface, CutBuffers& cuts,
+          Prompter& prompter)
+      : hull_(hull),
+        design_(design),
+        surface_(surface),
+        cuts_(cuts),
+        prompter_(prompter),
+        lowest_(surface.extents.lowestZ),
+        highest_(GridLowestTop(surface)) {}
+
+  struct Floated {
+    double shift = 0.0;  // model units, positive deeper
+    HydrostaticResults upright;
+  };
+
+  // The hull is left lowered by the shift found.
+  std::optional<Floated> Float(double weight, std::string& message) {
+    const int32_t units = design_.Units;
+    const double height = highest_ - lowest_;
+    double a = lowest_ + 1e-6 * height, fa = 0.0;
+    double b = highest_ - 1e-4 * height;
+    if (!topWeight_) {
+      const auto top = UprightAt(hull_, design_, surface_, cuts_, b, prompter_);
+      if (!top) {
+        message = "The hydrostatics failed with the deck edge awash";
+        return std::nullopt;
+      }
+      topWeight_ = SaltwaterDisplacement(*top, units);
+    }
+    double fb = *topWeight_;
+    if (!(weight < fb)) {
+      message = "The hull cannot displace " + Number(weight) + ": at most " + Number(fb) +
+                " before the deck edge goes under";
       return std::nullopt;
     }
-    const double f = SaltwaterDisplacement(*upright, units);
-    if (std::fabs(f - weight) <= tolerance || b - a < 1e-12 * height) return d;
-    if (f < weight) {
-      a = d;
-      fa = f;
-      if (side == -1) fb = weight + (fb - weight) / 2.0;
-      side = -1;
-    } else {
-      b = d;
-      fb = f;
-      if (side == 1) fa = weight + (fa - weight) / 2.0;
-      side = 1;
+    // Regula falsi with the Illinois halving: the displacement rises
+    // smoothly with the draft, so this closes in a dozen runs.
+    const double tolerance = std::max(1e-7 * weight, 1e-9);
+    int side = 0;
+    for (int k = 0; k < 100; ++k) {
+      const double d = b - (fb - weight) * (b - a) / (fb - fa);
+      auto upright = UprightAt(hull_, design_, surface_, cuts_, d, prompter_);
+      if (!upright) {
+        message = "The hydrostatics failed at the draft change " + Number(d);
+        return std::nullopt;
+      }
+      const double f = SaltwaterDisplacement(*upright, units);
+      if (std::fabs(f - weight) <= tolerance || b - a < 1e-12 * height) {
+        return Floated{d, *upright};
+      }
+      if (f < weight) {
+        a = d;
+        fa = f;
+        if (side == -1) fb = weight + (fb - weight) / 2.0;
+        side = -1;
+      } else {
+        b = d;
+        fb = f;
+        if (side == 1) fa = weight + (fa - weight) / 2.0;
+        side = 1;
+      }
     }
+    message = "The draft for the displacement " + Number(weight) + " was not found";
+    return std::nullopt;
   }
-  message = "The draft for the displacement " + Number(weight) + " was not found";
-  return std::nullopt;
-}
+
+  double keel() const { return lowest_; }
+
+ private:
+  HullAsFound& hull_;
+  HullDesign& design_;
+  Surface& surface_;
+  CutBuffers& cuts_;
+  Prompter& prompter_;
+  double lowest_, highest_;
+  std::optional<double> topWeight_;
+};
 
 }  // namespace
 
@@ -119,7 +153,7 @@ std::optional<std::vector<double>> ParseDisplacementList(const std::string& text
     const std::size_t comma = text.find(',', start);
     const std::string token = text.substr(start, comma - start);
     const auto value = TryParseReal(token);
-    if (!value || !std::isfinite(*value)) {
+    if (!value) {
       message = "The displacement is not a number: " + token;
       return std::nullopt;
     }
@@ -155,30 +189,26 @@ std::optional<CrossAngles> CheckCrossAngles(double from, double to, double step,
 
 std::optional<double> DraftChangeFor(HullDesign& design, Surface& surface, CutBuffers& cuts,
                                      double weight, Prompter& prompter, std::string& message) {
-  const double lowest = surface.extents.lowestZ, highest = GridLowestTop(surface);
   HullAsFound hull(design, surface);
-  return FloatAt(hull, design, surface, cuts, weight, lowest, highest, prompter, message);
+  Floater floater(hull, design, surface, cuts, prompter);
+  const auto floated = floater.Float(weight, message);
+  if (!floated) return std::nullopt;
+  return floated->shift;
 }
 
 bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
                         const std::vector<double>& displacements, const CrossAngles& angles,
                         Prompter& prompter, std::vector<KnPoint>& points, std::string& message) {
   points.clear();
-  const int32_t units = design.Units;
-  const double lengthFactor = FactorsFor(units).length;
-  const double keel = surface.extents.lowestZ, highest = GridLowestTop(surface);
+  const double lengthFactor = FactorsFor(design.Units).length;
   // The scratch net is the run's to use and comes back with the design.
   HullAsFound hull(design, surface);
+  Floater floater(hull, design, surface, cuts, prompter);
   for (const double weight : displacements) {
-    const auto d = FloatAt(hull, design, surface, cuts, weight, keel, highest, prompter, message);
-    if (!d) {
+    // The hull stays where the search floated it for the run.
+    auto floated = floater.Float(weight, message);
+    if (!floated) {
       points.clear();
-      return false;
-    }
-    const auto upright = UprightAt(hull, design, surface, cuts, *d, prompter);
-    if (!upright) {
-      points.clear();
-      message = "The hydrostatics failed at the draft change " + Number(*d);
       return false;
     }
     // G on the keel, which went down with the hull; its fore-and-aft place
@@ -186,10 +216,9 @@ bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
     StabilityInputs inputs;
     inputs.heel = angles.heel;
     inputs.manualCentre = true;
-    inputs.manualVcg = keel - *d;
-    inputs.manualLcg = upright->lcb / lengthFactor;
-    HydrostaticResults scratch = *upright;
-    StabilityRecords records{design, surface, cuts, scratch};
+    inputs.manualVcg = floater.keel() - floated->shift;
+    inputs.manualLcg = floated->upright.lcb / lengthFactor;
+    StabilityRecords records{design, surface, cuts, floated->upright};
     const StabilityRun run = RunStability(records, inputs, prompter);
     if (!run.ok) {
       points.clear();
