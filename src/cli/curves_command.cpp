@@ -68,10 +68,7 @@ int RunCurvesCommand(int argc, char** argv, int first, std::ostream& out, std::o
   DesignSession session;
   HullDesign& design = session.design;
   StreamPrompter prompter(err);
-  if (!LoadDesign(positional[0], session, message)) {
-    err << message << '\n';
-    return 1;
-  }
+  if (!Load(positional[0], session, err)) return 1;
   if (!HullGuard(design, *session.surface, prompter)) return 1;
   std::vector<CurveRow> rows;
   if (!ComputeHydrostaticCurves(design, *session.surface, *session.cuts, *drafts, prompter,

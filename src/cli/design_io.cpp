@@ -79,17 +79,22 @@ bool LoadDesign(const std::string& path, DesignSession& session, std::string& me
   return true;
 }
 
+bool Load(const std::string& path, DesignSession& session, std::ostream& err,
+          const IgesAnswers& iges) {
+  std::string message;
+  if (!LoadDesign(path, session, message, iges)) {
+    err << message << '\n';
+    return false;
+  }
+  return true;
+}
+
 bool Load(const Args& args, const std::string& path, DesignSession& session, std::ostream& err) {
   if (args.columnDivisions) {
     session.design.ColumnDivisions = *args.columnDivisions;
     session.design.RowDivisions = *args.rowDivisions;
   }
-  std::string message;
-  if (!LoadDesign(path, session, message, IgesAnswers{args.igesTranspose, args.igesInches})) {
-    err << message << '\n';
-    return false;
-  }
-  return true;
+  return Load(path, session, err, IgesAnswers{args.igesTranspose, args.igesInches});
 }
 
 bool Expect(const Args& args, size_t count, const char* usage, std::ostream& err) {

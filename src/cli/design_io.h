@@ -24,8 +24,11 @@ struct IgesAnswers {
 bool LoadDesign(const std::string& path, DesignSession& session, std::string& message,
                 const IgesAnswers& iges = {});
 
-// What every command does first: LoadDesign with the --divisions given,
-// the message on err when it fails.
+// LoadDesign with the message on err when it fails.
+bool Load(const std::string& path, DesignSession& session, std::ostream& err,
+          const IgesAnswers& iges = {});
+
+// What every command does first: Load with the --divisions given.
 bool Load(const Args& args, const std::string& path, DesignSession& session, std::ostream& err);
 
 // Whether the command got its count of positional arguments; the usage on

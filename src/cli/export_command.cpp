@@ -131,10 +131,7 @@ int RunExportCommand(int argc, char** argv, int first, std::ostream& out, std::o
     return 2;
   }
   DesignSession session;
-  if (!LoadDesign(o.positional[1], session, message)) {
-    err << message << '\n';
-    return 1;
-  }
+  if (!Load(o.positional[1], session, err)) return 1;
   std::string contents;
   if (format == "stl") {
     contents = FormatBinaryStl(BuildHullMesh(*session.surface), session.design.Units);

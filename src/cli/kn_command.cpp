@@ -75,10 +75,7 @@ int RunKnCommand(int argc, char** argv, int first, std::ostream& out, std::ostre
   DesignSession session;
   HullDesign& design = session.design;
   StreamPrompter prompter(err);
-  if (!LoadDesign(positional[0], session, message)) {
-    err << message << '\n';
-    return 1;
-  }
+  if (!Load(positional[0], session, err)) return 1;
   if (!HullGuard(design, *session.surface, prompter)) return 1;
   std::vector<KnPoint> points;
   if (!ComputeCrossCurves(design, *session.surface, *session.cuts, *displacements, *angles,

@@ -161,10 +161,7 @@ int RunStabilityCommand(int argc, char** argv, int first, std::ostream& out, std
   HullDesign& design = session.design;
   Surface& surface = *session.surface;
   StreamPrompter prompter(err);
-  if (!LoadDesign(o.positional[0], session, message)) {
-    err << message << '\n';
-    return 1;
-  }
+  if (!Load(o.positional[0], session, err)) return 1;
 
   StabilityInputs inputs;
   inputs.heel = *heel;

@@ -2,6 +2,7 @@
 // its standard error and its exit status.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +49,20 @@ inline CliRun Cli(const std::string& arguments, const std::string& environment =
   run.err = ReadAll(errFile);
   std::filesystem::remove(errFile);
   return run;
+}
+
+// A refused command: its status (kAnyFailure: anything but 0), the message
+// somewhere on standard error and nothing on standard output.
+inline constexpr int kAnyFailure = -1;
+inline void ExpectRefused(const std::string& what, const CliRun& run, int status,
+                          const std::string& message) {
+  if (status == kAnyFailure) {
+    EXPECT_NE(run.status, 0) << what;
+  } else {
+    EXPECT_EQ(run.status, status) << what << ": " << run.err;
+  }
+  EXPECT_NE(run.err.find(message), std::string::npos) << what << ": " << run.err;
+  EXPECT_TRUE(run.out.empty()) << what;
 }
 
 }  // namespace skelmora::clitest

@@ -11,6 +11,7 @@ namespace {
 
 using nlohmann::json;
 using skelmora::clitest::Cli;
+using skelmora::clitest::ExpectRefused;
 
 const std::string kSailboat = std::string(SKELMORA_EXAMPLES_DIR) + "/sailboat.s98";
 
@@ -64,12 +65,7 @@ TEST(CurvesCli, BadRangesAndDraftsOffTheHullAreRefused) {
       {"curves " + kSailboat + " --drafts -500:0:100", 1, "outside the hull"},
       {"curves /nonexistent.s98 --drafts 0:1:1", 1, ""},
   };
-  for (const Case& c : cases) {
-    const auto run = Cli(c.arguments);
-    EXPECT_EQ(run.status, c.status) << c.arguments << ": " << run.err;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    EXPECT_TRUE(run.out.empty()) << c.arguments;
-  }
+  for (const Case& c : cases) ExpectRefused(c.arguments, Cli(c.arguments), c.status, c.message);
 }
 
 }  // namespace

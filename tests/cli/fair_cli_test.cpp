@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using skelmora::clitest::Cli;
 using skelmora::clitest::CliRun;
+using skelmora::clitest::ExpectRefused;
 using namespace skelmora;
 
 // A boat whose sheer is fair, or kinked by a zigzag of its vertices in plan.
@@ -106,10 +107,7 @@ TEST(CliFair, RefusesWhatTheDesignDoesNotHold) {
       {"fair column x ", 2, "N must be a whole number: x"},
   };
   for (const Case& c : cases) {
-    const CliRun run = Cli(c.arguments + boat.string());
-    EXPECT_EQ(run.status, c.status) << c.arguments;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    EXPECT_TRUE(run.out.empty()) << c.arguments;
+    ExpectRefused(c.arguments, Cli(c.arguments + boat.string()), c.status, c.message);
   }
   const CliRun view = Cli("fair column 1 " + boat.string() + " --view side");
   EXPECT_EQ(view.status, 2);

@@ -11,6 +11,7 @@ namespace {
 
 using nlohmann::json;
 using skelmora::clitest::Cli;
+using skelmora::clitest::ExpectRefused;
 
 const std::string kSailboat = std::string(SKELMORA_EXAMPLES_DIR) + "/sailboat.s98";
 
@@ -77,12 +78,7 @@ TEST(KnCli, BadArgumentsAndDisplacementsTheHullCannotFloatAreRefused) {
       {k + " --displacements 2000,9e9 --angles 0:30:10", 1, "cannot displace"},
       {"kn /nonexistent.s98 --displacements 2000 --angles 0:30:10", 1, ""},
   };
-  for (const Case& c : cases) {
-    const auto run = Cli(c.arguments);
-    EXPECT_EQ(run.status, c.status) << c.arguments << ": " << run.err;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    EXPECT_TRUE(run.out.empty()) << c.arguments;
-  }
+  for (const Case& c : cases) ExpectRefused(c.arguments, Cli(c.arguments), c.status, c.message);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using skelmora::clitest::Cli;
 using skelmora::clitest::CliRun;
+using skelmora::clitest::ExpectRefused;
 using skelmora::clitest::ReadAll;
 
 const std::string kSailboat = std::string(SKELMORA_EXAMPLES_DIR) + "/sailboat.s98";
@@ -128,10 +129,8 @@ TEST(CliStability, RefusedInputs) {
       {"--shift -200", 1, "This hull has no displacement."},
   };
   for (const Case& c : cases) {
-    const CliRun run = Cli("stability " + kSailboat + " " + c.arguments);
-    EXPECT_EQ(run.status, c.status) << c.arguments;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    EXPECT_TRUE(run.out.empty()) << c.arguments;
+    ExpectRefused(c.arguments, Cli("stability " + kSailboat + " " + c.arguments), c.status,
+                  c.message);
   }
   EXPECT_EQ(Cli("stability").status, 2);
   EXPECT_EQ(Cli("stability a.s98 b.s98").status, 2);
