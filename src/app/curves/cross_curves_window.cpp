@@ -8,10 +8,8 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableWidget>
 #include <QValueAxis>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -42,23 +40,13 @@ std::string SeedDisplacements(double design) {
 
 TCrossCurvesWindow::TCrossCurvesWindow(AppState& state, ReportPrinter& printer,
                                        double designDisplacement, QWidget* parent)
-    : QDialog(parent), state_(state), printer_(printer) {
+    : TCurvesWindow(state, printer, QStringLiteral("Cross Curves (KN)"), Qt::AlignRight,
+                    parent) {
   setObjectName(QStringLiteral("CrossCurvesWindow"));
-  setWindowTitle(QStringLiteral("Cross Curves (KN)"));
   const bool metric = FactorsFor(state_.design.Units).metric;
   const QString weight = metric ? QStringLiteral("kg") : QStringLiteral("lb");
-
-  chart_ = new QChart;
-  xAxis_ = new QValueAxis;
-  knAxis_ = new QValueAxis;
-  knAxis_->setTitleText(QStringLiteral("KN (%1), G at the keel")
-                            .arg(metric ? QStringLiteral("m") : QStringLiteral("ft")));
-  chart_->legend()->setAlignment(Qt::AlignRight);
-  chart_->addAxis(xAxis_, Qt::AlignBottom);
-  chart_->addAxis(knAxis_, Qt::AlignLeft);
-  view_ = new QChartView(chart_, this);
-  view_->setRubberBand(QChartView::RectangleRubberBand);
-  view_->setMinimumSize(520, 360);
+  yAxis_->setTitleText(QStringLiteral("KN (%1), G at the keel")
+                           .arg(metric ? QStringLiteral("m") : QStringLiteral("ft")));
 
   displacements_ = new QLineEdit(this);
   displacements_->setObjectName(QStringLiteral("DisplacementList"));
@@ -67,15 +55,7 @@ TCrossCurvesWindow::TCrossCurvesWindow(AppState& state, ReportPrinter& printer,
   against_->setObjectName(QStringLiteral("PlotAgainst"));
   against_->addItem(QStringLiteral("Against displacement, a curve per angle"));
   against_->addItem(QStringLiteral("Against angle, a curve per displacement"));
-  table_ = new QTableWidget(this);
   table_->setObjectName(QStringLiteral("KnTable"));
-  table_->setMinimumHeight(160);
-  compute_ = new QPushButton(QStringLiteral("Compute"), this);
-  compute_->setObjectName(QStringLiteral("ComputeButton"));
-  print_ = new QPushButton(QStringLiteral("Print"), this);
-  print_->setObjectName(QStringLiteral("PrintButton"));
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
-  close->setObjectName(QStringLiteral("CloseButton"));
 
   auto* weights = new QHBoxLayout;
   weights->addWidget(new QLabel(QStringLiteral("Displacements (%1)").arg(weight), this));
@@ -85,25 +65,8 @@ TCrossCurvesWindow::TCrossCurvesWindow(AppState& state, ReportPrinter& printer,
   angles_.Set(0.0, 90.0, 10.0, 0);
   heels->addWidget(compute_);
   heels->addStretch();
-  auto* splitter = new QSplitter(Qt::Vertical, this);
-  splitter->addWidget(view_);
-  splitter->addWidget(table_);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(against_);
-  buttons->addStretch();
-  buttons->addWidget(print_);
-  buttons->addWidget(close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(weights);
-  layout->addLayout(heels);
-  layout->addWidget(splitter, 1);
-  layout->addLayout(buttons);
+  Arrange({weights, heels}, nullptr, against_);
 
-  connect(compute_, &QPushButton::clicked, this, [this] { Compute(); });
-  connect(print_, &QPushButton::clicked, this, [this] { PrintCurves(); });
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(against_, &QComboBox::currentIndexChanged, this, [this] { Plot(); });
   resize(860, 680);
 }
@@ -179,7 +142,7 @@ void TCrossCurvesWindow::Plot() {
     }
     chart_->addSeries(series);
     series->attachAxis(xAxis_);
-    series->attachAxis(knAxis_);
+    series->attachAxis(yAxis_);
   }
   xAxis_->setTitleText(byAngle ? QStringLiteral("Heel (deg)")
                                : QStringLiteral("Displacement (%1)")
@@ -190,16 +153,16 @@ void TCrossCurvesWindow::Plot() {
   if (knLow > -1e-9 * std::max(1.0, knHigh)) knLow = 0.0;
   if (!(knHigh > knLow)) knHigh = knLow + 1.0;
   xAxis_->setRange(xLow, xHigh);
-  knAxis_->setRange(knLow, knHigh + 0.05 * (knHigh - knLow));
+  yAxis_->setRange(knLow, knHigh + 0.05 * (knHigh - knLow));
   xAxis_->applyNiceNumbers();
-  knAxis_->applyNiceNumbers();
+  yAxis_->applyNiceNumbers();
 }
 
 bool TCrossCurvesWindow::PrintCurves() {
   if (points_.empty()) return false;
   const std::string text =
       FormatCrossCurves(points_, state_.design.Units, state_.design.DesignFileName);
-  return PrintChartAndTable(printer_, this, view_, text);
+  return PrintWithChart(text);
 }
 
 }  // namespace skelmora::app

@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "hydro/text_printing.h"
 #include "views/real_field.h"
 
 namespace skelmora::app {
@@ -80,16 +79,6 @@ double DrawChartHeading(QChartView* view, QPainter& painter, const QRect& page) 
   const QRectF target((page.width() - width) / 2.0, 0.0, width, height);
   view->render(&painter, target, view->viewport()->rect());
   return height + page.height() / 40.0;
-}
-
-bool PrintChartAndTable(ReportPrinter& printer, QWidget* parent, QChartView* view,
-                        const std::string& text) {
-  return printer.Print(
-      parent, text, false,
-      [view](QPainter& painter, const QRect& page) {
-        return DrawChartHeading(view, painter, page);
-      },
-      QPageLayout::Landscape);
 }
 
 }  // namespace skelmora::app

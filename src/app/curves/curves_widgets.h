@@ -1,6 +1,5 @@
-// What the hydrostatic-curves and cross-curves windows share: a FROM / TO /
-// STEP row of number fields, a read-only table of text cells, and the
-// chart drawn above the printed table.
+// Pieces of the curves windows: a FROM / TO / STEP row of number fields, a
+// read-only table of text cells, and the chart drawn above a printed table.
 #pragma once
 
 #include <QString>
@@ -20,7 +19,6 @@ class QWidget;
 namespace skelmora::app {
 
 class RealField;
-class ReportPrinter;
 
 struct RangeFields {
   RealField* from = nullptr;
@@ -43,10 +41,5 @@ void FillTable(QTableWidget* table, const QStringList& headings,
 // The chart across the page's width at the top of the first page, at most
 // half the page tall; returns the height taken with a gap below.
 double DrawChartHeading(QChartView* view, QPainter& painter, const QRect& page);
-
-// The chart, then the table's text, on a landscape page (the wide tables
-// read better across its long side). False when nothing was printed.
-bool PrintChartAndTable(ReportPrinter& printer, QWidget* parent, QChartView* view,
-                        const std::string& text);
 
 }  // namespace skelmora::app

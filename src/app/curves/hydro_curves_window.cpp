@@ -7,10 +7,8 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableWidget>
 #include <QValueAxis>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -50,22 +48,12 @@ double ValueOf(const CurveRow& row, const std::string& name, int32_t units) {
 }  // namespace
 
 THydroCurvesWindow::THydroCurvesWindow(AppState& state, ReportPrinter& printer, QWidget* parent)
-    : QDialog(parent), state_(state), printer_(printer) {
+    : TCurvesWindow(state, printer, QStringLiteral("Hydrostatic Curves"), Qt::AlignBottom,
+                    parent) {
   setObjectName(QStringLiteral("HydroCurvesWindow"));
-  setWindowTitle(QStringLiteral("Hydrostatic Curves"));
   const bool metric = FactorsFor(state_.design.Units).metric;
   const QString unit = metric ? QStringLiteral("mm") : QStringLiteral("in");
-
-  chart_ = new QChart;
-  valueAxis_ = new QValueAxis;
-  draftAxis_ = new QValueAxis;
-  draftAxis_->setTitleText(QStringLiteral("Draft change (%1), positive deeper").arg(unit));
-  chart_->legend()->setAlignment(Qt::AlignBottom);
-  chart_->addAxis(valueAxis_, Qt::AlignBottom);
-  chart_->addAxis(draftAxis_, Qt::AlignLeft);
-  view_ = new QChartView(chart_, this);
-  view_->setRubberBand(QChartView::RectangleRubberBand);
-  view_->setMinimumSize(520, 360);
+  yAxis_->setTitleText(QStringLiteral("Draft change (%1), positive deeper").arg(unit));
 
   columns_ = new QListWidget(this);
   columns_->setObjectName(QStringLiteral("CurveColumns"));
@@ -83,18 +71,8 @@ THydroCurvesWindow::THydroCurvesWindow(AppState& state, ReportPrinter& printer, 
     item->setCheckState(first ? Qt::Checked : Qt::Unchecked);
   }
   columns_->setMaximumWidth(170);
-
-  table_ = new QTableWidget(this);
   table_->setObjectName(QStringLiteral("CurveTable"));
-  table_->setMinimumHeight(160);
-
   range_ = new QLabel(this);
-  compute_ = new QPushButton(QStringLiteral("Compute"), this);
-  compute_->setObjectName(QStringLiteral("ComputeButton"));
-  print_ = new QPushButton(QStringLiteral("Print"), this);
-  print_->setObjectName(QStringLiteral("PrintButton"));
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
-  close->setObjectName(QStringLiteral("CloseButton"));
 
   QHBoxLayout* inputs = drafts_.Build(this, QStringLiteral("Draft changes (%1)").arg(unit),
                                       QStringLiteral("Draft"));
@@ -105,23 +83,8 @@ THydroCurvesWindow::THydroCurvesWindow(AppState& state, ReportPrinter& printer, 
   plot->addWidget(columns_);
   auto* plotArea = new QWidget(this);
   plotArea->setLayout(plot);
-  auto* splitter = new QSplitter(Qt::Vertical, this);
-  splitter->addWidget(plotArea);
-  splitter->addWidget(table_);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(range_, 1);
-  buttons->addWidget(print_);
-  buttons->addWidget(close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(inputs);
-  layout->addWidget(splitter, 1);
-  layout->addLayout(buttons);
+  Arrange({inputs}, plotArea, range_);
 
-  connect(compute_, &QPushButton::clicked, this, [this] { Compute(); });
-  connect(print_, &QPushButton::clicked, this, [this] { PrintCurves(); });
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(columns_, &QListWidget::itemChanged, this, [this] { Plot(); });
   SetDefaultDrafts();
   resize(900, 680);
@@ -210,21 +173,21 @@ void THydroCurvesWindow::Plot() {
       first = false;
     }
     chart_->addSeries(series);
-    series->attachAxis(valueAxis_);
-    series->attachAxis(draftAxis_);
+    series->attachAxis(xAxis_);
+    series->attachAxis(yAxis_);
   }
   chart_->legend()->setVisible(!checked.empty());
-  valueAxis_->setTitleText(fractions ? QStringLiteral("Fraction of the largest value")
+  xAxis_->setTitleText(fractions ? QStringLiteral("Fraction of the largest value")
                            : checked.empty() ? QString()
                                              : checked.front().second);
   if (fractions) low = std::min(low, 0.0);
   if (!(high > low)) high = low + 1.0;
-  valueAxis_->setRange(low, high + 0.02 * (high - low));
-  valueAxis_->applyNiceNumbers();
+  xAxis_->setRange(low, high + 0.02 * (high - low));
+  xAxis_->applyNiceNumbers();
   if (!rows_.empty()) {
     const double top = rows_.back().draft, bottom = rows_.front().draft;
-    draftAxis_->setRange(bottom, top > bottom ? top : bottom + 1.0);
-    draftAxis_->applyNiceNumbers();
+    yAxis_->setRange(bottom, top > bottom ? top : bottom + 1.0);
+    yAxis_->applyNiceNumbers();
   }
 }
 
@@ -232,7 +195,7 @@ bool THydroCurvesWindow::PrintCurves() {
   if (rows_.empty()) return false;
   const std::string text =
       FormatCurveRows(rows_, state_.design.Units, state_.design.DesignFileName);
-  return PrintChartAndTable(printer_, this, view_, text);
+  return PrintWithChart(text);
 }
 
 }  // namespace skelmora::app

@@ -1,0 +1,71 @@
+#include "curves/curves_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QPageLayout>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include "curves/curves_widgets.h"
+#include "hydro/text_printing.h"
+
+namespace skelmora::app {
+
+TCurvesWindow::TCurvesWindow(AppState& state, ReportPrinter& printer, const QString& title,
+                             Qt::Alignment legend, QWidget* parent)
+    : QDialog(parent), state_(state), printer_(printer) {
+  setWindowTitle(title);
+  chart_ = new QChart;
+  xAxis_ = new QValueAxis;
+  yAxis_ = new QValueAxis;
+  chart_->legend()->setAlignment(legend);
+  chart_->addAxis(xAxis_, Qt::AlignBottom);
+  chart_->addAxis(yAxis_, Qt::AlignLeft);
+  view_ = new QChartView(chart_, this);
+  view_->setRubberBand(QChartView::RectangleRubberBand);
+  view_->setMinimumSize(520, 360);
+  table_ = new QTableWidget(this);
+  table_->setMinimumHeight(160);
+  compute_ = new QPushButton(QStringLiteral("Compute"), this);
+  compute_->setObjectName(QStringLiteral("ComputeButton"));
+  print_ = new QPushButton(QStringLiteral("Print"), this);
+  print_->setObjectName(QStringLiteral("PrintButton"));
+  connect(compute_, &QPushButton::clicked, this, [this] { Compute(); });
+  connect(print_, &QPushButton::clicked, this, [this] { PrintCurves(); });
+}
+
+void TCurvesWindow::Arrange(const std::vector<QLayout*>& inputs, QWidget* top, QWidget* left) {
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  splitter->addWidget(top ? top : view_);
+  splitter->addWidget(table_);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  close->setObjectName(QStringLiteral("CloseButton"));
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  auto* buttons = new QHBoxLayout;
+  if (left) buttons->addWidget(left);
+  buttons->addStretch();
+  buttons->addWidget(print_);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  for (QLayout* row : inputs) layout->addLayout(row);
+  layout->addWidget(splitter, 1);
+  layout->addLayout(buttons);
+}
+
+bool TCurvesWindow::PrintWithChart(const std::string& text) {
+  // The wide tables read better across the long side of the page.
+  return printer_.Print(
+      this, text, false,
+      [this](QPainter& painter, const QRect& page) {
+        return DrawChartHeading(view_, painter, page);
+      },
+      QPageLayout::Landscape);
+}
+
+}  // namespace skelmora::app
