@@ -1,13 +1,16 @@
 // The exchange writers on the benchmark hull at 50 x 50: the closed STL mesh
-// (welding dominates), the DXF of every family, the IGES surface; and one
-// trim of the net about its centre of flotation.
+// (welding dominates), the DXF of every family, the IGES surface and its
+// import back, the table of offsets; and one trim of the net about its
+// centre of flotation.
 #include <benchmark/benchmark.h>
 
 #include "bench_hull.h"
 #include "exchange/dxf_file.h"
 #include "exchange/hull_mesh.h"
 #include "exchange/iges_file.h"
+#include "exchange/offsets_table.h"
 #include "exchange/stl_file.h"
+#include "files/iges_import.h"
 #include "model/silent_prompter.h"
 #include "shapes/trim.h"
 
@@ -49,6 +52,40 @@ void BM_IgesSurface(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_IgesSurface)->Unit(benchmark::kMicrosecond);
+
+// Reading the surface back: the sections, the entity, the net and grid.
+void BM_IgesImport(benchmark::State& state) {
+  DesignSession session;
+  Prepare(session);
+  const IgesOptions options{.mirror = false, .fileName = "bench.igs", .timeStamp = "20261210.120000"};
+  const std::string text = FormatIges(session.design, *session.surface, options);
+  SilentPrompter prompter;
+  DesignSession into;
+  bool ok = false;
+  for (auto _ : state) {
+    std::string message;
+    ok = ImportIgesText(into.design, *into.surface, text, "bench.igs", prompter, message);
+    benchmark::DoNotOptimize(into.surface->grid.data());
+  }
+  state.counters["ok"] = ok;
+}
+BENCHMARK(BM_IgesImport)->Unit(benchmark::kMicrosecond);
+
+// 15 stations by 9 waterlines and 3 buttocks, cut and printed as text.
+void BM_OffsetTable(benchmark::State& state) {
+  DesignSession session;
+  Prepare(session);
+  session.design.ShowStations = session.design.ShowWaterlines = session.design.ShowButtocks = true;
+  std::size_t rows = 0;
+  for (auto _ : state) {
+    const OffsetTable table = ComputeOffsetTable(session.design, *session.surface, *session.cuts);
+    const std::string text = FormatOffsetTable(session.design, table);
+    rows = table.rows.size();
+    benchmark::DoNotOptimize(text.data());
+  }
+  state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_OffsetTable)->Unit(benchmark::kMillisecond);
 
 // A trim by the stern and back, with no undo history (none on disk).
 void BM_TrimAndBack(benchmark::State& state) {

@@ -8,6 +8,11 @@
 #include <memory>
 
 #include "bench_hull.h"
+#include "hydro/calculation_records.h"
+#include "hydro/centres.h"
+#include "model/silent_prompter.h"
+#include "stability/heel_steps.h"
+#include "stability/stability_run.h"
 #include "model/hull_design.h"
 #include "model/shape_changed.h"
 #include "surface/surface.h"
@@ -83,6 +88,61 @@ void BM_BodyDragStep_20x10Net_200x100Grid(benchmark::State& state) {
   RunDrag(state, 19, 9, 200, 100);
 }
 BENCHMARK(BM_BodyDragStep_20x10Net_200x100Grid)->Unit(benchmark::kMillisecond);
+
+// The body view drawn with "Show Centres" after a hydrostatics run, and at
+// 20 degrees of heel after a stability run (21 heeled sections, B and G).
+struct CentresBench {
+  DesignSession session;
+  std::unique_ptr<DrawScratch> scratch = std::make_unique<DrawScratch>();
+  CalculationRecords records;
+  ViewOptions options;
+  ViewState view;
+  DisplayList list;
+  DrawInputs inputs;
+
+  CentresBench() {
+    bench::FillBenchHull(session.design, 12, 8);
+    session.design.ShowStations = session.design.ShowWaterlines = true;
+    session.design.BodyViewOpen = true;
+    session.ShapeChanged();
+    SilentPrompter prompter;
+    if (!ComputeHydrostatics(session.design, *session.surface, *session.cuts, records.results,
+                             prompter)) {
+      std::abort();
+    }
+    records.centres = CentresFromResults(records.results, session.design.Units);
+    StabilityRecords run{session.design, *session.surface, *session.cuts, records.results};
+    StabilityInputs heel;
+    std::string message;
+    heel.heel = *CheckHeelInputs(40.0, 10.0, message);
+    const StabilityRun result = RunStability(run, heel, prompter);
+    if (!result.ok) std::abort();
+    records.heelSteps = HeelStepsOf(result, 0.0);
+    options.showCentres = true;
+    view.view = kBodyView;
+    view.clientWidth = 800;
+    view.clientHeight = 600;
+    inputs.options = &options;
+    inputs.calculations = &records;
+  }
+};
+
+void RunCentres(benchmark::State& state, int heelStep) {
+  CentresBench bench;
+  bench.options.heelStep = heelStep;
+  for (auto _ : state) {
+    BuildView(bench.session.design, *bench.session.surface, bench.view, bench.inputs,
+              *bench.scratch, bench.list);
+    benchmark::DoNotOptimize(bench.list.points().data());
+  }
+  state.counters["points"] = static_cast<double>(bench.list.points().size());
+}
+
+void BM_BodyViewShowCentres(benchmark::State& state) { RunCentres(state, -1); }
+BENCHMARK(BM_BodyViewShowCentres)->Unit(benchmark::kMillisecond);
+
+void BM_BodyViewHeeled20(benchmark::State& state) { RunCentres(state, 2); }
+BENCHMARK(BM_BodyViewHeeled20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace skelmora
