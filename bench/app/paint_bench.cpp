@@ -12,6 +12,7 @@
 
 #include "files/design_file.h"
 #include "model/design_session.h"
+#include "model/shown_calculations.h"
 #include "views/draw_design.h"
 #include "views/paint_list.h"
 
@@ -101,7 +102,25 @@ void Views(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_PaintDisplayList)->Apply(Views);
 BENCHMARK(BM_BuildAndPaint)->Apply(Views);
 
+// The key a paint computes, while centres are shown, to tell whether they
+// still belong to the hull: a full 51 x 51 net.
+void BM_HullKey51x51(benchmark::State& state) {
+  DesignSession session;
+  HullDesign& d = session.design;
+  d.DesignOpen = true;
+  d.LastColumn = d.LastRow = kNetSize - 1;
+  for (int c = 0; c < kNetSize; ++c) {
+    for (int r = 0; r < kNetSize; ++r) {
+      d.Net[c][r] = Vertex{float(r), float(10 * c), float(r - 25), 1.0f};
+    }
+  }
+  session.ShapeChanged();
+  for (auto _ : state) benchmark::DoNotOptimize(HullKey(d, *session.surface));
+}
+BENCHMARK(BM_HullKey51x51)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
+
 
 int main(int argc, char** argv) {
   // Painting needs a GUI application (fonts), not a display.

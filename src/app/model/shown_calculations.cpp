@@ -1,6 +1,7 @@
 #include "model/shown_calculations.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "hydro/centres.h"
 
@@ -8,21 +9,30 @@ namespace skelmora::app {
 
 namespace {
 
-// FNV-1a over the bit patterns: any change of a coordinate changes the key.
+// Over the bit patterns, eight bytes a step (a multiply and a rotate per
+// word): any change of a coordinate changes the key.
 class Hasher {
  public:
   void Add(const void* data, size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
-    for (size_t k = 0; k < size; ++k) {
-      hash_ ^= bytes[k];
-      hash_ *= 0x100000001b3ULL;
+    size_t k = 0;
+    for (; k + 8 <= size; k += 8) {
+      uint64_t word;
+      std::memcpy(&word, bytes + k, 8);
+      Mix(word);
     }
+    uint64_t last = 0;
+    std::memcpy(&last, bytes + k, size - k);
+    Mix(last ^ (uint64_t{size - k} << 56));
   }
   void Add(int32_t value) { Add(&value, sizeof value); }
-  void Add(float value) { Add(&value, sizeof value); }
   uint64_t value() const { return hash_; }
 
  private:
+  void Mix(uint64_t word) {
+    hash_ ^= word * 0x9E3779B97F4A7C15ULL;
+    hash_ = ((hash_ << 27) | (hash_ >> 37)) * 0x100000001b3ULL;
+  }
   uint64_t hash_ = 0xcbf29ce484222325ULL;
 };
 
@@ -36,14 +46,9 @@ uint64_t HullKey(const HullDesign& design, const Surface& surface) {
   const int lastRow = std::clamp(working.lastRow, 0, kNetSize - 1);
   h.Add(lastColumn);
   h.Add(lastRow);
+  // A column's used rows lie side by side (four floats a vertex).
   for (int c = 0; c <= lastColumn; ++c) {
-    for (int r = 0; r <= lastRow; ++r) {
-      const Vertex& v = working.net[c][r];
-      h.Add(v.x);
-      h.Add(v.y);
-      h.Add(v.z);
-      h.Add(v.w);
-    }
+    h.Add(working.net[c].data(), sizeof(Vertex) * static_cast<size_t>(lastRow + 1));
   }
   const KnotVectors& knots = surface.knots;
   h.Add(knots.degreeU);
