@@ -37,12 +37,16 @@ double RoundStep(double value) {
   return power;
 }
 
-// The column's value in a row, by field name.
-double ValueOf(const CurveRow& row, const std::string& name, int32_t units) {
-  for (const ResultField& f : CurveRowFields(row, units)) {
-    if (f.name == name) return f.value;
+// One column's values down the rows, by field name.
+std::vector<double> ColumnValues(const std::vector<std::vector<ResultField>>& rows,
+                                 const std::string& name) {
+  std::vector<double> values;
+  for (const std::vector<ResultField>& fields : rows) {
+    const auto at = std::find_if(fields.begin(), fields.end(),
+                                 [&](const ResultField& f) { return f.name == name; });
+    values.push_back(at != fields.end() ? at->value : 0.0);
   }
-  return 0.0;
+  return values;
 }
 
 }  // namespace
@@ -154,20 +158,23 @@ void THydroCurvesWindow::Plot() {
       checked.emplace_back(item->data(Qt::UserRole).toString().toStdString(), item->text());
     }
   }
-  const int32_t units = state_.design.Units;
+  // Each row's fields once, whatever the number of columns plotted.
+  std::vector<std::vector<ResultField>> fields;
+  for (const CurveRow& row : rows_) fields.push_back(CurveRowFields(row, state_.design.Units));
   const bool fractions = checked.size() > 1;
   double low = 0.0, high = 0.0;
   bool first = true;
   for (const auto& [name, caption] : checked) {
+    const std::vector<double> values = ColumnValues(fields, name);
     double largest = 0.0;
-    for (const CurveRow& row : rows_) largest = std::max(largest, std::fabs(ValueOf(row, name, units)));
+    for (const double v : values) largest = std::max(largest, std::fabs(v));
     auto* series = new QLineSeries;
     series->setName(fractions ? QStringLiteral("%1 to %2").arg(caption, FixedText(largest, 1))
                               : caption);
-    for (const CurveRow& row : rows_) {
-      double value = ValueOf(row, name, units);
+    for (std::size_t k = 0; k < rows_.size(); ++k) {
+      double value = values[k];
       if (fractions) value = largest > 0.0 ? value / largest : 0.0;
-      series->append(value, row.draft);
+      series->append(value, rows_[k].draft);
       low = first ? value : std::min(low, value);
       high = first ? value : std::max(high, value);
       first = false;
