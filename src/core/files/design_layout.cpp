@@ -153,6 +153,14 @@ bool CheckDesignHeader(const D& d, const std::string& subject, std::string& mess
          CheckTension(d.StationTension, "station", subject, message);
 }
 
+layout::Line<D> DesignHeaderLine() {
+  return layout::Fields<D>({Value<&D::Units>(), Value<&D::WaterlineTension>(),
+                            Value<&D::StationTension>(),
+                            Value<&D::LastColumn>().WrittenWithin(0, kMaxIndex),
+                            Value<&D::LastRow>().WrittenWithin(0, kMaxIndex)})
+      .Then(CheckDesignHeader);
+}
+
 bool CheckChineCounts(const D& d, const std::string& subject, std::string& message) {
   return CheckChineCount(d.ColumnChineCount, "column", subject, message) &&
          CheckChineCount(d.RowChineCount, "row", subject, message);
@@ -230,11 +238,7 @@ DesignTable MakeTable(bool snapshot) {
     // Not checked on reading: the Open dialog chose this reader.
     lines.push_back(layout::Keyword<D>("111234"));
   }
-  lines.push_back(layout::Fields<D>({Value<&D::Units>(), Value<&D::WaterlineTension>(),
-                                     Value<&D::StationTension>(),
-                                     Value<&D::LastColumn>().WrittenWithin(0, kMaxIndex),
-                                     Value<&D::LastRow>().WrittenWithin(0, kMaxIndex)})
-                      .Then(CheckDesignHeader));
+  lines.push_back(DesignHeaderLine());
   lines.push_back(layout::Each<D>(
       NetVertexCount, {NetCoordinate<&Vertex::x>(5, 4), NetCoordinate<&Vertex::y>(5, 4),
                        NetCoordinate<&Vertex::z>(5, 4),

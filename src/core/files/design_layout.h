@@ -60,6 +60,10 @@ bool CheckChineCounts(const HullDesign& design, const std::string& subject,
 bool CheckChineLists(const HullDesign& design, const std::string& subject,
                      std::string& message);
 
+// Units, the two tensions, LastColumn and LastRow (written within the
+// net), checked by CheckDesignHeader.
+layout::Line<HullDesign> DesignHeaderLine();
+
 // The lines from the eleven colours through the perspective angles; the
 // special-section lists after flags line 3 only with specialSections.
 std::vector<layout::Line<HullDesign>> DesignSettingsLines(bool snapshot, bool specialSections);

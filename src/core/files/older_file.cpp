@@ -41,11 +41,7 @@ layout::Table<D> MakeVersion6Table() {
   layout::Table<D> table;
   auto& lines = table.lines;
   lines.push_back(layout::Keyword<D>("111234"));
-  lines.push_back(layout::Fields<D>({Value<&D::Units>(), Value<&D::WaterlineTension>(),
-                                     Value<&D::StationTension>(),
-                                     Value<&D::LastColumn>().WrittenWithin(0, kMaxIndex),
-                                     Value<&D::LastRow>().WrittenWithin(0, kMaxIndex)})
-                      .Then(CheckDesignHeader));
+  lines.push_back(DesignHeaderLine());
   lines.push_back(layout::Fields<D>({Value<&D::ColumnChineCount>().WrittenWithin(0, kMaxChines),
                                      Value<&D::RowChineCount>().WrittenWithin(0, kMaxChines)})
                       .Then(CheckChineCounts));

@@ -71,21 +71,10 @@ HullDefaults DefaultsFor(HullType type, int32_t units) {
   return HullDefaults{v[0], v[1], v[2], v[3], row.bow, row.stern, row.hasAngles};
 }
 
-HullInputs InitialHullInputs(int32_t units) {
-  HullInputs inputs;
-  inputs.units = units;
-  const HullDefaults d = DefaultsFor(HullType::kSailboat, units == kInputInches ? 1 : 2);
-  inputs.length = d.length;
-  inputs.halfBeam = d.halfBeam;
-  inputs.freeboard = d.freeboard;
-  inputs.draft = d.draft;
-  inputs.bowAngle = d.bowAngle;
-  inputs.sternAngle = d.sternAngle;
-  return inputs;
-}
+namespace {
 
-void ApplyDefaults(HullInputs& inputs, HullType type) {
-  const HullDefaults d = DefaultsFor(type, inputs.units);
+void ApplyDefaultsIn(HullInputs& inputs, HullType type, int32_t units) {
+  const HullDefaults d = DefaultsFor(type, units);
   inputs.length = d.length;
   inputs.halfBeam = d.halfBeam;
   inputs.freeboard = d.freeboard;
@@ -94,6 +83,22 @@ void ApplyDefaults(HullInputs& inputs, HullType type) {
     inputs.bowAngle = d.bowAngle;
     inputs.sternAngle = d.sternAngle;
   }
+}
+
+}  // namespace
+
+HullInputs InitialHullInputs(int32_t units) {
+  HullInputs inputs;
+  inputs.units = units;
+  // The opening values are the inch row, or the millimetre row for any
+  // other unit.
+  ApplyDefaultsIn(inputs, HullType::kSailboat,
+                  units == kInputInches ? kInputInches : kInputMillimetres);
+  return inputs;
+}
+
+void ApplyDefaults(HullInputs& inputs, HullType type) {
+  ApplyDefaultsIn(inputs, type, inputs.units);
 }
 
 double UnitConversionFactor(int32_t from, int32_t to) {
