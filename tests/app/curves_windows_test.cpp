@@ -22,6 +22,7 @@
 #include "curves/hydro_curves_window.h"
 #include "hydro/hydro_report.h"
 #include "shell_fixtures.h"
+#include "support/same_bytes.h"
 #include "views/real_field.h"
 #include "when_shown.h"
 
@@ -73,7 +74,7 @@ int SeriesCount(QChart* chart) { return static_cast<int>(chart->series().size())
 struct NetCopy {
   std::unique_ptr<VertexNet> net;
   explicit NetCopy(const HullDesign& d) : net(std::make_unique<VertexNet>(d.Net)) {}
-  bool same(const HullDesign& d) const { return std::memcmp(net.get(), &d.Net, sizeof(VertexNet)) == 0; }
+  bool same(const HullDesign& d) const { return skelmora::testing::SameNet(*net, d.Net); }
 };
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "fairing/fairing_commands.h"
 #include "files/design_file.h"
 #include "shell_fixtures.h"
+#include "support/same_bytes.h"
 #include "views/real_field.h"
 #include "when_shown.h"
 
@@ -33,9 +34,7 @@ using namespace skelmora::app::testing;
 
 namespace {
 
-bool SameNet(const VertexNet& a, const VertexNet& b) {
-  return std::memcmp(a.data(), b.data(), sizeof(VertexNet)) == 0;
-}
+using skelmora::testing::SameNet;
 
 // A 9 x 6 boat with a row chine, opened from a file in the shell.
 struct Open {

@@ -33,6 +33,7 @@
 #include "hydro/hydrostatics_window.h"
 #include "hydro/text_printing.h"
 #include "shell_fixtures.h"
+#include "support/same_bytes.h"
 #include "when_shown.h"
 
 using namespace skelmora;
@@ -640,7 +641,7 @@ class HydroWindowsTest : public QObject {
     QCOMPARE(shell.prompter.information.size(), std::size_t(1));
     QVERIFY2(shell.prompter.information[0].rfind("The displacement 1000000000.0 was not reached", 0) == 0,
              shell.prompter.information[0].c_str());
-    QVERIFY(std::memcmp(before.get(), &shell.state.design.Net, sizeof(VertexNet)) == 0);
+    QVERIFY(skelmora::testing::SameNet(*before, shell.state.design.Net));
   }
 
   // A hull wholly above the water has no displacement to search from: the

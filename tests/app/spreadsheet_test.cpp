@@ -20,6 +20,7 @@
 #include "fairing/hull_spreadsheet.h"
 #include "files/design_file.h"
 #include "shell_fixtures.h"
+#include "support/same_bytes.h"
 #include "views/real_field.h"
 #include "when_shown.h"
 
@@ -29,9 +30,7 @@ using namespace skelmora::app::testing;
 
 namespace {
 
-bool SameNet(const VertexNet& a, const VertexNet& b) {
-  return std::memcmp(a.data(), b.data(), sizeof(VertexNet)) == 0;
-}
+using skelmora::testing::SameNet;
 
 struct Open {
   Shell shell;

@@ -23,6 +23,7 @@
 
 #include "hydro/hydrostatics.h"
 #include "shell_fixtures.h"
+#include "support/same_bytes.h"
 #include "when_shown.h"
 #include "stability/stability_data.h"
 #include "hydro/text_printing.h"
@@ -88,7 +89,7 @@ class StabilityTest : public QObject {
     QCOMPARE(d.accumulatedShift(), 0.0);
     QCOMPARE(d.field("Shift")->text(), QStringLiteral("0"));
     // Exactly as found, not to single-precision rounding.
-    QVERIFY(std::memcmp(&o.design().Net, &before, sizeof(VertexNet)) == 0);
+    QVERIFY(skelmora::testing::SameNet(o.design().Net, before));
     QCOMPARE(Cell(d.grid(), 0, kBallastHeight), 5.0);
     QCOMPARE(Cell(d.grid(), 1, kBallastHeight), 0.0);
     // Single-precision heights come back to within rounding.
@@ -259,7 +260,7 @@ class StabilityTest : public QObject {
     d.reject();
     QCOMPARE(o.shell.prompter.questions.back(), std::string(kSaveBallastQuestion));
     QVERIFY(o.shell.files.saveRequests.empty());
-    QVERIFY(std::memcmp(&o.design().Net, &before, sizeof(VertexNet)) == 0);
+    QVERIFY(skelmora::testing::SameNet(o.design().Net, before));
     QVERIFY(!o.shell.form->HasUnsavedChanges());
     QCOMPARE(Cell(d.grid(), 0, kBallastHeight), 0.0);
   }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/hydro/hydro_fixtures.h"
+#include "support/same_bytes.h"
 #include "hydro/draft_search.h"
 #include "hydro/result_fields.h"
 
@@ -17,9 +18,7 @@ using test::MakePrism;
 using test::MakeSailboat;
 using test::PrismShape;
 
-bool SameBits(const void* a, const void* b, std::size_t size) {
-  return std::memcmp(a, b, size) == 0;
-}
+using skelmora::testing::SameBytes;
 
 std::vector<CurveRow> Curves(Hull& hull, const std::vector<double>& drafts) {
   std::vector<CurveRow> rows;
@@ -45,12 +44,12 @@ TEST(HydrostaticCurves, DesignDraftRowIsTheHydrostaticsRunAndTheHullIsRestored) 
   const std::vector<CurveRow> rows = Curves(hull, {-4.0, 0.0, 3.3});
   ASSERT_EQ(rows.size(), 3u);
 
-  EXPECT_TRUE(SameBits(&hull.d().Net, netBefore.get(), sizeof(VertexNet)));
-  EXPECT_TRUE(SameBits(&hull.surface->grid, &surfaceBefore->grid, sizeof(SurfaceGrid)));
-  EXPECT_TRUE(SameBits(&hull.surface->working, &surfaceBefore->working, sizeof(WorkingNet)));
+  EXPECT_TRUE(SameBytes(&hull.d().Net, netBefore.get(), sizeof(VertexNet)));
+  EXPECT_TRUE(SameBytes(&hull.surface->grid, &surfaceBefore->grid, sizeof(SurfaceGrid)));
+  EXPECT_TRUE(SameBytes(&hull.surface->working, &surfaceBefore->working, sizeof(WorkingNet)));
   EXPECT_EQ(hull.surface->extents.lowestZ, surfaceBefore->extents.lowestZ);
   EXPECT_EQ(hull.surface->extents.highestZ, surfaceBefore->extents.highestZ);
-  EXPECT_TRUE(SameBits(&hull.d().DesignDimensions, &dimensionsBefore, sizeof(dimensionsBefore)));
+  EXPECT_TRUE(SameBytes(&hull.d().DesignDimensions, &dimensionsBefore, sizeof(dimensionsBefore)));
   EXPECT_EQ(hull.results.volume, 123.0);
 
   Hull plain;
@@ -142,7 +141,7 @@ TEST(HydrostaticCurves, DraftsOutsideTheHullAreRefused) {
         << hull.surface->extents.highestZ;
     EXPECT_TRUE(rows.empty());
     EXPECT_NE(message.find("outside the hull"), std::string::npos) << message;
-    EXPECT_TRUE(SameBits(&hull.d().Net, netBefore.get(), sizeof(VertexNet)));
+    EXPECT_TRUE(SameBytes(&hull.d().Net, netBefore.get(), sizeof(VertexNet)));
   }
 }
 

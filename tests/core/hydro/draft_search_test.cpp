@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/hydro/hydro_fixtures.h"
+#include "support/same_bytes.h"
 
 namespace skelmora {
 namespace {
@@ -107,7 +108,7 @@ TEST(DraftSearch, CancelRestoresEveryHeight) {
   CancelDraftSearch(hull.d(), *hull.surface, search);
   ExpectHeightsRestored(hull.d(), before, moved);
   // Bit for bit, not to single-precision rounding of the shifts.
-  EXPECT_EQ(std::memcmp(&hull.d().Net, &before, sizeof(VertexNet)), 0);
+  EXPECT_TRUE(skelmora::testing::SameNet(hull.d().Net, before));
   EXPECT_NEAR(GridLowestZ(*hull.surface), lowest, 1e-4);
 }
 

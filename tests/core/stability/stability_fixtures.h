@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/hydro/hydro_fixtures.h"
+#include "support/same_bytes.h"
 #include "stability/stability_run.h"
 
 namespace skelmora::test {
@@ -45,8 +46,6 @@ class RecordingProgress : public StabilityProgress {
 };
 
 // Everything a run may touch of the design and its surface, byte for byte.
-inline bool SameBytes(const void* a, const void* b, size_t size) {
-  return std::memcmp(a, b, size) == 0;
-}
+using skelmora::testing::SameBytes;
 
 }  // namespace skelmora::test
