@@ -39,9 +39,12 @@ std::optional<CrossAngles> CheckCrossAngles(double from, double to, double step,
                                             std::string& message);
 
 // The vertical shift (model units, positive deeper) that makes the hull
-// displace `weight` (lb / kg); nothing, with a message, when the hull
-// cannot displace it between keel and top. The hull is back as found
-// afterwards. The caller's extents must be current (HullGuard).
+// displace `weight` (lb / kg) as the hydrostatics weigh it, to 1e-7 of the
+// weight; nothing, with a message, when the hull cannot displace it between
+// keel and deck edge. Not the Find Draft search (draft_search.h), which
+// weighs the station volume, stops after 8 steps or within 1 lb and moves
+// the hull step by step; here each try starts from the hull as found, which
+// is back bit for bit afterwards. The caller's extents must be current.
 std::optional<double> DraftChangeFor(HullDesign& design, Surface& surface, CutBuffers& cuts,
                                      double weight, Prompter& prompter, std::string& message);
 
