@@ -17,6 +17,9 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   poppler-utils fonts-dejavu-core
   libocct-data-exchange-dev
+  libcli11-dev
+  pybind11-dev python3-dev python3-numpy python3-matplotlib python3-pytest
+  ccache
 )
 
 # The names among the arguments that dpkg does not list as installed (one
