@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "files/design_file.h"
@@ -128,15 +129,72 @@ class NewDesignTest : public QObject {
 
     auto* name = d.findChild<QLineEdit*>(QStringLiteral("editfilename"));
     auto* shown = d.findChild<QLabel*>(QStringLiteral("final_name"));
-    name->setText(dir.path() + QStringLiteral("/cruiser8"));
-    QCOMPARE(shown->text(), dir.path() + QStringLiteral("/cruiser8.s98"));
-    QCOMPARE(d.designFileName(), dir.path() + QStringLiteral("/cruiser8.s98"));
-    // A ninth character cuts the name back to the directory.
+    // Typed name of any length stays as typed, key by key.
+    name->setText(dir.path() + QStringLiteral("/"));
     QTest::keyClick(name, Qt::Key_End);
-    QTest::keyClicks(name, QStringLiteral("x"));
-    QCOMPARE(name->text(), dir.path() + QStringLiteral("/"));
-    d.chooseDirectory(QStringLiteral("/tmp/"));
-    QCOMPARE(name->text(), QStringLiteral("/tmp/"));
+    QTest::keyClicks(name, QStringLiteral("new-onechine"));
+    QCOMPARE(name->text(), dir.path() + QStringLiteral("/new-onechine"));
+    QCOMPARE(shown->text(), dir.path() + QStringLiteral("/new-onechine.s98"));
+    QCOMPARE(d.designFileName(), dir.path() + QStringLiteral("/new-onechine.s98"));
+    // A typed ".s98" is not doubled.
+    QTest::keyClicks(name, QStringLiteral(".s98"));
+    QCOMPARE(d.designFileName(), dir.path() + QStringLiteral("/new-onechine.s98"));
+    // Another folder keeps the name typed so far.
+    QTemporaryDir other;
+    d.chooseDirectory(other.path() + QStringLiteral("/"));
+    QCOMPARE(name->text(), other.path() + QStringLiteral("/new-onechine.s98"));
+  }
+
+  // The folder list opens on the design directory, not at the root.
+  void folderListStartsInTheDesignDirectory() {
+    RecordingPrompter prompter;
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("designs/boats")));
+    const QString designs = dir.path() + QStringLiteral("/designs/boats");
+    Thullinputdlg d(designs, prompter);
+    d.show();
+    QTRY_COMPARE(d.directoryShown(), designs);
+    auto* list = d.findChild<QTreeView*>(QStringLiteral("DirectoryList"));
+    QTRY_VERIFY(list->isExpanded(list->currentIndex().parent()));
+    QVERIFY(list->visualRect(list->currentIndex()).intersects(list->viewport()->rect()));
+  }
+
+  void fileNamesOkRefuses_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("folder only") << "/" << "Please enter a name for the new design file.";
+    QTest::newRow("dot dot") << "/.." << "Please enter a name for the new design file.";
+    QTest::newRow("too long") << "/" + QString(260, QLatin1Char('a'))
+                              << "\"" + QString(260, QLatin1Char('a')) +
+                                     ".s98\" is not a valid file name.";
+    QTest::newRow("no such folder") << "/missing/boat" << "The folder \"DIR/missing/\" does not exist.";
+  }
+  void fileNamesOkRefuses() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    RecordingPrompter prompter;
+    QTemporaryDir dir;
+    Thullinputdlg d(dir.path(), prompter);
+    d.show();
+    d.findChild<QLineEdit*>(QStringLiteral("editfilename"))->setText(dir.path() + name);
+    ClickOk(&d);
+    QVERIFY(d.isVisible());
+    message.replace(QStringLiteral("DIR"), dir.path());
+    QCOMPARE(prompter.errors, std::vector<std::string>{message.toStdString()});
+  }
+
+  // The ship's template has no round stern: the button is off for it.
+  void cargoShipOffersNoRoundStern() {
+    RecordingPrompter prompter;
+    Thullinputdlg d(QString(), prompter);
+    d.button("roundbutton")->click();
+    QVERIFY(d.button("roundbutton")->isChecked());
+    d.button("Cargo")->click();
+    QVERIFY(!d.button("roundbutton")->isEnabled());
+    QVERIFY(d.button("flatbutton")->isChecked());
+    QCOMPARE(d.inputs().sternType, 'F');
+    d.button("nochinepwr")->click();
+    QVERIFY(d.button("roundbutton")->isEnabled());
   }
 
   void okRefusesWhatTheGeneratorCannotUse_data() {

@@ -1,6 +1,7 @@
 #include "shapes/hull_input_dialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
@@ -14,12 +15,23 @@ namespace skelmora::app {
 namespace {
 
 constexpr int kDecimals = 4;
-// The file name part of editfilename is kept to eight characters.
-constexpr int kLongestName = 8;
+// The longest file name the usual Linux file systems take, in bytes.
+constexpr int kLongestNameBytes = 255;
 
 QString WithoutTrailingSeparator(QString directory) {
   while (directory.size() > 1 && directory.endsWith(QLatin1Char('/'))) directory.chop(1);
   return directory;
+}
+
+// The name part of editfilename: what follows the last separator.
+QString NamePart(const QString& text) {
+  return text.mid(static_cast<int>(text.lastIndexOf(QLatin1Char('/'))) + 1);
+}
+
+// editfilename with ".s98" once: a typed ".s98" is not doubled.
+QString WithDesignSuffix(const QString& text) {
+  if (text.endsWith(QStringLiteral(".s98"), Qt::CaseInsensitive)) return text;
+  return text + QStringLiteral(".s98");
 }
 
 }  // namespace
@@ -38,8 +50,10 @@ Thullinputdlg::Thullinputdlg(const QString& directory, Prompter& prompter, QWidg
   for (int column = 1; column < directories_->columnCount(); ++column) {
     ui_->DirectoryList->hideColumn(column);
   }
-  connect(ui_->DirectoryList, &QAbstractItemView::clicked, this,
-          [this](const QModelIndex& index) { chooseDirectory(directories_->filePath(index)); });
+  connect(ui_->DirectoryList, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+    followingDirectory_ = false;
+    chooseDirectory(directories_->filePath(index));
+  });
 
   for (QRadioButton* radio : {ui_->sailboat, ui_->nochinepwr, ui_->chinepwr, ui_->chinepwr2,
                               ui_->Cargo}) {
@@ -54,9 +68,15 @@ Thullinputdlg::Thullinputdlg(const QString& directory, Prompter& prompter, QWidg
 
   directory_ = WithoutTrailingSeparator(
       directory.isEmpty() ? QDir::homePath() : QDir(directory).absolutePath());
-  const QModelIndex current = directories_->index(directory_);
-  ui_->DirectoryList->setCurrentIndex(current);
-  ui_->DirectoryList->scrollTo(current);
+  // The model lists folders as they are read, so the list is opened down to
+  // the design directory again as each folder on the way arrives.
+  connect(directories_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+    const QString loaded = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+    if (followingDirectory_ && (directory_ + QLatin1Char('/')).startsWith(loaded)) {
+      showDirectory();
+    }
+  });
+  showDirectory();
   ui_->editfilename->setText(directory_ + QStringLiteral("/newfile"));
 
   units_ = unitCode();
@@ -146,21 +166,47 @@ void Thullinputdlg::unitChosen() {
 }
 
 void Thullinputdlg::fileNameEdited(const QString& text) {
-  const int slash = static_cast<int>(text.lastIndexOf(QLatin1Char('/')));
-  if (text.size() - slash - 1 > kLongestName) {
-    ui_->editfilename->setText(text.left(slash + 1));
-    return;
+  ui_->final_name->setText(WithDesignSuffix(text));
+}
+
+void Thullinputdlg::showDirectory() {
+  const QModelIndex current = directories_->index(directory_);
+  if (!current.isValid()) return;
+  for (QModelIndex up = current.parent(); up.isValid(); up = up.parent()) {
+    ui_->DirectoryList->expand(up);
   }
-  ui_->final_name->setText(text + QStringLiteral(".s98"));
+  ui_->DirectoryList->setCurrentIndex(current);
+  ui_->DirectoryList->scrollTo(current, QAbstractItemView::PositionAtCenter);
+}
+
+QString Thullinputdlg::directoryShown() const {
+  return directories_->filePath(ui_->DirectoryList->currentIndex());
 }
 
 void Thullinputdlg::chooseDirectory(const QString& directory) {
   directory_ = WithoutTrailingSeparator(directory);
-  ui_->editfilename->setText(directory_ + QLatin1Char('/'));
+  // The name typed so far moves to the new folder.
+  ui_->editfilename->setText(directory_ + QLatin1Char('/') + NamePart(ui_->editfilename->text()));
 }
 
 QString Thullinputdlg::designFileName() const {
-  return ui_->editfilename->text() + QStringLiteral(".s98");
+  return WithDesignSuffix(ui_->editfilename->text());
+}
+
+std::optional<std::string> Thullinputdlg::fileNameRefusal() const {
+  const QString path = designFileName();
+  const QString name = NamePart(ui_->editfilename->text());
+  if (name.trimmed().isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) {
+    return std::string("Please enter a name for the new design file.");
+  }
+  if (name.contains(QChar(0)) || NamePart(path).toUtf8().size() > kLongestNameBytes) {
+    return "\"" + NamePart(path).toStdString() + "\" is not a valid file name.";
+  }
+  const QString folder = path.left(static_cast<int>(path.lastIndexOf(QLatin1Char('/'))) + 1);
+  if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir()) {
+    return "The folder \"" + folder.toStdString() + "\" does not exist.";
+  }
+  return std::nullopt;
 }
 
 HullInputs Thullinputdlg::inputs() const {
@@ -185,10 +231,8 @@ void Thullinputdlg::accept() {
     prompter_.ShowError(RealField::ConversionError(label ? label->text() : QString(), f->text()));
     return;
   }
-  // The file name must name a file, not only its directory.
-  if (ui_->editfilename->text().endsWith(QLatin1Char('/')) ||
-      ui_->editfilename->text().trimmed().isEmpty()) {
-    prompter_.ShowError("Please enter a name for the new design file.");
+  if (const auto refusal = fileNameRefusal()) {
+    prompter_.ShowError(*refusal);
     return;
   }
   if (const auto refusal = CheckHullInputs(hullType(), inputs())) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "model/prompter.h"
 #include "shapes/hull_generator.h"
@@ -33,8 +34,10 @@ class Thullinputdlg : public QDialog {
   HullType hullType() const;
   // The unit code (1 in, 2 mm, 3 ft, 4 m), the six values and the stern.
   HullInputs inputs() const;
-  // editfilename followed by ".s98".
+  // editfilename followed by ".s98" (not doubled when it was typed).
   QString designFileName() const;
+  // The folder the directory list has selected.
+  QString directoryShown() const;
 
   QRadioButton* button(const char* name) const;
   RealField* field(const char* name) const;
@@ -47,6 +50,9 @@ class Thullinputdlg : public QDialog {
   void typeChosen();
   void unitChosen();
   void fileNameEdited(const QString& text);
+  void showDirectory();
+  // Why the typed file name cannot be used, if it cannot.
+  std::optional<std::string> fileNameRefusal() const;
   void showLengths(const HullInputs& values);
   int32_t unitCode() const;
   char sternType() const;
@@ -55,6 +61,7 @@ class Thullinputdlg : public QDialog {
   Prompter& prompter_;
   QFileSystemModel* directories_ = nullptr;
   QString directory_;
+  bool followingDirectory_ = true;  // until the user picks a folder
   int32_t units_ = kInputInches;  // the unit the lengths are shown in
 };
 

@@ -123,6 +123,8 @@ void ConvertLengths(HullInputs& inputs, int32_t to) {
 
 HullTypeFields FieldsFor(HullType type) {
   if (type == HullType::kSailboat) return HullTypeFields{false, true, true, true, true};
+  // The ship's template has no round stern.
+  if (type == HullType::kCargoShip) return HullTypeFields{true, false, false, false, false};
   return HullTypeFields{true, false, false, false, true};
 }
 

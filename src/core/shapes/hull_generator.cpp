@@ -132,6 +132,9 @@ std::optional<std::string> CheckHullInputs(HullType type, const HullInputs& inpu
   if (type != HullType::kSailboat && inputs.sternType == 'C') {
     return std::string("The Canoe stern is for the sailboat only.");
   }
+  if (type == HullType::kCargoShip && inputs.sternType == 'R') {
+    return std::string("The cargo ship has no Round stern: choose Flat or Open.");
+  }
   if (type == HullType::kSailboat) {
     const struct {
       const char* caption;

@@ -39,6 +39,7 @@ TEST(GeneratedHulls, LinesAreFairAwayFromTheChines) {
   for (HullType type : types) {
     for (char stern : {'F', 'R', 'O', 'C'}) {
       if (stern == 'C' && type != HullType::kSailboat) continue;
+      if (stern == 'R' && type == HullType::kCargoShip) continue;
       // Each unit's defaults in turn.
       const int32_t unit = units[n++ % 4];
       HullInputs in = InitialHullInputs(unit);
