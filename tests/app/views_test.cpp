@@ -26,6 +26,7 @@
 #include "views/line_colors_dialog.h"
 #include "views/paint_list.h"
 #include "views/picking.h"
+#include "views/row_column_move_dialog.h"
 #include "views/single_line_dialog.h"
 #include "views/view_window.h"
 
@@ -130,6 +131,7 @@ class ViewsTest : public QObject {
   void animationDelayDialog();
   void keyStepDialog();
   void singleLineSelector();
+  void rowColumnMoveDialog();
 };
 
 // Each editing view moves the vertex along its own two axes; the body view
@@ -747,6 +749,32 @@ void ViewsTest::singleLineSelector() {
   dialog.findChild<QPushButton*>("AllBtn")->click();
   QCOMPARE(single.kind, SingleLine::Kind::kNone);
   QVERIFY(!dialog.isVisible());
+}
+
+// "Choose Row or Column & Constraints" opens on a column, X only, and each
+// click sets its mode at once, before OK.
+void ViewsTest::rowColumnMoveDialog() {
+  InteractionState interaction;
+  RowColumnMoveSettings& how = interaction.moveSettings;
+  {
+    Tchooserowcoldlg dialog(how);
+    dialog.show();
+    QVERIFY(dialog.findChild<QRadioButton*>("MoveColumnRadio")->isChecked());
+    QVERIFY(dialog.findChild<QRadioButton*>("XOnlyRadio")->isChecked());
+    QVERIFY(how.horizontal && !how.vertical && !how.moveRow);
+    dialog.findChild<QRadioButton*>("YOnlyRadio")->click();
+    QVERIFY(!how.horizontal && how.vertical);
+    dialog.findChild<QRadioButton*>("XAndYRadio")->click();
+    QVERIFY(how.horizontal && how.vertical);
+    dialog.findChild<QRadioButton*>("MoveRowRadio")->click();
+    QVERIFY(how.moveRow);
+    dialog.reject();
+  }
+  // The next opening shows what was chosen.
+  Tchooserowcoldlg again(how);
+  again.show();
+  QVERIFY(again.findChild<QRadioButton*>("MoveRowRadio")->isChecked());
+  QVERIFY(again.findChild<QRadioButton*>("XAndYRadio")->isChecked());
 }
 
 QTEST_MAIN(ViewsTest)

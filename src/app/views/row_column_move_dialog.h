@@ -1,7 +1,8 @@
 // "Choose Row or Column & Constraints" for Spline › Proportional move and
 // Translate move: which line the next drag moves and along which of the
-// window's axes. OK stores the choice; the caller then arms the move (and
-// sets translate or proportional, which this dialog does not show).
+// window's axes. Each click stores its choice at once; on OK the caller arms
+// the move (and sets translate or proportional, which this dialog does not
+// show).
 #pragma once
 
 #include <QDialog>
@@ -20,8 +21,6 @@ class Tchooserowcoldlg : public QDialog {
  public:
   explicit Tchooserowcoldlg(RowColumnMoveSettings& settings, QWidget* parent = nullptr);
   ~Tchooserowcoldlg() override;
-
-  void accept() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -68,8 +68,8 @@ enum class ArmedMode : uint8_t {
 struct RowColumnMoveSettings {
   bool moveRow = false;     // "Move A Row"; false = "Move A Column"
   bool translate = true;    // Spline › Translate move; false = Proportional move
-  bool horizontal = true;   // "X Only" or "X AND Y"
-  bool vertical = true;     // "Y Only" or "X AND Y"
+  bool horizontal = true;   // "X Only" (the default) or "X AND Y"
+  bool vertical = false;    // "Y Only" or "X AND Y"
 };
 
 struct InteractionState {
