@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -96,6 +97,22 @@ int CentrePixels(ViewWindow* view) {
   for (int y = 0; y < page.height(); ++y)
     for (int x = 0; x < page.width(); ++x) n += page.pixelColor(x, y) == wanted;
   return n;
+}
+
+// Every point of the heeled stations lies inside the window's drawing.
+bool HeeledPictureInside(ViewWindow* view) {
+  const DisplayList& list = view->displayList();
+  const ViewMapping& m = view->mapping();
+  int points = 0;
+  for (const Polyline& line : list.polylines()) {
+    if (line.element != Element::kHeeledSection) continue;
+    for (const LogicalPoint& p : list.Points(line)) {
+      const double x = m.DeviceX(p.x), y = m.DeviceY(p.y);
+      if (x < 0 || y < 0 || x > view->width() || y > view->height()) return false;
+      ++points;
+    }
+  }
+  return points > 0;
 }
 
 QString NetDifference(const VertexNet& a, const VertexNet& b, const HullDesign& d) {
@@ -243,8 +260,27 @@ class CentresTest : public QObject {
     bool named = false;
     for (const Message& m : heeled.messages()) named = named || m.text.find("20") != std::string::npos;
     QVERIFY(named);
+    // The caption says so, the picture fits the window as it is and once
+    // maximised, and Upright is one click away.
+    QCOMPARE(body->windowTitle(), QStringLiteral("Body View - heeled 20.0") + QChar(0x00B0));
+    QVERIFY(HeeledPictureInside(body));
+    QWidget* frame = body->parentWidget();
+    frame->showMaximized();
+    QTest::qWait(50);
+    s.painted(body);
+    QVERIFY(HeeledPictureInside(body));
+    frame->showNormal();
+    auto* upright = body->findChild<QToolButton*>(QStringLiteral("UprightButton"));
+    QVERIFY(upright && upright->isVisible());
     // The profile view stays upright.
     QCOMPARE(Count(s.painted(s.form->views().profile()), Element::kHeeledSection), 0);
+    upright->click();
+    QCOMPARE(s.state.viewOptions.heelStep, -1);
+    QCOMPARE(Count(s.painted(body), Element::kHeeledSection), 0);
+    QCOMPARE(body->windowTitle(), QStringLiteral("Body View"));
+    QVERIFY(!upright->isVisible());
+    dialog.heelList()->setCurrentRow(3);
+    QCOMPARE(Count(s.painted(body), Element::kHeeledSection), 21);
 
     dialog.heelList()->setCurrentRow(0);
     QCOMPARE(s.state.viewOptions.heelStep, -1);

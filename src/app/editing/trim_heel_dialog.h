@@ -25,7 +25,8 @@ inline constexpr const char* kNoHeelRunNote =
     "No stability run has been made for this hull: Calc/Stability gives the heels to show.";
 inline constexpr const char* kHeelChoiceNote =
     "The body view shows the hull at the chosen heel of the last stability run, with its "
-    "waterline, B and G.";
+    "waterline, B and G. It keeps that heel when this dialog closes; its Upright button "
+    "shows the hull upright again.";
 
 class TtrimHeelDlg : public QDialog {
   Q_OBJECT

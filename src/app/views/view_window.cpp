@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRubberBand>
 #include <QStyle>
+#include <QToolButton>
 #include <functional>
 #include <utility>
 
@@ -23,6 +24,7 @@
 #include "model/undo.h"
 #include "views/key_step_dialog.h"
 #include "views/paint_list.h"
+#include "views/real_field.h"
 
 namespace skelmora::app {
 
@@ -151,6 +153,17 @@ ViewWindow::ViewWindow(ViewId view, AppState& state, QWidget* parent)
 
   band_ = new QRubberBand(QRubberBand::Rectangle, this);
 
+  if (view == kBodyView) {
+    // While a heel is shown, the way back to the upright hull is one click.
+    upright_ = new QToolButton(this);
+    upright_->setObjectName("UprightButton");
+    upright_->setText(tr("&Upright"));
+    upright_->setToolTip(tr("Show the hull upright again"));
+    upright_->setFocusPolicy(Qt::NoFocus);
+    upright_->hide();
+    connect(upright_, &QToolButton::clicked, this, &ViewWindow::showUpright);
+  }
+
   popup_ = new QMenu(this);
   popup_->setObjectName("PopupMenu1");
   popup_->addAction(tr(CloseCaptionFor(view)), this, &ViewWindow::closeView);
@@ -232,6 +245,7 @@ void ViewWindow::build() {
   if (hourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   BuildView(d, *state_.surface, viewState_, inputs, *scratch_, list_);
   if (hourglass) QGuiApplication::restoreOverrideCursor();
+  showHeelState();
 
   if (d.DesignOpen && openFlag() && d.ShowVertexNet) {
     AddSelectionMark(d, *state_.surface, view_, viewState_.mapping, list_);
@@ -245,6 +259,36 @@ void ViewWindow::build() {
       }
     }
   }
+}
+
+double ViewWindow::shownHeel(bool& heeled) const {
+  const CalculationRecords* records = ShownCalculations(state_);
+  const int step = state_.viewOptions.heelStep;
+  heeled = view_ == kBodyView && records && step >= 0 &&
+           step < static_cast<int>(records->heelSteps.size());
+  return heeled ? records->heelSteps[static_cast<size_t>(step)].heel : 0.0;
+}
+
+void ViewWindow::showHeelState() {
+  bool heeled = false;
+  const double heel = shownHeel(heeled);
+  const QString caption =
+      heeled ? captionFor(view_) + QStringLiteral(" - heeled ") + FixedText(heel, 1) + QChar(0x00B0)
+             : captionFor(view_);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  if (!upright_) return;
+  if (heeled) {
+    const QSize size = upright_->sizeHint();
+    upright_->setGeometry(clientRect().right() - size.width() - 4, 4, size.width(), size.height());
+  }
+  upright_->setVisible(heeled);
+}
+
+void ViewWindow::showUpright() {
+  if (state_.viewOptions.heelStep < 0) return;
+  state_.viewOptions.heelStep = -1;
+  ZoomOff(state_.design, viewState_);
+  update();
 }
 
 void ViewWindow::paintEvent(QPaintEvent* event) {

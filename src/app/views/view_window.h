@@ -50,6 +50,7 @@
 
 class QMenu;
 class QRubberBand;
+class QToolButton;
 
 namespace skelmora::app {
 
@@ -96,6 +97,8 @@ class ViewWindow : public QWidget {
   void zoomOff();
   void fitToWindow();
   void updateCursor();
+  // Body view: back from a heel of the stability run to the upright hull.
+  void showUpright();
   // On a wide main window the plain cross-hair is replaced by the selection
   // cursor (a cross with a pick square), easier to see on a large screen.
   void setUseSelectCursor(bool on);
@@ -142,6 +145,10 @@ class ViewWindow : public QWidget {
   void onScroll();
   bool sectionsShown() const;
   bool& openFlag();
+  // The heel the body view shows (heeled false when upright).
+  double shownHeel(bool& heeled) const;
+  // The caption says which heel is shown; the Upright button shows with it.
+  void showHeelState();
 
   const ViewId view_;
   ViewState viewState_;
@@ -162,6 +169,7 @@ class ViewWindow : public QWidget {
   QRubberBand* band_ = nullptr;
   QPoint bandOrigin_;
   QMenu* popup_ = nullptr;
+  QToolButton* upright_ = nullptr;  // body view only
 
   // The vertex and history position of the current run of arrow keys.
   VertexIndex keyRun_;

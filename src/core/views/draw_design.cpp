@@ -438,6 +438,21 @@ void PrepareDrawing(HullDesign& design, const Surface& surface, const DrawInputs
   }
 }
 
+namespace {
+
+// The heel the body view shows instead of the upright hull, if any.
+const HeelStep* ShownHeel(ViewId view, const DrawInputs& inputs) {
+  const CalculationRecords* calculations = inputs.calculations;
+  const int step = inputs.options ? inputs.options->heelStep : -1;
+  if (view != kBodyView || !calculations || step < 0 ||
+      step >= static_cast<int>(calculations->heelSteps.size())) {
+    return nullptr;
+  }
+  return &calculations->heelSteps[static_cast<size_t>(step)];
+}
+
+}  // namespace
+
 void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, const ViewMapping& mapping,
                 const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out) {
   const ViewOptions defaults;
@@ -447,10 +462,8 @@ void DrawDesign(const HullDesign& design, const Surface& surface, ViewId view, c
   CutBuffers& cuts = scratch.cuts;
   const CalculationRecords* calculations = inputs.calculations;
 
-  if (view == kBodyView && calculations && options.heelStep >= 0 &&
-      options.heelStep < static_cast<int>(calculations->heelSteps.size())) {
-    DrawHeeledPicture(design, surface, mapping,
-                      calculations->heelSteps[static_cast<size_t>(options.heelStep)], cuts, out);
+  if (const HeelStep* heel = ShownHeel(view, inputs)) {
+    DrawHeeledPicture(design, surface, mapping, *heel, cuts, out);
     return;
   }
   auto centres = [&] {
@@ -496,7 +509,18 @@ const ViewMapping& BuildView(HullDesign& design, Surface& surface, ViewState& st
                              const DrawInputs& inputs, DrawScratch& scratch, DisplayList& out) {
   out.Clear();
   if (!design.DesignOpen || !ViewOpenFlag(design, state.view)) return state.mapping;
-  const ViewMapping& mapping = SetUpView(design, surface, state);
+  SetUpView(design, surface, state);
+  // A heeled hull reaches outside the upright box: fit the picture drawn.
+  const HeelStep* heel = ShownHeel(state.view, inputs);
+  if (heel && !design.ViewZoomed[state.view]) {
+    if (const auto box = HeeledPictureBox(design, surface, *heel, scratch.cuts)) {
+      ViewFitBoxes fit = surface.fit;
+      FitHeeledBody(*box, fit);
+      state.mapping = FittedMapping(state.view, fit, state.clientWidth, state.clientHeight);
+      state.scale = state.mapping.scale;
+    }
+  }
+  const ViewMapping& mapping = state.mapping;
   PrepareDrawing(design, surface, inputs, scratch);
   DrawAxes(state.view, mapping, out);
   DrawDesign(design, surface, state.view, mapping, inputs, scratch, out);

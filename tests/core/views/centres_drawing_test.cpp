@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "core/stability/stability_fixtures.h"
 #include "hydro/centres.h"
@@ -158,7 +160,110 @@ TEST(CentresInViews, ResultsThatAreNotNumbersGiveNoCentres) {
   EXPECT_FALSE(CentresFromResults(r, kInches));
 }
 
+// Each letter needs about 10 x 14 pixels of its own to be read: no two such
+// boxes overlap, and none lies over another centre's symbol, however close
+// the centres are.
+TEST(CentresInViews, LettersOfCloseCentresStayApart) {
+  struct Case {
+    const char* name;
+    FloatingCentres centres;
+  };
+  const Case cases[] = {
+      {"all three at one point", {120, 0, 120, 0, 120}},
+      {"G just above B, F beside", {120, -1, 120.5, 1, 121}},
+      {"in a row along the length", {118, 0, 120, 0, 122}},
+  };
+  Hull hull;
+  test::MakeSailboat(hull);
+  Drawing drawing;
+  drawing.options.showCentres = true;
+  drawing.mapping.pixelsPerLogical = 1.0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    hull.hydro->centres = c.centres;
+    drawing.Draw(hull, kProfileView);
+    struct Box {
+      double x0, x1, y0, y1;
+    };
+    std::vector<std::pair<Element, Box>> letters;
+    for (const Label& label : drawing.list.labels()) {
+      // The anchor is the left end of the baseline; y is up.
+      letters.push_back({label.element, {double(label.anchor.x), label.anchor.x + 10.0,
+                                         label.anchor.y - 3.0, label.anchor.y + 11.0}});
+    }
+    ASSERT_EQ(letters.size(), 3u);
+    for (size_t i = 0; i < letters.size(); ++i) {
+      const Box& a = letters[i].second;
+      for (size_t j = i + 1; j < letters.size(); ++j) {
+        const Box& b = letters[j].second;
+        EXPECT_FALSE(a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1) << i << " " << j;
+      }
+      for (Element other : {Element::kCentreOfBuoyancy, Element::kCentreOfGravity,
+                            Element::kCentreOfFlotation}) {
+        const Centre at = SymbolAt(drawing.list, other);
+        ASSERT_TRUE(at.found);
+        const double r = CentreSymbolRadius(drawing.mapping);
+        const double nx = std::clamp(at.x, a.x0, a.x1), ny = std::clamp(at.y, a.y0, a.y1);
+        EXPECT_GE(std::hypot(nx - at.x, ny - at.y), r - 1.0) << i;
+      }
+    }
+  }
+  // Centres far apart keep their letters at the symbol's upper right.
+  hull.hydro->centres = FloatingCentres{60, -10, 120, 10, 180};
+  drawing.Draw(hull, kProfileView);
+  const Centre b = SymbolAt(drawing.list, Element::kCentreOfBuoyancy);
+  const Label& letterB = drawing.list.labels()[0];
+  EXPECT_GT(letterB.anchor.x, b.x);
+  EXPECT_GT(letterB.anchor.y, b.y);
+}
+
 // --- the heeled body view -------------------------------------------------------
+
+// At 30 degrees the box's deck edge rises well above the upright fit box:
+// the fitted body view takes the heeled picture's extent, so every point of
+// it lies inside the window, and it still fills the window.
+TEST(HeeledBodyView, TheFitHoldsTheHeeledPicture) {
+  test::StabilityHull hull;
+  test::MakeBox(hull);
+  const StabilityRun run = hull.Run(30.0, 10.0, 6.0, 120.0);
+  ASSERT_TRUE(run.ok);
+  hull.hydro->heelSteps = HeelStepsOf(run, 0.0);
+  ASSERT_EQ(hull.hydro->heelSteps.size(), 4u);
+  hull.design.DesignOpen = hull.design.BodyViewOpen = true;
+  InvalidateExtents(hull.design);
+
+  ViewOptions options;
+  options.heelStep = 3;  // 30 degrees
+  DrawInputs inputs;
+  inputs.options = &options;
+  inputs.calculations = hull.hydro.get();
+  auto scratch = std::make_unique<DrawScratch>();
+  for (const auto& [w, h] : {std::pair{800, 600}, std::pair{400, 700}, std::pair{1600, 500}}) {
+    SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+    ViewState state;
+    state.view = kBodyView;
+    state.clientWidth = w;
+    state.clientHeight = h;
+    DisplayList list;
+    const ViewMapping& m = BuildView(hull.design, *hull.surface, state, inputs, *scratch, list);
+    ASSERT_EQ(Count(list, Element::kHeeledSection), 21);
+    double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+    for (const Polyline& line : list.polylines()) {
+      if (line.element != Element::kHeeledSection) continue;
+      for (const LogicalPoint& p : list.Points(line)) {
+        left = std::min(left, m.DeviceX(p.x)), right = std::max(right, m.DeviceX(p.x));
+        top = std::min(top, m.DeviceY(p.y)), bottom = std::max(bottom, m.DeviceY(p.y));
+      }
+    }
+    EXPECT_GE(left, 0.0);
+    EXPECT_LE(right, w);
+    EXPECT_GE(top, 0.0);
+    EXPECT_LE(bottom, h);
+    // Filled in one direction at least: the picture is not shrunk away.
+    EXPECT_GT(std::max((right - left) / w, (bottom - top) / h), 0.45);
+  }
+}
+
 
 TEST(HeeledBodyView, StationsTurnedAsTheRunTurnedThemWithItsBAndG) {
   test::StabilityHull hull;
