@@ -88,9 +88,14 @@ bool DrawRenderedHull(hosting::Dispatch& control, RenderViewState& view, int qua
     const auto& [tx, ty, tz] = view.ViewShift;
     const auto& [pitch, yaw, roll] = view.ViewAngles;
     call(id("oglTranslate"), {double(tx), double(ty), double(tz)});
+    // The angles turn the hull about the middle of its length, not the bow,
+    // so turning never carries it out of the window.
+    const double pivot = points.valid ? double(points.pivotZ) : 0.0;
+    call(id("oglTranslate"), {0.0, 0.0, pivot});
     call(id("oglRotate"), {static_cast<int16_t>(pitch), 1.0, 0.0, 0.0});
     call(id("oglRotate"), {static_cast<int16_t>(yaw), 0.0, 1.0, 0.0});
     call(id("oglRotate"), {static_cast<int16_t>(roll), 0.0, 0.0, 1.0});
+    call(id("oglTranslate"), {0.0, 0.0, -pivot});
 
     const int16_t face = Gs("GL_FRONT_AND_BACK");
     const auto& [red, green, blue] = view.HullDiffuse;

@@ -69,6 +69,8 @@ void BuildRenderControlPoints(const Surface& surface, RenderControlPoints& point
   const float s = kRenderHullLength / length;
   if (!std::isfinite(s)) return;
   points.scale = s;
+  points.pivotZ = -s * static_cast<float>(0.5 * (surface.extents.smallestY + length));
+  if (!std::isfinite(points.pivotZ)) points.pivotZ = 0.0f;
 
   size_t k = 0;
   for (int c = 0; c <= cw; ++c) {

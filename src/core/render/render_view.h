@@ -63,6 +63,9 @@ struct RenderControlPoints {
   int32_t vOrder = 0;
   int32_t pointValues = 0;  // values filled in each buffer
   float scale = 0.0f;       // 500 / hull length
+  // Renderer Z of the middle of the hull's length: the view angles turn
+  // the hull about the point (0, 0, pivotZ), so it stays in the window.
+  float pivotZ = 0.0f;
   // False when there is nothing to draw (no hull length, an empty net).
   bool valid = false;
 };
@@ -70,7 +73,8 @@ struct RenderControlPoints {
 // Renderer coordinates X = s x, Y = s z, Z = -s y with s = 500 / L (single
 // precision), L the hull length of the extents. The mirror is the other
 // side (x negated) with both directions reversed. Vertex weights are not
-// used. Never writes past the buffers; a net whose hull length is not a
+// used. pivotZ is -s times the mean of the grid's smallest and largest y.
+// Never writes past the buffers; a net whose hull length is not a
 // positive finite number leaves the points invalid (nothing is drawn).
 void BuildRenderControlPoints(const Surface& surface, RenderControlPoints& points);
 

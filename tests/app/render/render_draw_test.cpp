@@ -3,6 +3,8 @@
 // what happens when a call fails part way.
 #include <QtTest>
 
+#include <array>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -97,6 +99,7 @@ class RenderDrawTest : public QObject {
   void drawSendsTheFixedSequence();
   void aFailedCallEndsTheDrawingAndPutsTheRendererAway();
   void withoutAHullOnlyTheBackgroundIsDrawn();
+  void turningKeepsTheMiddleOfTheHullInPlace();
 };
 
 void RenderDrawTest::drawSendsTheFixedSequence() {
@@ -151,9 +154,11 @@ void RenderDrawTest::drawSendsTheFixedSequence() {
       {"oglClear", {3}},
       {"oglLoadIdentity", {}},
       {"oglTranslate", {-30, -40, -220}},
+      {"oglTranslate", {0, 0, points->pivotZ}},
       {"oglRotate", {25, 1, 0, 0}},
       {"oglRotate", {-15, 0, 1, 0}},
       {"oglRotate", {5, 0, 0, 1}},
+      {"oglTranslate", {0, 0, -points->pivotZ}},
       {"oglMaterialv", {0x0408, 0x1200, 0.1f, 0.1f, 0.1f, 1}},
       {"oglMaterialv", {0x0408, 0x1201, 0.3f, 0.6f, 0.9f, 1}},
       {"oglMaterialv", {0x0408, 0x1202, 0.6f, 0.3f, 0.3f, 1}},
@@ -179,8 +184,8 @@ void RenderDrawTest::drawSendsTheFixedSequence() {
     }
   }
   // The surfaces' arrays: the knots, then the stored side and the mirror, w = 1.
-  const Call& first = control.calls[23 + 6];
-  const Call& second = control.calls[23 + 9 + 6];
+  const Call& first = control.calls[25 + 6];
+  const Call& second = control.calls[25 + 9 + 6];
   QCOMPARE(first.arrays.size(), size_t(3));
   for (int i = 0; i < points->uKnotCount; ++i) QCOMPARE(first.arrays[0][i], hull.s().knots.u[i]);
   for (int i = 0; i < points->vKnotCount; ++i) QCOMPARE(first.arrays[1][i], hull.s().knots.v[i]);
@@ -233,6 +238,68 @@ void RenderDrawTest::withoutAHullOnlyTheBackgroundIsDrawn() {
   QCOMPARE(view.QualitySteps, 20);
   QCOMPARE(control.calls.back().name, std::string("oglMaterial"));
   QCOMPARE(control.renderersMade, 0);
+}
+
+namespace {
+
+// The model-view matrix the recorded translations and rotations build, as
+// OpenGL composes them (each call multiplies on the right), applied to p.
+std::array<double, 3> EyePoint(const std::vector<Call>& calls, std::array<double, 3> p) {
+  // Walk the calls backwards: the last one acts on the point first.
+  size_t start = 0;
+  for (size_t i = 0; i < calls.size(); ++i) {
+    if (calls[i].name == "oglLoadIdentity") start = i + 1;
+    if (calls[i].name == "oglMaterialv") break;
+  }
+  size_t end = start;
+  while (end < calls.size() && calls[end].name != "oglMaterialv") ++end;
+  for (size_t i = end; i-- > start;) {
+    const std::vector<double>& n = calls[i].numbers;
+    if (calls[i].name == "oglTranslate") {
+      for (int k = 0; k < 3; ++k) p[k] += n[k];
+    } else if (calls[i].name == "oglRotate") {
+      const double a = n[0] * M_PI / 180.0, c = std::cos(a), s = std::sin(a);
+      const double x = p[0], y = p[1], z = p[2];
+      if (n[1] == 1) p = {x, c * y - s * z, s * y + c * z};
+      if (n[2] == 1) p = {c * x + s * z, y, -s * x + c * z};
+      if (n[3] == 1) p = {c * x - s * y, s * x + c * y, z};
+    }
+  }
+  return p;
+}
+
+}  // namespace
+
+// The angles turn the hull about the middle of its length: that point stays
+// where the view shift puts it while the bow swings round it.
+void RenderDrawTest::turningKeepsTheMiddleOfTheHullInPlace() {
+  nets::Hull hull = nets::MakeHull(6, 4, 3, 2, nets::BoatVertex);
+  auto points = std::make_unique<RenderControlPoints>();
+  BuildRenderControlPoints(hull.s(), *points);
+  QVERIFY(points->valid);
+  const Surface& surface = hull.s();
+  const double middleY = 0.5 * (surface.extents.smallestY + surface.extents.hullLength);
+  QVERIFY(std::abs(points->pivotZ + points->scale * middleY) < 1e-3);
+
+  RenderViewState view;
+  ResetRenderView(view, 80, 80, 80);
+  const std::array<double, 3> middle{0.0, 0.0, points->pivotZ};
+  const std::array<double, 3> bow{0.0, 0.0, -points->scale * surface.extents.smallestY};
+  std::array<double, 3> firstBow{};
+  for (int yaw : {-20, 25, 70}) {
+    view.ViewAngles = {20, yaw, 5};
+    RecordingControl control;
+    QVERIFY(DrawRenderedHull(control, view, 0, 1.0, *points));
+    const auto m = EyePoint(control.calls, middle);
+    QVERIFY(std::abs(m[0] - view.ViewShift[0]) < 1e-3);
+    QVERIFY(std::abs(m[1] - view.ViewShift[1]) < 1e-3);
+    QVERIFY(std::abs(m[2] - (view.ViewShift[2] + points->pivotZ)) < 1e-3);
+    const auto b = EyePoint(control.calls, bow);
+    if (yaw == -20) firstBow = b;
+    else QVERIFY(std::abs(b[0] - firstBow[0]) > 10.0);
+  }
+  // The defaults are unchanged.
+  QCOMPARE(view.ViewShift, (std::array<int32_t, 3>{-20, -50, -180}));
 }
 
 QTEST_GUILESS_MAIN(RenderDrawTest)
