@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QSet>
+#include <QXYSeries>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,6 +21,7 @@
 #include <memory>
 
 #include "curves/cross_curves_window.h"
+#include "curves/curves_widgets.h"
 #include "curves/hydro_curves_window.h"
 #include "hydro/hydro_report.h"
 #include "shell_fixtures.h"
@@ -71,6 +74,28 @@ double PdfAspect(const QString& pdf) {
 
 int SeriesCount(QChart* chart) { return static_cast<int>(chart->series().size()); }
 
+// Every series of the chart in a colour of its own.
+bool DistinctColours(QChart* chart) {
+  QSet<QRgb> colours;
+  for (QAbstractSeries* series : chart->series()) {
+    colours.insert(static_cast<QXYSeries*>(series)->color().rgb());
+  }
+  return colours.size() == chart->series().size();
+}
+
+// The legend names every series in full, and has the room to show it all.
+bool LegendInFull(TCurvesWindow* window) {
+  QStringList names;
+  for (QAbstractSeries* series : window->chart()->series()) names << series->name();
+  const SeriesLegend* legend = window->legend();
+  if (legend->entries() != names || window->chart()->legend()->isVisible()) return false;
+  if (!legend->isVisible()) return names.isEmpty();
+  for (const QString& name : names) {
+    if (!legend->text().contains(name.toHtmlEscaped())) return false;
+  }
+  return legend->height() >= legend->heightForWidth(legend->width());
+}
+
 struct NetCopy {
   std::unique_ptr<VertexNet> net;
   explicit NetCopy(const HullDesign& d) : net(std::make_unique<VertexNet>(d.Net)) {}
@@ -98,11 +123,13 @@ class CurvesWindowsTest : public QObject {
     int rowsOnOpening = 0, tableRows = 0, seriesOnOpening = 0, seriesWithOne = 0;
     double designRowDisplacement = -1.0;
     QString oneAxis;
-    bool refusedText = true, refusedRange = true, printed = false;
+    bool refusedText = true, refusedRange = true, printed = false, legendOnOpening = false;
     int rowsAfterRefusals = 0;
     WhenShown<THydroCurvesWindow> script([&](THydroCurvesWindow* window) {
       rowsOnOpening = static_cast<int>(window->rows().size());
       seriesOnOpening = SeriesCount(window->chart());
+      QTest::qWait(50);  // the layout settles
+      legendOnOpening = LegendInFull(window) && DistinctColours(window->chart());
       // 0 to 4 by 1: the first row is the design waterline.
       window->drafts().from->setText(QStringLiteral("0"));
       window->drafts().to->setText(QStringLiteral("4"));
@@ -130,6 +157,7 @@ class CurvesWindowsTest : public QObject {
     QCOMPARE(script.shown, 1);
     QVERIFY(rowsOnOpening >= 3);
     QCOMPARE(seriesOnOpening, 4);
+    QVERIFY(legendOnOpening);
     QCOMPARE(tableRows, 5);
     QCOMPARE(designRowDisplacement, SaltwaterDisplacement(upright, kInches));
     QCOMPARE(seriesWithOne, 1);
@@ -147,8 +175,17 @@ class CurvesWindowsTest : public QObject {
       QCOMPARE(text.count(QStringLiteral("Hydrostatic Curves")), 2);
       QVERIFY(text.contains(QStringLiteral("KMt")));
       QVERIFY(text.contains(QStringLiteral("Draft change (in), positive deeper")));
+      // The legend printed under the chart, its scale values whole.
+      QVERIFY(text.contains(QRegularExpression(QStringLiteral("TPI/TPcm \\(lb/in\\) to [0-9]+\\.[0-9]"))));
       QVERIFY(PdfAspect(answer.file) > 1.2);  // landscape
     }
+  }
+
+  // However many series a chart has, no two share a colour.
+  void seriesColoursAreDistinct() {
+    QSet<QRgb> colours;
+    for (int k = 0; k < 60; ++k) colours.insert(SeriesColour(k).rgb());
+    QCOMPARE(colours.size(), 60);
   }
 
   void crossCurvesFamilyRefusalsAndPrint() {
@@ -162,13 +199,18 @@ class CurvesWindowsTest : public QObject {
     int points = 0, byDisplacement = 0, byAngle = 0, columns = 0, rows = 0;
     double kn0 = 1.0;
     bool refusedList = true, refusedHeavy = true, printed = false;
+    bool legendByDisplacement = false, legendByAngle = false;
     std::size_t pointsAfterRefusals = 0;
     WhenShown<TCrossCurvesWindow> script([&](TCrossCurvesWindow* window) {
       seed = window->displacements()->text();
       points = static_cast<int>(window->points().size());
       byDisplacement = SeriesCount(window->chart());
+      QTest::qWait(50);  // the series' colours follow once the chart has them
+      legendByDisplacement = LegendInFull(window) && DistinctColours(window->chart());
       window->against()->setCurrentIndex(kKnAgainstAngle);
       byAngle = SeriesCount(window->chart());
+      QTest::qWait(50);
+      legendByAngle = LegendInFull(window) && DistinctColours(window->chart());
       columns = window->table()->columnCount();
       rows = window->table()->rowCount();
       if (!window->points().empty()) kn0 = window->points().front().kn;
@@ -186,6 +228,8 @@ class CurvesWindowsTest : public QObject {
     QCOMPARE(points, 5 * 10);          // five displacements, 0 to 90 by 10
     QCOMPARE(byDisplacement, 9);       // a curve per angle but the upright one
     QCOMPARE(byAngle, 5);              // a curve per displacement
+    QVERIFY(legendByDisplacement);     // 10 and 60 degrees apart too
+    QVERIFY(legendByAngle);
     QCOMPARE(columns, 1 + 5);
     QCOMPARE(rows, 10);
     QVERIFY(std::fabs(kn0) < 1e-9);

@@ -1,6 +1,12 @@
 #include "curves/curves_widgets.h"
 
+#include <QAbstractSeries>
+#include <QAreaSeries>
+#include <QChart>
 #include <QChartView>
+#include <QScatterSeries>
+#include <QXYSeries>
+#include <cmath>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -71,13 +77,94 @@ void FillTable(QTableWidget* table, const QStringList& headings,
   table->resizeColumnsToContents();
 }
 
-double DrawChartHeading(QChartView* view, QPainter& painter, const QRect& page) {
+QColor SeriesColour(int k) {
+  static const QRgb kFirst[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0xff7f0e, 0x9467bd,
+                                0x8c564b, 0xe377c2, 0x17becf, 0x7f7f7f, 0xbcbd22};
+  constexpr int kCount = static_cast<int>(std::size(kFirst));
+  if (k >= 0 && k < kCount) return QColor::fromRgb(kFirst[k]);
+  // Past the ten: the golden angle keeps successive hues far apart, and
+  // alternating brightness separates the few that come close.
+  const int n = std::max(k - kCount, 0);
+  const double hue = std::fmod(0.11 + n * 0.6180339887, 1.0);
+  return QColor::fromHsvF(static_cast<float>(hue), 0.9f, n % 2 == 0 ? 0.85f : 0.55f);
+}
+
+void ColourSeries(QChart* chart) {
+  if (!chart) return;
+  int k = 0;
+  for (QAbstractSeries* series : chart->series()) {
+    const QColor colour = SeriesColour(k++);
+    if (auto* xy = qobject_cast<QXYSeries*>(series)) {
+      if (xy->color() != colour) xy->setColor(colour);
+    } else if (auto* area = qobject_cast<QAreaSeries*>(series)) {
+      if (area->color() != colour) area->setColor(colour);
+    }
+  }
+}
+
+namespace {
+
+QColor ColourOf(const QAbstractSeries* series) {
+  if (const auto* xy = qobject_cast<const QXYSeries*>(series)) return xy->color();
+  if (const auto* area = qobject_cast<const QAreaSeries*>(series)) return area->color();
+  return Qt::black;
+}
+
+}  // namespace
+
+bool HasSeriesColours(const QChart* chart) {
+  if (!chart) return true;
+  int k = 0;
+  for (const QAbstractSeries* series : chart->series()) {
+    if (ColourOf(series) != SeriesColour(k++)) return false;
+  }
+  return true;
+}
+
+SeriesLegend::SeriesLegend(QWidget* parent) : QLabel(parent) {
+  setObjectName(QStringLiteral("SeriesLegend"));
+  setTextFormat(Qt::RichText);
+  setWordWrap(true);
+  setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+}
+
+void SeriesLegend::Show(const QChart* chart) {
+  entries_.clear();
+  QStringList html;
+  if (chart) {
+    for (const QAbstractSeries* series : chart->series()) {
+      entries_ << series->name();
+      // The swatch and the name never part; the entries part at the gaps.
+      html << QStringLiteral("<span style=\"white-space:nowrap\">"
+                             "<span style=\"color:%1\">&#9644;&#9644;</span>&nbsp;%2</span>")
+                  .arg(ColourOf(series).name(), series->name().toHtmlEscaped());
+    }
+  }
+  setText(html.join(QStringLiteral(" &nbsp; &nbsp; ")));
+  setVisible(!entries_.isEmpty());
+}
+
+double DrawChartHeading(QChartView* view, QPainter& painter, const QRect& page, QWidget* legend) {
   if (!view || view->width() <= 0 || view->height() <= 0) return 0.0;
-  const double aspect = static_cast<double>(view->height()) / view->width();
+  const bool withLegend = legend && !legend->isHidden() && legend->width() > 0;
+  const double legendHeight = withLegend ? legend->height() * double(view->width()) / legend->width()
+                                         : 0.0;
+  const double aspect = (view->height() + legendHeight) / view->width();
   const double height = std::min(page.width() * aspect, page.height() / 2.0);
   const double width = height / aspect;
-  const QRectF target((page.width() - width) / 2.0, 0.0, width, height);
+  const double scale = width / view->width();
+  const QRectF target((page.width() - width) / 2.0, 0.0, width, view->height() * scale);
   view->render(&painter, target, view->viewport()->rect());
+  if (withLegend) {
+    // The legend across the chart's width, below it.
+    painter.save();
+    painter.translate(target.left(), target.bottom());
+    const double across = width / legend->width();
+    painter.scale(across, across);
+    legend->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.restore();
+  }
   return height + page.height() / 40.0;
 }
 

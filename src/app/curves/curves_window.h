@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ namespace skelmora::app {
 
 struct AppState;
 class ReportPrinter;
+class SeriesLegend;
 
 class TCurvesWindow : public QDialog {
   Q_OBJECT
@@ -35,12 +37,17 @@ class TCurvesWindow : public QDialog {
   QChart* chart() const { return chart_; }
   QPushButton* computeButton() const { return compute_; }
   QPushButton* printButton() const { return print_; }
+  // The full legend below the chart (the chart's own is not shown).
+  SeriesLegend* legend() const { return legend_; }
+  // Gives each series of the chart its own colour and writes the legend
+  // anew; runs by itself once the chart's series have changed.
+  void RefreshSeries();
 
  protected:
   TCurvesWindow(AppState& state, ReportPrinter& printer, const QString& title,
                 Qt::Alignment legend, QWidget* parent);
 
-  // The layout: the input rows, then `top` (the chart view when null) over
+  // The layout: the input rows, then `top` (chartArea_ when null) over
   // the table, then `left` with Print and Close.
   void Arrange(const std::vector<QLayout*>& inputs, QWidget* top, QWidget* left);
   // The chart, then text, on a landscape page.
@@ -50,11 +57,16 @@ class TCurvesWindow : public QDialog {
   ReportPrinter& printer_;
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;
+  SeriesLegend* legend_ = nullptr;
+  QWidget* chartArea_ = nullptr;  // the chart view over its legend
   QValueAxis* xAxis_ = nullptr;
   QValueAxis* yAxis_ = nullptr;
   QTableWidget* table_ = nullptr;
   QPushButton* compute_ = nullptr;
   QPushButton* print_ = nullptr;
+
+ private:
+  QStringList shownSeries_;  // the names RefreshSeries last took
 };
 
 }  // namespace skelmora::app

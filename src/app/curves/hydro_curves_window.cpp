@@ -83,7 +83,7 @@ THydroCurvesWindow::THydroCurvesWindow(AppState& state, ReportPrinter& printer, 
   inputs->addWidget(compute_);
   inputs->addStretch();
   auto* plot = new QHBoxLayout;
-  plot->addWidget(view_, 1);
+  plot->addWidget(chartArea_, 1);
   plot->addWidget(columns_);
   auto* plotArea = new QWidget(this);
   plotArea->setLayout(plot);
@@ -183,7 +183,7 @@ void THydroCurvesWindow::Plot() {
     series->attachAxis(xAxis_);
     series->attachAxis(yAxis_);
   }
-  chart_->legend()->setVisible(!checked.empty());
+  RefreshSeries();
   xAxis_->setTitleText(fractions ? QStringLiteral("Fraction of the largest value")
                            : checked.empty() ? QString()
                                              : checked.front().second);
