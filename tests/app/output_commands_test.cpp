@@ -4,6 +4,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "files/export_commands.h"
@@ -91,6 +92,11 @@ class OutputCommandsTest : public QObject {
     QVERIFY(shell.files.saveRequests[0].fileName.startsWith(QStringLiteral("sailboat.")));
     QVERIFY(shell.prompter.errors.empty());
     const QByteArray written = Contents(out);
+    // The status bar says what went where.
+    const QString said = QStringLiteral("%1 written to %2 (%3 bytes)")
+                             .arg(caption, QDir::toNativeSeparators(QFileInfo(out).absoluteFilePath()),
+                                  QString::number(written.size()));
+    QCOMPARE(shell.form->statusBar()->currentMessage(), said);
     QVERIFY(written.startsWith(starts));
     QVERIFY2(written.contains(holds), holds.constData());
     if (action == QLatin1String("STLClosedHull1")) {
@@ -101,9 +107,11 @@ class OutputCommandsTest : public QObject {
     // Cancelled: nothing written, nothing said.
     QFile::remove(out);
     shell.files.saveAnswers.push_back(std::nullopt);
+    shell.form->statusBar()->clearMessage();
     shell.form->trigger(action);
     QVERIFY(!QFile::exists(out));
     QVERIFY(shell.prompter.errors.empty());
+    QVERIFY(shell.form->statusBar()->currentMessage().isEmpty());
   }
 
   void aFileThatCannotBeWrittenIsSaidAndTheOldOneKept() {
@@ -115,6 +123,7 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(shell.prompter.errors.size(), size_t(1));
     QCOMPARE(shell.prompter.errors[0], CannotSaveMessage(missing.toStdString()));
     QVERIFY(!QFile::exists(missing));
+    QVERIFY(!shell.form->statusBar()->currentMessage().contains(QStringLiteral("written")));
   }
 
   void writersNeedADesign() {

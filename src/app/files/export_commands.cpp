@@ -1,7 +1,8 @@
 #include "files/export_commands.h"
 
-#include <QFileInfo>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 
 #include "exchange/dxf_file.h"
 #include "exchange/ghs_file.h"
@@ -84,7 +85,7 @@ bool Write(const std::string& path, const std::string& contents, Prompter& promp
 }  // namespace
 
 bool RunExport(AppState& state, QWidget* parent, FileChooser& files, Prompter& prompter,
-               ExportKind kind) {
+               ExportKind kind, QString* written) {
   if (!state.design.DesignOpen) return false;
   const ExportFormat format = FormatOf(kind);
   FileRequest request;
@@ -99,7 +100,16 @@ bool RunExport(AppState& state, QWidget* parent, FileChooser& files, Prompter& p
   const std::string path = chosen->path.toStdString();
   // The writers read the extents (placements, the hull's ends): take them afresh.
   state.RefreshExtents();
-  return Write(path, Contents(state, kind, path), prompter);
+  if (!Write(path, Contents(state, kind, path), prompter)) return false;
+  if (written) *written = QFileInfo(chosen->path).absoluteFilePath();
+  return true;
+}
+
+QString ExportedMessage(ExportKind kind, const QString& path) {
+  const QFileInfo file(path);
+  return QStringLiteral("%1 written to %2 (%3 bytes)")
+      .arg(QString::fromLatin1(FormatOf(kind).caption), QDir::toNativeSeparators(path),
+           QString::number(file.size()));
 }
 
 std::string OffsetsText(AppState& state) {

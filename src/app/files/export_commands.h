@@ -3,6 +3,7 @@
 // core's text with the atomic save, and says when it cannot.
 #pragma once
 
+#include <QString>
 #include <string>
 
 #include "files/file_chooser.h"
@@ -31,8 +32,13 @@ inline constexpr const char* kOffsetsGuardMessage =
     "Please Select Both Stations And Waterlines\r\nBefore Printing Offsets";
 
 // False when cancelled or the file could not be written (the message shown).
+// On success the file's path goes to *written when given.
 bool RunExport(AppState& state, QWidget* parent, FileChooser& files, Prompter& prompter,
-               ExportKind kind);
+               ExportKind kind, QString* written = nullptr);
+
+// What the status bar says after an export: what was written, where, and
+// how large it is.
+QString ExportedMessage(ExportKind kind, const QString& path);
 
 // The table of offsets and the vertex table as printed and saved.
 std::string OffsetsText(AppState& state);
