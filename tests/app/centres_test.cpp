@@ -279,6 +279,8 @@ class CentresTest : public QObject {
     QCOMPARE(Count(s.painted(body), Element::kHeeledSection), 0);
     QCOMPARE(body->windowTitle(), QStringLiteral("Body View"));
     QVERIFY(!upright->isVisible());
+    // Opened again, the dialog offers the heels from upright.
+    QCOMPARE(s.trimDialog().heelList()->currentRow(), 0);
     dialog.heelList()->setCurrentRow(3);
     QCOMPARE(Count(s.painted(body), Element::kHeeledSection), 21);
 

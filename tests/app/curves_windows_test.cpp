@@ -150,6 +150,11 @@ class CurvesWindowsTest : public QObject {
       window->drafts().to->setText(QStringLiteral("900"));
       refusedRange = !window->Compute();
       rowsAfterRefusals = window->table()->rowCount();
+      // Two curves, so each is drawn to its own scale, named in the legend.
+      for (int k = 0; k < window->columns()->count(); ++k) {
+        QListWidgetItem* item = window->columns()->item(k);
+        if (item->text().startsWith(QStringLiteral("TPI/TPcm"))) item->setCheckState(Qt::Checked);
+      }
       printed = window->PrintCurves();
       window->accept();
     });

@@ -10,7 +10,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -131,10 +135,12 @@ SeriesLegend::SeriesLegend(QWidget* parent) : QLabel(parent) {
 
 void SeriesLegend::Show(const QChart* chart) {
   entries_.clear();
+  colours_.clear();
   QStringList html;
   if (chart) {
     for (const QAbstractSeries* series : chart->series()) {
       entries_ << series->name();
+      colours_ << ColourOf(series);
       // The swatch and the name never part; the entries part at the gaps.
       html << QStringLiteral("<span style=\"white-space:nowrap\">"
                              "<span style=\"color:%1\">&#9644;&#9644;</span>&nbsp;%2</span>")
@@ -145,24 +151,54 @@ void SeriesLegend::Show(const QChart* chart) {
   setVisible(!entries_.isEmpty());
 }
 
-double DrawChartHeading(QChartView* view, QPainter& painter, const QRect& page, QWidget* legend) {
+double DrawChartHeading(QChartView* view, QPainter& painter, const QRect& page,
+                        const SeriesLegend* legend) {
   if (!view || view->width() <= 0 || view->height() <= 0) return 0.0;
-  const bool withLegend = legend && !legend->isHidden() && legend->width() > 0;
-  const double legendHeight = withLegend ? legend->height() * double(view->width()) / legend->width()
-                                         : 0.0;
+  // The legend is drawn here rather than rendered from the widget, so its
+  // names stay text on the page: rows of swatch and name, as wide as the
+  // chart, in the chart's scale.
+  const QStringList names = legend ? legend->entries() : QStringList();
+  // A font sized in pixels scales with the painter, whatever the printer's
+  // resolution, so the layout measured here is the one drawn.
+  QFont font = legend ? legend->font() : view->font();
+  font.setPixelSize(std::max(8, QFontMetrics(font).height() - 2));
+  const QFontMetricsF metrics(font);
+  const double line = metrics.lineSpacing();
+  const double swatch = 2.5 * metrics.horizontalAdvance(QLatin1Char('M'));
+  const double gap = 1.5 * swatch;
+  struct Placed {
+    QPointF at;
+    int index;
+  };
+  std::vector<Placed> placed;
+  double x = 0.0, y = 0.0;
+  for (int k = 0; k < names.size(); ++k) {
+    const double w = swatch + gap / 2 + metrics.horizontalAdvance(names[k]);
+    if (x > 0.0 && x + w > view->width()) x = 0.0, y += line;
+    placed.push_back({QPointF(x, y), k});
+    x += w + gap;
+  }
+  const double legendHeight = names.isEmpty() ? 0.0 : y + 1.5 * line;
   const double aspect = (view->height() + legendHeight) / view->width();
   const double height = std::min(page.width() * aspect, page.height() / 2.0);
   const double width = height / aspect;
   const double scale = width / view->width();
   const QRectF target((page.width() - width) / 2.0, 0.0, width, view->height() * scale);
   view->render(&painter, target, view->viewport()->rect());
-  if (withLegend) {
-    // The legend across the chart's width, below it.
+  if (!names.isEmpty()) {
     painter.save();
-    painter.translate(target.left(), target.bottom());
-    const double across = width / legend->width();
-    painter.scale(across, across);
-    legend->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.translate(target.left(), target.bottom() + 0.25 * line * scale);
+    painter.scale(scale, scale);
+    painter.setFont(font);
+    for (const Placed& p : placed) {
+      const QColor colour = legend->colours().value(p.index, Qt::black);
+      painter.setPen(QPen(colour, 0.3 * line));
+      const double mid = p.at.y() + 0.5 * line;
+      painter.drawLine(QPointF(p.at.x(), mid), QPointF(p.at.x() + swatch, mid));
+      painter.setPen(Qt::black);
+      painter.drawText(QPointF(p.at.x() + swatch + gap / 2, p.at.y() + metrics.ascent()),
+                       names[p.index]);
+    }
     painter.restore();
   }
   return height + page.height() / 40.0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
@@ -61,15 +62,17 @@ class SeriesLegend : public QLabel {
   void Show(const QChart* chart);
   // The names shown, in order.
   const QStringList& entries() const { return entries_; }
+  const QList<QColor>& colours() const { return colours_; }
 
  private:
   QStringList entries_;
+  QList<QColor> colours_;
 };
 
 // The chart across the page's width at the top of the first page, at most
 // half the page tall, with the legend (when given and not empty) below it
 // at the same scale; returns the height taken with a gap below.
 double DrawChartHeading(QChartView* view, QPainter& painter, const QRect& page,
-                        QWidget* legend = nullptr);
+                        const SeriesLegend* legend = nullptr);
 
 }  // namespace skelmora::app
