@@ -61,11 +61,11 @@ void TCurvesWindow::Arrange(const std::vector<QLayout*>& inputs, QWidget* top, Q
 bool TCurvesWindow::PrintWithChart(const std::string& text) {
   // The wide tables read better across the long side of the page.
   return printer_.Print(
-      this, text, false,
-      [this](QPainter& painter, const QRect& page) {
-        return DrawChartHeading(view_, painter, page);
-      },
-      QPageLayout::Landscape);
+      this, {.text = text,
+             .name = ReportName(windowTitle()),
+             .heading = [this](QPainter& painter,
+                               const QRect& page) { return DrawChartHeading(view_, painter, page); },
+             .orientation = QPageLayout::Landscape});
 }
 
 }  // namespace skelmora::app

@@ -9,6 +9,10 @@
 
 namespace skelmora::app {
 
+QString TMainForm::PrintFileFor(const QString& report) const {
+  return DefaultPrintFile(state_.design.DesignFileName, state_.design.DesignDirectory, report);
+}
+
 void TMainForm::Copyscreentoprinter1Click() {
   HullDesign& design = state_.design;
   if (!design.DesignOpen) {
@@ -22,6 +26,8 @@ void TMainForm::Copyscreentoprinter1Click() {
                                               : printSelect_->exec() == QDialog::Accepted;
   if (!ok) return;
   const ScaledPrintChoice choice = printSelect_->choice();
+  ChoosePdfWhenNoPrinter(
+      *printer_, PrintFileFor(QStringLiteral("scaled-%1").arg(QLatin1String(PrintViewKeyword(choice.view)))));
   if (!RunPrintDialog(*printer_)) return;
   QPrinter job(QPrinter::HighResolution);
   CopyPrinterSettings(*printer_, job);
