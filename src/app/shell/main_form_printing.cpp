@@ -32,7 +32,7 @@ void TMainForm::Copyscreentoprinter1Click() {
   QPrinter job(QPrinter::HighResolution);
   CopyPrinterSettings(*printer_, job);
   // The print dialog may have chosen a smaller page.
-  PageInches(job, width, height);
+  PageInches(job, width, height, choice.font);
   const double fits = MaxPrintScale(PrintSpansOf(design, *state_.surface, choice.view),
                                     DesignUnitsPerInch(design), width, height);
   const double scale = ClampPrintScale(choice.printScale, fits);
