@@ -89,18 +89,19 @@ TEST(Curves, PrintedTableOfAreasAndLengths) {
   MakePrism(hull, PrismShape{});
   const CurveResults curves = Compute(hull, 3);
   const std::string label(17, ' ');
-  // Station 0 first; each number ends under the end of its heading word.
+  // Station 0 (the prism's end, where the cut has no area) first; each
+  // number ends under the end of its heading word.
   EXPECT_EQ(FormatCurveTable(curves, CurveKind::kAreas, false, "Barge"),
             "\n\n" + label + "Barge\n\n"
             "      Section     Area SqFt    % Of Max\n"
-            "            0        12.000      100.00\n"
+            "            0         0.000        0.00\n"
             "            1        12.000      100.00\n"
             "            2        12.000      100.00\n"
             "            3        12.000      100.00\n");
   EXPECT_EQ(FormatCurveTable(curves, CurveKind::kLengths, true, "B"),
             "\n\n" + label + "B\n\n"
             "      Section    Length Meters\n"
-            "            0        5.500\n"
+            "            0        0.000\n"
             "            1        5.500\n"
             "            2        5.500\n"
             "            3        5.500\n");
