@@ -1,5 +1,6 @@
 // The in-process server's entry points: entering the library in the per-user
 // registry and removing it, the class factory, and the exported type library.
+#include "prop_page.h"
 #include "registry.h"
 #include "vistrel_ctrl.h"
 #include "vistrel_typelib.h"
@@ -106,6 +107,12 @@ class Factory final : public hosting::ClassFactory {
 public:
     hosting::Control* createInstance(hosting::ControlSite& site) override { return new CVistrelCtrl(site); }
 };
+
+// Every class the register entry point enters is one this library makes.
+class PageFactory final : public hosting::ClassFactory {
+public:
+    hosting::Control* createInstance(hosting::ControlSite& site) override { return new CVistrelPropPage(site); }
+};
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) HResult DllGetClassObject(const hosting::Guid* classId,
@@ -113,6 +120,11 @@ extern "C" __attribute__((visibility("default"))) HResult DllGetClassObject(cons
 {
     if (!classId || !factory) return hr::pointer;
     *factory = nullptr;
+    if (*classId == kPropPageId) {
+        static PageFactory page;
+        *factory = &page;
+        return hr::ok;
+    }
     if (*classId != kClassId) return hr::classNotAvailable;
     static Factory instance;
     *factory = &instance;
@@ -121,7 +133,7 @@ extern "C" __attribute__((visibility("default"))) HResult DllGetClassObject(cons
 
 extern "C" __attribute__((visibility("default"))) HResult DllCanUnloadNow()
 {
-    return CVistrelCtrl::liveCount() == 0 ? hr::ok : hr::falseResult;
+    return CVistrelCtrl::liveCount() == 0 && CVistrelPropPage::liveCount() == 0 ? hr::ok : hr::falseResult;
 }
 
 extern "C" __attribute__((visibility("default"))) const hosting::TypeLibrary* DllGetTypeLibrary()

@@ -209,7 +209,8 @@ void CVistrelCtrl::resized(int width, int height)
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(30.0, static_cast<double>(width) / height, 1.0, 10.0);
-    glMatrixMode(GL_MODELVIEW);
+    // The projection stays the current matrix, so a host's OnSize that sets
+    // its own projection changes that one and not the model-view.
     glViewport(0, 0, width, height);
     fire(event::onSize);
     if (!held_ && !wasCurrent) releaseCurrent();

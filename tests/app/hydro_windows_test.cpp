@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
+#include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -33,6 +34,7 @@
 #include "hydro/hydrostatics_window.h"
 #include "hydro/text_printing.h"
 #include "shell_fixtures.h"
+#include "stability/stability_editor.h"
 #include "support/same_bytes.h"
 #include "when_shown.h"
 
@@ -148,10 +150,15 @@ QList<QSizeF> PdfPages(const QString& pdf) {
 struct PrintAnswers {
   int shown = 0;
   QString file;
+  bool takeOffered = false;  // accept the file the dialog opens on
+  QStringList offered;       // the PDF file each showing opened on, "" for a printer
   std::function<void(ShellServices&)> installer() {
     return [this](ShellServices& services) {
       services.printDialog = [this](QPrinter& printer, QWidget*) {
         ++shown;
+        offered << (printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                  : QString());
+        if (takeOffered) return true;
         if (file.isEmpty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
@@ -347,14 +354,19 @@ class HydroWindowsTest : public QObject {
       QCOMPARE(lineWith(caption).indexOf(QLatin1Char('.')), point);
   }
 
-  // With no printer the report's Print says so and offers the print dialog;
-  // a cancelled dialog prints nothing, and File › Print to a PDF works
-  // afterwards (the failed start used to leave the one printer active).
-  void reportPrintWithoutAPrinterOffersTheDialog() {
+  // With no printer the report's Print goes straight to the print dialog,
+  // on a PDF file in the design directory named after the design and the
+  // report, with no message first; a cancelled dialog prints nothing, and
+  // File › Print to a PDF works afterwards (the failed start used to leave
+  // the one printer active).
+  void reportPrintWithoutAPrinterOffersAPdfFile() {
     if (!NoPrinter()) QSKIP("a printer is set up");
     PrintAnswers answers;
     Shell shell(answers.installer());
     QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
+    QTemporaryDir designs;
+    shell.state.design.DesignDirectory = (designs.path() + QLatin1Char('/')).toStdString();
+    const QString offered = designs.filePath(QStringLiteral("sailboat-hydrostatics.pdf"));
     bool printed = true;
     WhenShown<THydroReport> script([&](THydroReport* window) {
       printed = window->Print();
@@ -363,19 +375,99 @@ class HydroWindowsTest : public QObject {
     shell.form->trigger(QStringLiteral("Hydrostatics1"));
     QCOMPARE(script.shown, 1);
     QVERIFY(!printed);
-    QCOMPARE(answers.shown, 1);
-    QCOMPARE(shell.prompter.information, std::vector<std::string>{kNoPrinterMessage});
+    QCOMPARE(answers.offered, QStringList{offered});
+    QVERIFY(shell.prompter.information.empty());
     QVERIFY(shell.prompter.errors.empty());
+    QVERIFY(!QFile::exists(offered));
     QVERIFY(shell.form->printer().printerState() != QPrinter::Active);
 
+    // Taken as offered, the file is written there.
+    answers.takeOffered = true;
+    WhenShown<THydroReport> again([&](THydroReport* window) {
+      printed = window->Print();
+      window->accept();
+    });
+    shell.form->trigger(QStringLiteral("Hydrostatics1"));
+    QVERIFY(printed);
+    QCOMPARE(answers.offered.last(), offered);
+    if (HavePdfToText()) {
+      QVERIFY(TextLines(PdfLines(offered)).value(0).startsWith(QStringLiteral("Hydrostatics Data")));
+    }
+    QVERIFY(shell.prompter.information.empty());
+
+    // The view print is offered a file of its own.
+    answers.takeOffered = false;
     const QString pdf = shell.dir.filePath(QStringLiteral("view.pdf"));
     answers.file = pdf;
     shell.form->trigger(QStringLiteral("FilePrintItem"));
-    QCOMPARE(answers.shown, 2);
+    QCOMPARE(answers.shown, 3);
+    QVERIFY(answers.offered.last().startsWith(designs.filePath(QStringLiteral("sailboat-"))));
+    QVERIFY(answers.offered.last().endsWith(QStringLiteral("-view.pdf")));
     QVERIFY(shell.prompter.errors.empty());
     QCOMPARE(shell.form->statusBar()->currentMessage(), QStringLiteral("Printed."));
     QVERIFY(QFileInfo(pdf).size() > 1000);
     QVERIFY(shell.form->printer().printerState() != QPrinter::Active);
+  }
+
+  // Every report names its own file.
+  void eachReportOffersAFileNamedAfterIt() {
+    QCOMPARE(ReportName(QStringLiteral("Cross Curves (KN)")), QStringLiteral("cross-curves-kn"));
+    QCOMPARE(ReportName(QStringLiteral("  ")), QStringLiteral("report"));
+    QCOMPARE(DefaultPrintFile("/boats/sailboat.s98", "/designs/", QStringLiteral("offsets")),
+             QStringLiteral("/designs/sailboat-offsets.pdf"));
+    // No design directory: beside the design.
+    QCOMPARE(DefaultPrintFile("/boats/sailboat.s98", "", QStringLiteral("offsets")),
+             QStringLiteral("/boats/sailboat-offsets.pdf"));
+    // A printer chosen stays chosen; none is replaced by the file.
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/tmp/old.pdf"));
+    QVERIFY(ChoosePdfWhenNoPrinter(printer, QStringLiteral("/designs/a-b.pdf")));
+    QCOMPARE(printer.outputFileName(), QStringLiteral("/designs/a-b.pdf"));
+  }
+
+  // The stability data editor asks for the printer every time, even with one
+  // set up, and prints landscape in the font the editor shows.
+  void stabilityDataPrintsLandscapeInTheEditorsFont() {
+    if (!HavePdfToText()) QSKIP("pdftotext is not installed");
+    Shell shell;
+    const QString data = shell.writeFile(
+        "stabdata.dat", "Heel   Displ    GZ\r\n  0.0  9241.0  0.000\r\n 10.0  9241.0  0.412\r\n");
+    const QString pdf = shell.dir.filePath(QStringLiteral("data.pdf"));
+    QPrinter setup;
+    QList<QPageLayout::Orientation> asked;
+    ReportPrinter printer(setup, shell.prompter, [&](QPrinter& job, QWidget*) {
+      asked << job.pageLayout().orientation();
+      job.setOutputFormat(QPrinter::PdfFormat);
+      job.setOutputFileName(pdf);
+      return true;
+    });
+    TStabedit editor(shell.state, printer, shell.files, data);
+    QVERIFY(editor.Load());
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPointSizeF(14.0);
+    editor.text()->setFont(font);
+    QVERIFY(editor.Print());
+    QCOMPARE(asked, QList<QPageLayout::Orientation>{QPageLayout::Landscape});
+    const QList<QSizeF> pages = PdfPages(pdf);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(pages[0].width() > pages[0].height());
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    fonts.waitForFinished();
+    const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(used.contains(QStringLiteral("DejaVuSerif")), qPrintable(used));
+    // A word's box is about the point size tall (Courier at 10 gives about 11).
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    text.waitForFinished();
+    const QRegularExpression heel(
+        QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Heel<"));
+    const auto m = heel.match(QString::fromUtf8(text.readAllStandardOutput()));
+    QVERIFY(m.hasMatch());
+    const double tall = m.captured(2).toDouble() - m.captured(1).toDouble();
+    QVERIFY2(tall > 13.0 && tall < 20.0, QByteArray::number(tall));
+    QVERIFY(shell.prompter.errors.empty() && shell.prompter.information.empty());
   }
 
   // After File › Print wrote a PDF, the report prints leave that file alone
@@ -532,12 +624,12 @@ class HydroWindowsTest : public QObject {
     if (HavePdfToText() && NoPrinter()) {
       const CurveResults& curves = (*shell.state.hydro).curves;
       const QStringList lines = TextLines(PdfLines(pdf));
-      QCOMPARE(lines.size(), 2 + 10);  // label, heading, stations 1..10
+      QCOMPARE(lines.size(), 2 + 11);  // label, heading, stations 0..10
       QCOMPARE(lines[0].trimmed(), QStringLiteral("Cruiser areas"));
       QCOMPARE(lines[1].trimmed(),
                QStringLiteral("Section     Area SqFt    % Of Max"));
-      for (int i = 1; i <= 10; ++i) {
-        const QStringList cells = lines[1 + i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+      for (int i = 0; i <= 10; ++i) {
+        const QStringList cells = lines[2 + i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QCOMPARE(cells.size(), 3);
         QCOMPARE(cells[0], QString::number(i));
         QCOMPARE(cells[1], QString::number(curves.areas[i], 'f', 3));

@@ -8,6 +8,9 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QtTest>
+#include <QImage>
+#include <cmath>
+#include <set>
 #include <sstream>
 
 #include "files/design_file.h"
@@ -73,6 +76,29 @@ double MagentaWidth(const QString& pdf) {
     }
   }
   return right < left ? 0.0 : double(right - left + 1) / kDpi;
+}
+
+// The box, in pixels at 200 dpi, of every non-white pixel on the PDF's first
+// page (only the magenta ones with magentaOnly).
+QRect InkBox(const QString& pdf, bool magentaOnly = false) {
+  const QString prefix = pdf + QStringLiteral("-ink");
+  QProcess render;
+  render.start(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("200"), QStringLiteral("-f"), QStringLiteral("1"),
+                QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
+                QStringLiteral("-singlefile"), pdf, prefix});
+  if (!render.waitForFinished(60000) || render.exitCode() != 0) return {};
+  const QImage page(prefix + QStringLiteral(".png"));
+  QRect box;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      const bool magenta = c.red() > 160 && c.green() < 110 && c.blue() > 160;
+      const bool ink = c.red() < 240 || c.green() < 240 || c.blue() < 240;
+      if (magentaOnly ? magenta : ink) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
 }
 
 }  // namespace
@@ -149,6 +175,53 @@ class ScaledPrintTest : public QObject {
     QVERIFY2(std::abs(width - 5.0) < 0.05, QByteArray::number(width));
     QFile::remove(pdf);
     QFile::remove(pdf + QStringLiteral("-page.ppm"));
+  }
+
+  // At the largest scale the combined print stays a quarter inch inside the
+  // paper, marks the design waterline, and draws vertex squares only when
+  // the net is shown.
+  void combinedPrintStaysInsideTheMarginsAndMarksTheWaterline() {
+    for (const bool net : {false, true}) {
+      Shell shell;
+      auto hull = skelmora::testing::MakeSampleHull();
+      hull->EdgeColor = kMagenta;
+      hull->ShowVertexNet = net;
+      const QString design =
+          shell.writeFile("hull.s98", QByteArray::fromStdString(FormatDesignText(*hull, false)));
+      const QString pdf = shell.dir.filePath(QStringLiteral("all.pdf"));
+      std::ostringstream err;
+      QCOMPARE(RunBatchPrint(QStringLiteral("all"), design, QStringLiteral("100"), pdf, {}, err), 0);
+      // Anything drawn that is not white, on the whole page.
+      const QRect ink = InkBox(pdf);
+      QVERIFY(!ink.isEmpty());
+      const double left = ink.left() / 200.0, top = ink.top() / 200.0;
+      QVERIFY2(left >= 0.24 && top >= 0.24, qPrintable(QStringLiteral("%1 %2").arg(left).arg(top)));
+      QVERIFY(InkBox(pdf, true).width() > 0);  // the hull's edge lines
+      QProcess text;
+      text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+      text.waitForFinished();
+      QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).count(QStringLiteral("DWL")), 2);
+
+      // The squares are in the lists exactly when the net is shown.
+      AppState state;
+      std::string message;
+      QVERIFY(ReadDesignFile(state.design, *state.surface, design.toStdString(), message));
+      state.RefreshExtents();
+      auto scratch = std::make_unique<DrawScratch>();
+      DrawInputs inputs;
+      const auto panels = LayOutScaledPrint(state.design, *state.surface, inputs, *scratch,
+                                            PrintView::kAll, 1.0, 600.0, 6000, 4000);
+      QCOMPARE(panels.size(), size_t{3});
+      std::set<double> halfInches;
+      for (const PrintPanel& panel : panels) {
+        QCOMPARE(panel.list.squares().empty(), !net);
+        for (const Square& square : panel.list.squares()) {
+          halfInches.insert(std::round(square.halfSize * panel.mapping.pixelsPerLogical / 6.0));
+        }
+      }
+      // The same size in every panel (to 0.01 inch).
+      QVERIFY(halfInches.size() <= 1);
+    }
   }
 
   void batchPrintClampsTheScaleAndSaysSo() {

@@ -254,6 +254,44 @@ class ShellCommandsTest : public QObject {
     QVERIFY(!text("files.html").contains(QStringLiteral("chooses the printer")));
   }
 
+  // Every help page on disk is compiled in, listed in the contents (the one
+  // list the window's contents and search are made from) and found by each
+  // of its keywords; the topics users look for by a word are found by it.
+  void everyHelpPageIsReachableAndFound() {
+    Shell shell;
+    HelpWindow* help = shell.form->helpWindow();
+    QStringList onDisk = QDir(QStringLiteral(SKELMORA_TESTS_DIR "/../src/app/help"))
+                             .entryList({QStringLiteral("*.html")});
+    QStringList compiled = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
+    QStringList listed = help->topicPages();
+    QVERIFY(onDisk.size() > 10);
+    onDisk.sort(), compiled.sort(), listed.sort();
+    QCOMPARE(compiled, onDisk);
+    QCOMPARE(listed, onDisk);
+
+    static const QRegularExpression keywords(
+        QStringLiteral("<meta name=\"keywords\" content=\"([^\"]*)\">"));
+    for (const QString& page : onDisk) {
+      QFile file(QStringLiteral(":/help/") + page);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString words = keywords.match(QString::fromUtf8(file.readAll())).captured(1);
+      QVERIFY2(!words.trimmed().isEmpty(), qPrintable(page));
+      for (const QString& word : words.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        QVERIFY2(help->findTopics(word.trimmed()).contains(page),
+                 qPrintable(page + ": " + word.trimmed()));
+      }
+    }
+    const std::pair<const char*, const char*> wanted[] = {
+        {"fair", "fairing.html"},           {"spreadsheet", "spreadsheet.html"},
+        {"stability", "stability.html"},    {"criteria", "stability_results.html"},
+        {"ballast", "stability.html"},      {"realistic", "realistic.html"},
+        {"sailboat", "new_designs.html"},   {"brake horse power", "hydrostatics.html"},
+        {"curvature", "fairing.html"},      {"righting arm", "stability_results.html"}};
+    for (const auto& [word, page] : wanted) {
+      QVERIFY2(help->findTopics(QLatin1String(word)).contains(QLatin1String(page)), word);
+    }
+  }
+
   void everyHelpLinkLeadsToAPage() {
     static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
     for (const QString& page : QDir(QStringLiteral(":/help")).entryList()) {

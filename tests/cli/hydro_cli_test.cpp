@@ -162,7 +162,7 @@ TEST(CliCurve, ValuesForStationsZeroToN) {
   const CliRun text = Cli("curve areas " + kSailboat + " --stations 4");
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_NE(text.out.find("      Section     Area SqFt    % Of Max\n"), std::string::npos);
-  EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 9);  // 5 + 4 stations
+  EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 10);  // 5 + stations 0..4
 }
 
 TEST(CliDraft, MovesTheHullToTheTargetAndWritesIt) {

@@ -91,9 +91,11 @@ TEST(Painting, ResizeSetsTheDefaultProjectionAndRaisesOnSize)
     Hosted h(200, 100);
     ASSERT_TRUE(h.created);
     int32_t viewport[4] = {};
+    int32_t mode[1] = {};
     double projection[16] = {};
     h.sink.handlers[vistrel::event::onSize] = [&](std::span<Variant>) {
         h.call(ID("oglGetInteger"), {int16_t(GL_VIEWPORT), Variant::byRef(viewport)});
+        h.call(ID("oglGetInteger"), {int16_t(GL_MATRIX_MODE), Variant::byRef(mode)});
         h.call(ID("oglGetDouble"), {int16_t(GL_PROJECTION_MATRIX), Variant::byRef(projection)});
     };
     const int before = h.sink.count(vistrel::event::onSize);
@@ -109,6 +111,24 @@ TEST(Painting, ResizeSetsTheDefaultProjectionAndRaisesOnSize)
     EXPECT_NEAR(projection[5], f, 1e-6);
     EXPECT_NEAR(projection[10], -11.0 / 9.0, 1e-6);
     EXPECT_NEAR(projection[14], -20.0 / 9.0, 1e-6);
+    // The projection is left current for the host's OnSize.
+    EXPECT_EQ(mode[0], GL_PROJECTION);
+
+    // So a host that sets its own projection there changes that one, and
+    // the model-view stays the identity.
+    double modelview[16] = {};
+    h.sink.handlers[vistrel::event::onSize] = [&](std::span<Variant>) {
+        h.call(ID("oglLoadIdentity"));
+        h.call(ID("oglOrtho"), {-2.0, 2.0, -1.0, 1.0, -1.0, 1.0});
+        h.call(ID("oglGetDouble"), {int16_t(GL_PROJECTION_MATRIX), Variant::byRef(projection)});
+        h.call(ID("oglGetDouble"), {int16_t(GL_MODELVIEW_MATRIX), Variant::byRef(modelview)});
+    };
+    const int sized = h.sink.count(vistrel::event::onSize);
+    h.control->setGeometry(0, 0, 170, 85);
+    QTRY_VERIFY(h.sink.count(vistrel::event::onSize) > sized);
+    EXPECT_NEAR(projection[0], 0.5, 1e-9);  // glOrtho: 2 / (right - left)
+    EXPECT_NEAR(projection[5], 1.0, 1e-9);
+    for (int k = 0; k < 16; ++k) EXPECT_EQ(modelview[k], k % 5 == 0 ? 1.0 : 0.0) << k;
 
     // A zero-size resize raises nothing and leaves the viewport.
     const int after = h.sink.count(vistrel::event::onSize);

@@ -114,15 +114,58 @@ TEST(Registry, RegisterToolEntersAndRemovesALibrary)
     EXPECT_TRUE(hosting::serverPath(vistrel::kClassId)); // a failed run changes nothing
 }
 
-TEST(Registry, FactoryAnswersOnlyItsClassAndTracksLiveControls)
+TEST(Registry, FactoryAnswersOnlyItsClassesAndTracksLiveControls)
 {
     hosting::ControlLibrary& lib = library();
-    EXPECT_EQ(lib.classFactory(vistrel::kPropPageId), nullptr);
+    EXPECT_EQ(lib.classFactory(vistrel::kLibraryId), nullptr);
     auto canUnload = lib.entryPoint<hosting::entry::CanUnloadNowFn>(hosting::entry::canUnloadNow);
     ASSERT_NE(canUnload, nullptr);
     {
         Hosted h(50, 50);
         EXPECT_EQ(canUnload(), hr::falseResult);
     }
+    EXPECT_EQ(canUnload(), hr::ok);
+}
+
+// Every class the library enters in the registry can be made; the property
+// page is one page titled "General" with nothing on it and no members.
+TEST(Registry, EveryRegisteredClassCanBeMadeAndThePageIsGeneral)
+{
+    hosting::ControlLibrary& lib = library();
+    ASSERT_EQ(lib.registerServer(), hr::ok);
+    const Registry reg = current();
+    const std::string path = std::filesystem::canonical(VISTREL_LIBRARY_PATH).string();
+    int advertised = 0;
+    for (const hosting::Guid& id : {vistrel::kClassId, vistrel::kPropPageId}) {
+        const std::string key = "CLSID\\" + id.toString();
+        if (reg.value(key + "\\InprocServer32") != path) continue;
+        ++advertised;
+        EXPECT_NE(lib.classFactory(id), nullptr) << key;
+    }
+    EXPECT_EQ(advertised, 2);
+
+    hosting::ClassFactory* pages = lib.classFactory(vistrel::kPropPageId);
+    ASSERT_NE(pages, nullptr);
+    auto canUnload = lib.entryPoint<hosting::entry::CanUnloadNowFn>(hosting::entry::canUnloadNow);
+    QWidget sheet;
+    Site site;
+    site.parent = &sheet;
+    hosting::Control* page = pages->createInstance(site);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(canUnload(), hr::falseResult);
+    ASSERT_TRUE(page->createWindow());
+    auto* window = static_cast<QWidget*>(page->window());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->parentWidget(), &sheet);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("General"));
+    EXPECT_TRUE(window->findChildren<QWidget*>().isEmpty());
+    page->setGeometry(0, 0, 120, 80);
+    EXPECT_EQ(window->size(), QSize(120, 80));
+    EXPECT_EQ(page->idOfName("oglClear"), hosting::kDispIdUnknown);
+    EXPECT_EQ(page->invoke(vistrel::id("oglClear"), hosting::InvokeKind::Method, {}), hr::memberNotFound);
+    EXPECT_EQ(page->typeInfo().classId, vistrel::kPropPageId);
+    EXPECT_TRUE(page->saveData().empty());
+    page->release();
+    EXPECT_TRUE(sheet.findChildren<QWidget*>().isEmpty());
     EXPECT_EQ(canUnload(), hr::ok);
 }

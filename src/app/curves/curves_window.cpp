@@ -86,11 +86,12 @@ bool TCurvesWindow::PrintWithChart(const std::string& text) {
   RefreshSeries();
   // The wide tables read better across the long side of the page.
   return printer_.Print(
-      this, text, false,
-      [this](QPainter& painter, const QRect& page) {
-        return DrawChartHeading(view_, painter, page, legend_);
-      },
-      QPageLayout::Landscape);
+      this, {.text = text,
+             .name = ReportName(windowTitle()),
+             .heading = [this](QPainter& painter, const QRect& page) {
+               return DrawChartHeading(view_, painter, page, legend_);
+             },
+             .orientation = QPageLayout::Landscape});
 }
 
 }  // namespace skelmora::app

@@ -129,12 +129,12 @@ bool PrintOffsets(AppState& state, QWidget* parent, ReportPrinter& printer, Prom
     prompter.ShowError(kOffsetsGuardMessage);
     return false;
   }
-  return printer.Print(parent, OffsetsText(state), false);
+  return printer.Print(parent, {.text = OffsetsText(state), .name = QStringLiteral("offsets")});
 }
 
 bool PrintVertices(AppState& state, QWidget* parent, ReportPrinter& printer) {
   if (!state.design.DesignOpen) return false;
-  return printer.Print(parent, VerticesText(state), false);
+  return printer.Print(parent, {.text = VerticesText(state), .name = QStringLiteral("vertices")});
 }
 
 }  // namespace skelmora::app

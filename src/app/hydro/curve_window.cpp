@@ -125,8 +125,11 @@ bool Tarea_length_dlg::PrintData() {
   if (!label) return false;
   records_.curveLabel = *label;
   const bool metric = FactorsFor(state_.design.Units).metric;
-  return printer_.Print(this, FormatCurveTable(records_.curves, records_.curveKind, metric, *label),
-                        false);
+  ReportJob job;
+  job.text = FormatCurveTable(records_.curves, records_.curveKind, metric, *label);
+  job.name = records_.curveKind == CurveKind::kAreas ? QStringLiteral("curve-of-areas")
+                                                     : QStringLiteral("curve-of-wetted-lengths");
+  return printer_.Print(this, job);
 }
 
 void Tarea_length_dlg::done(int result) {

@@ -88,6 +88,9 @@ std::string THydroReport::PrintedText() const {
   return FormatReportColumns(shown, fileName_.toStdString(), now.toStdString());
 }
 
-bool THydroReport::Print() { return printer_.Print(this, PrintedText(), true); }
+bool THydroReport::Print() {
+  return printer_.Print(
+      this, {.text = PrintedText(), .name = QStringLiteral("hydrostatics"), .onePage = true});
+}
 
 }  // namespace skelmora::app

@@ -1,5 +1,7 @@
 #include "hydro/text_printing.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,7 +29,7 @@ QFont FixedFont(double points) {
 }  // namespace
 
 PrintOutcome PrintTextLines(QPrinter& printer, const std::string& text, bool onePage,
-                            const PageHeading& heading) {
+                            const PageHeading& heading, const std::optional<QFont>& font) {
   QString all = QString::fromStdString(text);
   if (all.endsWith(QLatin1Char('\n'))) all.chop(1);
   const QStringList lines = all.split(QLatin1Char('\n'));
@@ -35,20 +37,22 @@ PrintOutcome PrintTextLines(QPrinter& printer, const std::string& text, bool one
   if (!painter.begin(&printer)) return PrintOutcome::kNotStarted;
   const QRect page = painter.viewport();
 
-  // Measured at the normal size; a fixed-pitch font scales in proportion.
-  double points = kTextPointSize;
+  // Measured at the asked size; a font scales about in proportion.
+  QFont chosen = font ? *font : FixedFont(kTextPointSize);
+  if (chosen.pointSizeF() <= 0.0) chosen.setPointSizeF(kTextPointSize);
+  const double asked = chosen.pointSizeF();
+  double points = asked;
   {
-    const QFontMetricsF metrics(FixedFont(points), painter.device());
+    const QFontMetricsF metrics(chosen, painter.device());
     double widest = 0.0;
     for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
     if (widest > page.width()) points *= page.width() / widest;
     const double tall = metrics.lineSpacing() * lines.size();
-    if (onePage && tall > page.height()) {
-      points = std::min(points, kTextPointSize * page.height() / tall);
-    }
-    points = std::max(kSmallestPointSize, std::floor(points * 4.0) / 4.0);
+    if (onePage && tall > page.height()) points = std::min(points, asked * page.height() / tall);
+    if (points < asked) points = std::max(kSmallestPointSize, std::floor(points * 4.0) / 4.0);
   }
-  painter.setFont(FixedFont(points));
+  chosen.setPointSizeF(points);
+  painter.setFont(chosen);
   const QFontMetricsF metrics(painter.font(), painter.device());
   const double step = metrics.lineSpacing();
   double top = 0.0;
@@ -92,8 +96,41 @@ void CopyPrinterSettings(const QPrinter& from, QPrinter& to) {
   to.setDocName(from.docName());
 }
 
-ReportPrinter::ReportPrinter(const QPrinter& setup, Prompter& prompter, PrintDialogRunner dialog)
-    : setup_(setup), prompter_(prompter), dialog_(std::move(dialog)) {}
+QString DefaultPrintFile(const std::string& designFileName, const std::string& designDirectory,
+                         const QString& report) {
+  const QFileInfo design(QString::fromStdString(designFileName));
+  QString base = design.completeBaseName();
+  if (base.isEmpty()) base = QStringLiteral("untitled");
+  QString folder = QString::fromStdString(designDirectory);
+  if (folder.isEmpty()) folder = designFileName.empty() ? QDir::homePath() : design.absolutePath();
+  return QDir(folder).filePath(base + QLatin1Char('-') + report + QStringLiteral(".pdf"));
+}
+
+QString ReportName(const QString& title) {
+  QString name;
+  for (const QChar c : title.toLower()) {
+    if (c.isLetterOrNumber()) {
+      name += c;
+    } else if (!name.isEmpty() && !name.endsWith(QLatin1Char('-'))) {
+      name += QLatin1Char('-');
+    }
+  }
+  while (name.endsWith(QLatin1Char('-'))) name.chop(1);
+  return name.isEmpty() ? QStringLiteral("report") : name;
+}
+
+bool ChoosePdfWhenNoPrinter(QPrinter& printer, const QString& file) {
+  if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) {
+    return false;
+  }
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  return true;
+}
+
+ReportPrinter::ReportPrinter(const QPrinter& setup, Prompter& prompter, PrintDialogRunner dialog,
+                             PrintFileNamer namer)
+    : setup_(setup), prompter_(prompter), dialog_(std::move(dialog)), namer_(std::move(namer)) {}
 
 void ReportPrinter::PrepareJob(QPrinter& job, QPageLayout::Orientation orientation) const {
   const QPageLayout layout = setup_.pageLayout();
@@ -102,10 +139,12 @@ void ReportPrinter::PrepareJob(QPrinter& job, QPageLayout::Orientation orientati
   job.setPageOrientation(orientation);
 }
 
-bool ReportPrinter::Print(QWidget* parent, const std::string& text, bool onePage,
-                          const PageHeading& heading,
-                          QPageLayout::Orientation orientation) {
+bool ReportPrinter::Print(QWidget* parent, const ReportJob& report) {
+  const auto ask = [&](QPrinter& printer) { return dialog_ && dialog_(printer, parent); };
+  const QString file = namer_ ? namer_(report.name)
+                              : DefaultPrintFile({}, {}, report.name);
   PrintOutcome outcome = PrintOutcome::kNotStarted;
+  bool asked = false;
   {
     QPrinter job(QPrinter::HighResolution);
     // The printer chosen in the set-up, else the default one (a fresh
@@ -113,17 +152,25 @@ bool ReportPrinter::Print(QWidget* parent, const std::string& text, bool onePage
     if (setup_.outputFormat() == QPrinter::NativeFormat && !setup_.printerName().isEmpty()) {
       job.setPrinterName(setup_.printerName());
     }
-    if (job.outputFormat() == QPrinter::NativeFormat && !job.printerName().isEmpty()) {
-      PrepareJob(job, orientation);
-      outcome = PrintTextLines(job, text, onePage, heading);
+    // No printer: straight to the dialog, on a PDF file.
+    const bool noPrinter = ChoosePdfWhenNoPrinter(job, file);
+    PrepareJob(job, report.orientation);
+    if (noPrinter || report.askForPrinter) {
+      if (!ask(job)) return false;
+      asked = true;
     }
+    outcome = PrintTextLines(job, report.text, report.onePage, report.heading, report.font);
   }
-  if (outcome == PrintOutcome::kNotStarted) {
-    prompter_.ShowInformation(kNoPrinterMessage);
+  if (outcome == PrintOutcome::kNotStarted && !asked) {
+    // The printer is there but would not start: say so and let the user
+    // choose another, or a file.
+    prompter_.ShowInformation(kPrinterNotOpenedMessage);
     QPrinter chosen(QPrinter::HighResolution);
-    PrepareJob(chosen, orientation);
-    if (!dialog_ || !dialog_(chosen, parent)) return false;
-    outcome = PrintTextLines(chosen, text, onePage, heading);
+    chosen.setOutputFormat(QPrinter::PdfFormat);
+    chosen.setOutputFileName(file);
+    PrepareJob(chosen, report.orientation);
+    if (!ask(chosen)) return false;
+    outcome = PrintTextLines(chosen, report.text, report.onePage, report.heading, report.font);
   }
   switch (outcome) {
     case PrintOutcome::kPrinted:

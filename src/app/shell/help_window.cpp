@@ -21,14 +21,25 @@ static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 namespace skelmora::app {
 
 namespace {
-// The topics in contents order; index.html is the contents page itself.
-constexpr const char* kPages[] = {"index.html",        "overview.html", "views.html",
-                                  "editing.html",      "files.html",    "hydrostatics.html",
-                                  "drag.html",         "curves.html",   "hydro_curves.html",
-                                  "draft.html",
-                                  "exchange.html",
-                                  "keyboard.html",     "howto.html"};
 constexpr int kTopicRole = Qt::UserRole;
+
+QString ResourceText(const QString& page) {
+  QFile file(QStringLiteral(":/help/%1").arg(page));
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The topics in contents order: the contents page itself, then the pages
+// its list links to. The contents page is the one list of topics.
+QStringList ContentsPages() {
+  static const QRegularExpression link(QStringLiteral("<li><a href=\"([^\"#]+)\""));
+  QStringList pages{QStringLiteral("index.html")};
+  const QString contents = ResourceText(pages.front());
+  for (auto match = link.globalMatch(contents); match.hasNext();) {
+    const QString page = match.next().captured(1);
+    if (!pages.contains(page)) pages << page;
+  }
+  return pages;
+}
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -98,12 +109,11 @@ void HelpWindow::loadTopics() {
   static const QRegularExpression title(QStringLiteral("<title>(.*)</title>"));
   static const QRegularExpression keywords(
       QStringLiteral("<meta name=\"keywords\" content=\"([^\"]*)\">"));
-  for (const char* page : kPages) {
-    QFile file(QStringLiteral(":/help/%1").arg(QLatin1String(page)));
-    if (!file.open(QIODevice::ReadOnly)) continue;
-    const QString html = QString::fromUtf8(file.readAll());
+  for (const QString& page : ContentsPages()) {
+    const QString html = ResourceText(page);
+    if (html.isEmpty()) continue;
     Topic topic;
-    topic.page = QLatin1String(page);
+    topic.page = page;
     topic.title = title.match(html).captured(1);
     for (const QString& word : keywords.match(html).captured(1).split(QLatin1Char(','))) {
       if (!word.trimmed().isEmpty()) topic.keywords << word.trimmed();

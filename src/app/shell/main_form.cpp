@@ -200,7 +200,8 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
   state_.prompter = prompter_;
   reportPrinter_ = std::make_unique<ReportPrinter>(
       *printer_, *prompter_,
-      [this](QPrinter& printer, QWidget*) { return RunPrintDialog(printer); });
+      [this](QPrinter& printer, QWidget*) { return RunPrintDialog(printer); },
+      [this](const QString& report) { return PrintFileFor(report); });
   FileCommandHost& host = *this;
   files_ = std::make_unique<FileCommands>(state_, *fileChooser_, *prompter_, baseline_, host,
                                           this);

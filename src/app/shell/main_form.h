@@ -142,6 +142,8 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void ShowView(ViewId view);
   // The print dialog (the test's stand-in when given); true to print.
   bool RunPrintDialog(QPrinter& printer);
+  // The PDF file a print is offered when there is no printer.
+  QString PrintFileFor(const QString& report) const;
   void Status(const QString& text);
   // A status prompt for an armed mode: it goes when the mode ends.
   void Prompt(const QString& text);

@@ -91,6 +91,9 @@ void TMainForm::FilePrint() {
     Status(QStringLiteral("No design is open; there is nothing to print."));
     return;
   }
+  ViewWindow* shown = activeView();
+  ChoosePdfWhenNoPrinter(*printer_, PrintFileFor(ReportName(ViewWindow::captionFor(
+                                        shown ? shown->viewId() : kBodyView))));
   if (!RunPrintDialog(*printer_)) return;
   // The job runs on a copy: a printer that cannot start stays behind with
   // the job, and the next print starts afresh.

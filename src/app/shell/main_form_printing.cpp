@@ -9,6 +9,10 @@
 
 namespace skelmora::app {
 
+QString TMainForm::PrintFileFor(const QString& report) const {
+  return DefaultPrintFile(state_.design.DesignFileName, state_.design.DesignDirectory, report);
+}
+
 void TMainForm::Copyscreentoprinter1Click() {
   HullDesign& design = state_.design;
   if (!design.DesignOpen) {
@@ -22,11 +26,13 @@ void TMainForm::Copyscreentoprinter1Click() {
                                               : printSelect_->exec() == QDialog::Accepted;
   if (!ok) return;
   const ScaledPrintChoice choice = printSelect_->choice();
+  ChoosePdfWhenNoPrinter(
+      *printer_, PrintFileFor(QStringLiteral("scaled-%1").arg(QLatin1String(PrintViewKeyword(choice.view)))));
   if (!RunPrintDialog(*printer_)) return;
   QPrinter job(QPrinter::HighResolution);
   CopyPrinterSettings(*printer_, job);
   // The print dialog may have chosen a smaller page.
-  PageInches(job, width, height);
+  PageInches(job, width, height, choice.font);
   const double fits = MaxPrintScale(PrintSpansOf(design, *state_.surface, choice.view),
                                     DesignUnitsPerInch(design), width, height);
   const double scale = ClampPrintScale(choice.printScale, fits);

@@ -1,8 +1,11 @@
 #include "shell/scaled_printing.h"
 
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QtMath>
+#include <algorithm>
 #include <memory>
 
 #include "files/design_file.h"
@@ -14,46 +17,88 @@
 
 namespace skelmora::app {
 
-void PageInches(const QPrinter& printer, double& width, double& height) {
-  const QRectF page = printer.pageRect(QPrinter::Inch);
-  width = page.width();
-  height = page.height();
+namespace {
+
+// Paper a printer may not reach, in inches: nothing is drawn nearer the
+// paper's edge, whatever margins the page was set up with.
+constexpr double kLeastMargin = 0.25;
+// Between the drawing and the label under it.
+constexpr double kLabelGap = 0.1;
+
+QFont LabelFont(const QFont& font) {
+  QFont text = font;
+  if (text.pointSizeF() <= 0) text.setPointSize(10);
+  return text;
+}
+
+// The printable part of the page in the painter's device pixels (origin at
+// the page's top left), at least kLeastMargin inside the paper.
+QRectF PrintableRect(const QPrinter& printer) {
+  const double margin = kLeastMargin * printer.resolution();
+  const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+  return paper.adjusted(margin, margin, -margin, -margin)
+      .intersected(page)
+      .translated(-page.topLeft());
+}
+
+// Where the hull goes: the printable part less the two label lines at its foot.
+QRectF DrawingRect(QPrinter& printer, const QFont& font) {
+  const QRectF printable = PrintableRect(printer);
+  const QFontMetricsF metrics(LabelFont(font), &printer);
+  const double label = 2.0 * metrics.lineSpacing() + kLabelGap * printer.resolution();
+  return printable.adjusted(0.0, 0.0, 0.0, -std::min(label, printable.height()));
+}
+
+}  // namespace
+
+void PageInches(QPrinter& printer, double& width, double& height, const QFont& font) {
+  const QRectF area = DrawingRect(printer, font);
+  const double dpi = printer.resolution();
+  width = area.width() / dpi;
+  height = area.height() / dpi;
 }
 
 bool PrintScaledHull(QPrinter& printer, AppState& state, PrintView view, double printScale,
                      const QString& label, const QFont& font) {
   HullDesign& design = state.design;
   if (!design.DesignOpen) return false;
+  const QRectF printable = PrintableRect(printer);
+  const QRectF area = DrawingRect(printer, font);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  const QRect page = painter.viewport();
   const double dpi = printer.resolution();
-  painter.fillRect(page, ToQColor(design.PaperColor));
+  painter.fillRect(printable, ToQColor(design.PaperColor));
 
   auto scratch = std::make_unique<DrawScratch>();
   DrawInputs inputs;
   inputs.options = &state.viewOptions;
   inputs.attached = &state.attached;
   inputs.calculations = ShownCalculations(state);
-  const std::vector<PrintPanel> panels =
+  std::vector<PrintPanel> panels =
       LayOutScaledPrint(design, *state.surface, inputs, *scratch, view, printScale, dpi,
-                        page.width(), page.height());
+                        qFloor(area.width()), qFloor(area.height()));
   PaintStyle style;
   // About 0.2 mm.
   style.lineWidth = std::max(1, qRound(dpi / 127.0));
-  for (const PrintPanel& panel : panels) PaintDisplayList(painter, panel.list, panel.mapping, style);
+  // A drawing larger than the page (a scale past the largest) is cut at the
+  // printable edge rather than run off the paper.
+  painter.setClipRect(printable);
+  for (PrintPanel& panel : panels) {
+    panel.mapping.originX += area.left();
+    panel.mapping.originY += area.top();
+    PaintDisplayList(painter, panel.list, panel.mapping, style);
+  }
 
-  QFont text = font;
-  if (text.pointSizeF() <= 0) text.setPointSize(10);
+  const QFont text = LabelFont(font);
   painter.setFont(text);
   painter.setPen(Qt::black);
   const QString scaleText =
       QStringLiteral("Scale %1 in = 1 ft (%2)")
           .arg(QString::fromStdString(FormatFixed(printScale, 0, 4)),
                QString::fromStdString(ScaleRatioText(printScale)));
-  const int line = painter.fontMetrics().height();
-  painter.drawText(QRect(page.left(), page.bottom() - 2 * line, page.width(), 2 * line),
-                   Qt::AlignLeft | Qt::AlignBottom, label + QStringLiteral("\n") + scaleText);
+  painter.drawText(printable, Qt::AlignLeft | Qt::AlignBottom,
+                   label + QStringLiteral("\n") + scaleText);
   return painter.end();
 }
 

@@ -19,8 +19,10 @@ namespace skelmora::app {
 bool PrintScaledHull(QPrinter& printer, AppState& state, PrintView view, double printScale,
                      const QString& label, const QFont& font);
 
-// The printer's page (printable area) in inches.
-void PageInches(const QPrinter& printer, double& width, double& height);
+// What the hull may take of the printer's page, in inches: the printable
+// area, kept a quarter inch inside the paper's edge, less the label's two
+// lines in font at its foot.
+void PageInches(QPrinter& printer, double& width, double& height, const QFont& font = QFont());
 
 // skelmora --print VIEW FILE --scale S --out FILE.pdf [--label TEXT]: reads
 // the design, clamps a scale above the largest that fits (saying so on

@@ -92,7 +92,15 @@ bool TStabedit::SaveAs() {
 }
 
 bool TStabedit::Print() {
-  return printer_.Print(this, text_->toPlainText().toStdString(), false);
+  // The user picks the printer each time; the wide rows go across the long
+  // side of the page, in the font the editor shows.
+  ReportJob job;
+  job.text = text_->toPlainText().toStdString();
+  job.name = QStringLiteral("stability-data");
+  job.orientation = QPageLayout::Landscape;
+  job.font = text_->font();
+  job.askForPrinter = true;
+  return printer_.Print(this, job);
 }
 
 }  // namespace skelmora::app

@@ -260,7 +260,7 @@ void TStabilityResults::ViewDataFile() {
 bool TStabilityResults::PrintCriteria() {
   std::string text = FormatCriteria(criteria_);
   text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-  return printer_.Print(this, text, false);
+  return printer_.Print(this, {.text = text, .name = QStringLiteral("stability-criteria")});
 }
 
 void TStabilityResults::done(int result) {

@@ -71,7 +71,6 @@ std::string CurveAxisTitle(CurveKind kind, bool metric) {
 
 std::string FormatCurveTable(const CurveResults& curves, CurveKind kind, bool metric,
                              const std::string& label) {
-  const std::string gap(10, ' ');
   std::string text = "\n\n" + std::string(17, ' ') + label + "\n\n";
   if (kind == CurveKind::kAreas) {
     text += metric ? "      Section     Area SqM     % of Max\n"
@@ -79,17 +78,20 @@ std::string FormatCurveTable(const CurveResults& curves, CurveKind kind, bool me
   } else {
     text += metric ? "      Section    Length Meters\n" : "      Section    Length Ft\n";
   }
+  // Each number right-aligned under the end of its heading word, so a
+  // two-digit station or a large area keeps the columns straight.
+  constexpr int kStationEnd = 13, kAreaEnd = 27, kPercentEnd = 39, kLengthEnd = 26;
   const int n = std::clamp(curves.stations, 0, kMaxCurveStations);
-  for (int i = 1; i <= n; ++i) {
-    text += gap + std::to_string(i) + gap;
+  for (int i = 0; i <= n; ++i) {
+    text += FormatFixed(i, kStationEnd, 0);
     if (kind == CurveKind::kAreas) {
       // A zero largest area prints 0 % rather than dividing by zero.
       const double percent =
           curves.maxArea > 0.0 ? 100.0 * curves.areas[i] / curves.maxArea : 0.0;
-      text += FormatFixed(curves.areas[i], 5, 3) + std::string(9, ' ') +
-              FormatFixed(percent, 5, 2);
+      text += FormatFixed(curves.areas[i], kAreaEnd - kStationEnd, 3) +
+              FormatFixed(percent, kPercentEnd - kAreaEnd, 2);
     } else {
-      text += FormatFixed(curves.lengths[i], 5, 3);
+      text += FormatFixed(curves.lengths[i], kLengthEnd - kStationEnd, 3);
     }
     text += '\n';
   }

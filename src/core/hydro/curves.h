@@ -42,8 +42,9 @@ bool ComputeCurves(HullDesign& design, const Surface& surface, CutBuffers& cuts,
 std::string CurveChartTitle(const std::string& designFileName, CurveKind kind);
 std::string CurveAxisTitle(CurveKind kind, bool metric);
 
-// "Print Data": the text the printer receives for stations 1..N, one line
-// per station, each line ending in '\n'.
+// "Print Data": the text the printer receives for stations 0..N (station 0
+// is the curve's first point, plotted and printed alike), one line per
+// station, each line ending in '\n'.
 std::string FormatCurveTable(const CurveResults& curves, CurveKind kind, bool metric,
                              const std::string& label);
 

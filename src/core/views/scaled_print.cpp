@@ -15,6 +15,9 @@ constexpr double kGapShare = 0.1;  // the space between the views of "all"
 // Logical coordinates of the farthest point; within the drawing layer's
 // +-30000 with room for the vertex squares.
 constexpr double kLogicalReach = 25000.0;
+// The vertex squares' half-size on paper, the same in every panel.
+constexpr double kSquareHalfInches = 0.02;
+constexpr Rgb kMarkColor = 0x000000;
 
 struct NetBox {
   double minX = 0, maxAbsX = 0, minY = 0, maxY = 0, minZ = 0, maxZ = 0;
@@ -114,6 +117,33 @@ Box DrawnBox(const DisplayList& list) {
   return box;
 }
 
+// The design waterline (z = 0) across the body and profile drawings,
+// marked "DWL" at its end, and the centreline down the body and along the
+// plan, each within what the hull spans, so no line runs off to the page's
+// edge.
+void AddPrintMarks(const HullDesign& design, const Surface& surface, ViewId view,
+                   const ViewMapping& mapping, const Box& box, DisplayList& out) {
+  if (view == kPerspectiveView) return;
+  const ViewProjector projector(design, surface, view, mapping.scale);
+  const LogicalPoint origin = projector.Project(0.0, 0.0, 0.0);
+  const auto x0 = static_cast<int32_t>(std::floor(box.x0));
+  const auto x1 = static_cast<int32_t>(std::ceil(box.x1));
+  const auto y0 = static_cast<int32_t>(std::floor(box.y0));
+  const auto y1 = static_cast<int32_t>(std::ceil(box.y1));
+  if (view == kBodyView || view == kProfileView) {
+    if (origin.y >= y0 && origin.y <= y1) {
+      out.AddSegment({x0, origin.y}, {x1, origin.y}, kMarkColor, Element::kAxis, 0);
+      out.AddLabel({x0, origin.y}, kMarkColor, Element::kAxis, "DWL");
+    }
+  }
+  if (view == kBodyView && origin.x >= x0 && origin.x <= x1) {
+    out.AddSegment({origin.x, y0}, {origin.x, y1}, kMarkColor, Element::kAxis, 1);
+  }
+  if (view == kPlanView && origin.y >= y0 && origin.y <= y1) {
+    out.AddSegment({x0, origin.y}, {x1, origin.y}, kMarkColor, Element::kAxis, 0);
+  }
+}
+
 }  // namespace
 
 const char* PrintViewKeyword(PrintView view) {
@@ -209,11 +239,15 @@ std::vector<PrintPanel> LayOutScaledPrint(HullDesign& design, const Surface& sur
     m.pixelsPerLogical = dotsPerInch / (factor * m.scale);
     // Sizes the drawing takes from its window (vertex squares, axes), in
     // logical units as on the screen.
-    m.clientWidth = static_cast<int>(std::clamp(pageWidth / m.pixelsPerLogical, 1.0, 30000.0));
+    // The squares take 0.007 of the width the drawing is set up for: set up
+    // for the width that makes them kSquareHalfInches on paper.
+    const double squareHalf = kSquareHalfInches * dotsPerInch / m.pixelsPerLogical;
+    m.clientWidth = static_cast<int>(std::clamp(squareHalf / 0.007, 1.0, 30000.0 / 0.007));
     m.clientHeight = static_cast<int>(std::clamp(pageHeight / m.pixelsPerLogical, 1.0, 30000.0));
-    if (views.size() == 1) DrawAxes(id, m, panel.list);
     DrawDesign(design, surface, id, m, inputs, scratch, panel.list);
-    boxes.push_back(DrawnBox(panel.list));
+    Box box = DrawnBox(panel.list);
+    if (box.any) AddPrintMarks(design, surface, id, m, box, panel.list);
+    boxes.push_back(box);
     panels.push_back(std::move(panel));
   }
   // Each panel's size on the page, in device pixels.

@@ -68,7 +68,10 @@ struct PrintPanel {
 // device pixels, dotsPerInch of them to the inch: each view drawn from the
 // display list so that one design unit is 1 / PrintFactor inches on paper,
 // centred on the page (all: profile, plan below it, body to its right).
-// Axes are drawn for a single view.
+// The design waterline is drawn and marked "DWL" across the body and
+// profile, the centreline down the body and along the plan, each within the
+// hull's span; vertex squares (when the net is shown) are the same small
+// size in every panel. Nothing is drawn outside the page.
 std::vector<PrintPanel> LayOutScaledPrint(HullDesign& design, const Surface& surface,
                                           const DrawInputs& inputs, DrawScratch& scratch,
                                           PrintView view, double printScale, double dotsPerInch,

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/hydro/hydro_fixtures.h"
 
 namespace skelmora {
@@ -86,18 +89,22 @@ TEST(Curves, PrintedTableOfAreasAndLengths) {
   MakePrism(hull, PrismShape{});
   const CurveResults curves = Compute(hull, 3);
   const std::string label(17, ' ');
+  // Station 0 (the prism's end, where the cut has no area) first; each
+  // number ends under the end of its heading word.
   EXPECT_EQ(FormatCurveTable(curves, CurveKind::kAreas, false, "Barge"),
             "\n\n" + label + "Barge\n\n"
             "      Section     Area SqFt    % Of Max\n"
-            "          1          12.000         100.00\n"
-            "          2          12.000         100.00\n"
-            "          3          12.000         100.00\n");
+            "            0         0.000        0.00\n"
+            "            1        12.000      100.00\n"
+            "            2        12.000      100.00\n"
+            "            3        12.000      100.00\n");
   EXPECT_EQ(FormatCurveTable(curves, CurveKind::kLengths, true, "B"),
             "\n\n" + label + "B\n\n"
             "      Section    Length Meters\n"
-            "          1          5.500\n"
-            "          2          5.500\n"
-            "          3          5.500\n");
+            "            0        0.000\n"
+            "            1        5.500\n"
+            "            2        5.500\n"
+            "            3        5.500\n");
 
   // Metric heading, and a zero largest area prints 0 %.
   CurveResults empty;
@@ -106,8 +113,35 @@ TEST(Curves, PrintedTableOfAreasAndLengths) {
   EXPECT_EQ(FormatCurveTable(empty, CurveKind::kAreas, true, ""),
             "\n\n" + label + "\n\n"
             "      Section     Area SqM     % of Max\n"
-            "          1          0.000          0.00\n"
-            "          2          0.000          0.00\n");
+            "            0         0.000        0.00\n"
+            "            1         0.000        0.00\n"
+            "            2         0.000        0.00\n");
+}
+
+TEST(Curves, PrintedTableKeepsItsColumnsOnTwoDigitStationsAndLargeAreas) {
+  CurveResults curves;
+  curves.stations = 12;
+  for (int k = 0; k <= 12; ++k) curves.areas[k] = k == 11 ? 2345.5 : 7.25;
+  curves.maxArea = 2345.5;
+  const std::string text = FormatCurveTable(curves, CurveKind::kAreas, false, "Ship");
+  std::vector<std::string> rows;
+  for (size_t at = text.find("% Of Max\n") + 9; at < text.size();) {
+    const size_t end = text.find('\n', at);
+    rows.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  ASSERT_EQ(rows.size(), 13u);  // stations 0..12
+  const std::string heading = "      Section     Area SqFt    % Of Max";
+  for (size_t k = 0; k < rows.size(); ++k) {
+    SCOPED_TRACE(rows[k]);
+    ASSERT_EQ(rows[k].size(), heading.size());
+    // The station's last digit under "Section"'s last letter, the area's
+    // under "SqFt"'s.
+    EXPECT_EQ(rows[k].substr(0, 13).find_first_not_of(' '), 13 - std::to_string(k).size());
+    EXPECT_EQ(rows[k][12], std::to_string(k).back());
+    EXPECT_EQ(rows[k].substr(22, 5), std::string(k == 11 ? "5.500" : "7.250"));
+  }
+  EXPECT_EQ(rows[11], "           11      2345.500      100.00");
 }
 
 TEST(Curves, ChartTitles) {
