@@ -109,7 +109,7 @@ TStabilityResults::TStabilityResults(AppState& state, ReportPrinter& printer, Fi
   for (int r = 0; r < static_cast<int>(criteria_.size()); ++r) {
     const Criterion& c = criteria_[static_cast<size_t>(r)];
     const QString value = c.value ? QString::fromStdString(StabilityFixed(*c.value, 0, 3))
-                                  : QString::fromLatin1(kNotEnoughRange);
+                                  : QString::fromStdString(c.note);
     const QString cells[5] = {QString::fromStdString(c.name), value,
                               QString::fromStdString(StabilityFixed(c.required, 0, 3)),
                               QString::fromStdString(c.unit),
