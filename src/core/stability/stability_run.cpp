@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "files/text_io.h"
 #include "hydro/hydro_common.h"
@@ -113,10 +114,10 @@ struct PassSums {
   WaterlineStations stations;
 };
 
-PassSums IntegratePass(StabilityRecords& records, double heel, double sinkage,
-                       HeeledSection& section, StabilityProgress* progress) {
+PassSums IntegratePass(StabilityRecords& records, const UprightSurface& upright, double heel,
+                       double sinkage, HeeledSection& section, StabilityProgress* progress) {
   PassSums sums;
-  sums.stations = HeeledWaterlineSpan(records, heel, sinkage);
+  sums.stations = HeeledWaterlineSpan(records, heel, sinkage, &upright);
   const double spacing = sums.stations.spacing;
   double previousA = 0.0, previousB = 0.0, previousG = 0.0;
   for (int i = 0; i < kStations; ++i) {
@@ -249,7 +250,29 @@ CentreOfGravity HullWeightCentroid(StabilityRecords& records, const StabilityInp
   return centre;
 }
 
-WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage) {
+void UprightSurface::Keep(const Surface& surface) {
+  working = surface.working;
+  columns = GridColumns(surface);
+  rows = GridRows(surface);
+  grid.clear();
+  grid.reserve(static_cast<size_t>((columns + 1) * (rows + 1)));
+  for (int i = 0; i <= columns; ++i) {
+    grid.insert(grid.end(), surface.grid[i].begin(), surface.grid[i].begin() + rows + 1);
+  }
+}
+
+void UprightSurface::PutBack(Surface& surface) const {
+  surface.working = working;
+  surface.columnDivisions = columns;
+  surface.rowDivisions = rows;
+  for (int i = 0; i <= columns; ++i) {
+    std::copy_n(grid.begin() + static_cast<long>(i) * (rows + 1), rows + 1,
+                surface.grid[i].begin());
+  }
+}
+
+WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage,
+                                      const UprightSurface* upright) {
   HullDesign& design = records.design;
   Surface& surface = records.surface;
   design.ScratchNet = design.Net;
@@ -296,7 +319,11 @@ WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, do
   }
 
   design.Net = design.ScratchNet;
-  NetChanged(records);
+  if (upright) {
+    upright->PutBack(surface);
+  } else {
+    NetChanged(records);
+  }
   if (!(lastY >= firstY)) return WaterlineStations{0.0, 0.0};  // nothing crosses
   return WaterlineStations{(lastY - firstY) / (kStations - 1), firstY};
 }
@@ -410,6 +437,10 @@ StabilityRun RunStability(StabilityRecords& records, const StabilityInputs& inpu
   double vcg = hull.vcg, lcg = hull.lcg, tcg = 0.0;
   run.lcgHullAlone = lcg;
 
+  // The upright grid, evaluated afresh once, is what every turn puts back.
+  NetChanged(records);
+  const auto upright = std::make_unique<UprightSurface>();
+  upright->Keep(records.surface);
   HeeledSection section;
   const double reach = GridReach(records.surface) * 1.01 + 1.0;
   double sinkage = 0.0, target = 0.0;
@@ -425,7 +456,7 @@ StabilityRun RunStability(StabilityRecords& records, const StabilityInputs& inpu
     double bestSinkage = sinkage, bestMiss = 0.0;
     int pass = 0;
     for (;;) {
-      sums = IntegratePass(records, heel, sinkage, section, progress);
+      sums = IntegratePass(records, *upright, heel, sinkage, section, progress);
       const double v = sums.volume;
       if (p == 0) {
         target = v;

@@ -94,7 +94,18 @@ struct WaterlineStations {
   double spacing = 0.0;
   double firstY = 0.0;
 };
-WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage);
+// The upright net's working net and grid, kept so that putting the net back
+// after a turn copies them rather than evaluating the grid again.
+struct UprightSurface {
+  WorkingNet working;
+  std::vector<SurfacePoint> grid;  // (columns + 1) x (rows + 1), column by column
+  int columns = 0, rows = 0;
+  // Takes the surface as it is; it must be the grid of the design's net.
+  void Keep(const Surface& surface);
+  void PutBack(Surface& surface) const;
+};
+WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage,
+                                      const UprightSurface* upright = nullptr);
 
 // Ballast weights to displaced-volume units in place (27 in^3 per lb,
 // 975426.85 mm^3 per kg), and the overall VCG / LCG / TCG with the hull
