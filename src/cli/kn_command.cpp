@@ -78,11 +78,10 @@ int RunKnCommand(int argc, char** argv, int first, std::ostream& out, std::ostre
   if (!Load(positional[0], session, err)) return 1;
   if (!HullGuard(design, *session.surface, prompter)) return 1;
   std::vector<KnPoint> points;
-  if (!ComputeCrossCurves(design, *session.surface, *session.cuts, *displacements, *angles,
-                          prompter, points, message)) {
-    err << message << '\n';
-    return 1;
-  }
+  // What was computed is printed even when a displacement failed; the
+  // message names what is missing and the status says it.
+  const bool complete = ComputeCrossCurves(design, *session.surface, *session.cuts,
+                                           *displacements, *angles, prompter, points, message);
   if (asJson) {
     const bool metric = FactorsFor(design.Units).metric;
     json rows = json::array();
@@ -92,9 +91,14 @@ int RunKnCommand(int argc, char** argv, int first, std::ostream& out, std::ostre
     const json units{{"displacement", metric ? "kg" : "lb"},
                      {"angle", "deg"},
                      {"kn", metric ? "m" : "ft"}};
-    out << DumpJson(json{{"rows", std::move(rows)}, {"units", units}}) << '\n';
+    out << DumpJson(json{{"rows", std::move(rows)}, {"units", units}, {"complete", complete}})
+        << '\n';
   } else {
     out << FormatCrossCurves(points, design.Units, design.DesignFileName);
+  }
+  if (!complete) {
+    err << message << '\n';
+    return 1;
   }
   return 0;
 }

@@ -120,9 +120,12 @@ json RunJson(const StabilityRun& run, int32_t units, const std::vector<Criterion
   for (size_t p = 0; p < run.rows.size(); ++p) {
     json row = json::object();
     for (const auto& [name, value] : StabilityRowValues(run, p, units)) row[name] = value;
-    std::string unit;
-    TableDisplacement(run.rows[p].volume, units, &unit);
-    row["dispUnit"] = unit;
+    row["found"] = run.rows[p].found;
+    if (run.rows[p].found) {
+      std::string unit;
+      TableDisplacement(run.rows[p].volume, units, &unit);
+      row["dispUnit"] = unit;
+    }
     rows.push_back(std::move(row));
   }
   json list = json::array();
@@ -131,9 +134,13 @@ json RunJson(const StabilityRun& run, int32_t units, const std::vector<Criterion
                     {"value", OptionalNumber(c.value)},
                     {"required", c.required},
                     {"unit", c.unit},
-                    {"pass", c.pass}});
+                    {"pass", c.pass},
+                    {"note", c.value ? json(nullptr) : json(c.note)}});
   }
+  json notFound = json::array();
+  for (const double heel : run.NotFound()) notFound.push_back(heel);
   return json{{"rows", std::move(rows)},
+              {"notFound", std::move(notFound)},
               {"maxPositiveStability", OptionalNumber(run.maxPositiveStability)},
               {"lcgHullAlone", run.lcgHullAlone * cl},
               {"lcgOverall", run.lcgOverall * cl},
@@ -182,6 +189,10 @@ int RunStabilityCommand(int argc, char** argv, int first, std::ostream& out, std
   }
   if (!HullGuard(design, surface, prompter)) return 1;
   if (o.vcg) {
+    if (!CheckCentreOfGravity(*o.vcg, *o.lcg, surface.extents, message)) {
+      err << message << '\n';
+      return 2;
+    }
     inputs.manualCentre = true;
     inputs.manualVcg = *o.vcg;
     inputs.manualLcg = *o.lcg;
@@ -201,6 +212,12 @@ int RunStabilityCommand(int argc, char** argv, int first, std::ostream& out, std
   } else {
     out << data;
     if (o.criteria) out << "\r\n" << FormatCriteria(criteria);
+  }
+  // Rows not found are not results: the run did not reach its target.
+  const std::string notFound = NotFoundMessage(run);
+  if (!notFound.empty()) {
+    err << notFound << '\n';
+    return 1;
   }
   return o.criteria && !AllCriteriaPass(criteria) ? 3 : 0;
 }

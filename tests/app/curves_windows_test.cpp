@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QLineSeries>
 #include <QSet>
 #include <QXYSeries>
@@ -206,6 +207,7 @@ class CurvesWindowsTest : public QObject {
     bool refusedList = true, refusedHeavy = true, printed = false;
     bool legendByDisplacement = false, legendByAngle = false;
     std::size_t pointsAfterRefusals = 0;
+    int progressDone = 0, progressOf = 0;
     WhenShown<TCrossCurvesWindow> script([&](TCrossCurvesWindow* window) {
       seed = window->displacements()->text();
       points = static_cast<int>(window->points().size());
@@ -224,6 +226,8 @@ class CurvesWindowsTest : public QObject {
       window->displacements()->setText(QStringLiteral("2000,9e9"));
       refusedHeavy = !window->Compute();
       pointsAfterRefusals = window->points().size();
+      progressDone = window->progress()->value();
+      progressOf = window->progress()->maximum();
       printed = window->PrintCurves();
       window->accept();
     });
@@ -239,9 +243,13 @@ class CurvesWindowsTest : public QObject {
     QCOMPARE(rows, 10);
     QVERIFY(std::fabs(kn0) < 1e-9);
     QVERIFY(refusedList && refusedHeavy);
-    QCOMPARE(pointsAfterRefusals, std::size_t(50));
+    // The heavy one is named; the rows of 2000 stay shown.
+    QCOMPARE(pointsAfterRefusals, std::size_t(10));
+    QCOMPARE(progressDone, 2);
+    QCOMPARE(progressOf, 2);
     QCOMPARE(shell.prompter.errors.size(), std::size_t(2));
-    QVERIFY(shell.prompter.errors[1].find("cannot displace") != std::string::npos);
+    QVERIFY(shell.prompter.errors[1].find("displacement 9000000000.000: The hull cannot displace") !=
+            std::string::npos);
     QVERIFY(before.same(shell.state.design));
     QVERIFY(printed);
     if (CanReadPrints()) {

@@ -246,6 +246,56 @@ class StabilityTest : public QObject {
     QCOMPARE(o.shell.prompter.errors.back(), std::string(kStabilityDataError));
   }
 
+  void centreSetByHandFarFromTheHullIsRefused() {
+    Open o;
+    QVERIFY(o.dialog);
+    Tdraw_stability_Dlg& d = *o.dialog;
+    d.SetManual(true);
+    d.field("Vcg")->setText(QStringLiteral("1e308"));
+    d.field("Lcg")->setText(QStringLiteral("-1e308"));
+    WhenShown<TStabilityResults> never([](TStabilityResults* w) { w->reject(); });
+    QVERIFY(!d.CalculateStability());
+    QCOMPARE(never.shown, 0);
+    QVERIFY(o.shell.prompter.errors.back().find("more than 100 hull lengths") !=
+            std::string::npos);
+    QCOMPARE(d.accumulatedShift(), 0.0);
+  }
+
+  void resultsWindowLeavesStepsNotFoundOutOfTheChart() {
+    Open o;
+    QVERIFY(o.dialog);
+    // Four steps, the third not found: the GZ line breaks there.
+    const QString path = o.shell.writeFile(
+        "stabdata.dat",
+        "SKELMORA V7 Hydrostatics Analysis For...x...\r\n\r\nUnits\r\n***\r\n"
+        "  Ang     Disp\r\n___\r\n"
+        "  0.00  1.0 0 1 1 1 1 1 0.5 0.5 0.5 1 1 0 1 0 0 1\r\n"
+        " 10.00  1.0 0 1 1 1 1 1 0.5 0.5 0.5 1 1 0 1 0 0 1\r\n"
+        " 20.00  not found (the displacement search missed by 7.5 %)\r\n"
+        " 30.00  1.0 0 1 1 1 1 1 0.5 0.5 0.5 1 1 0 1 0 0 1\r\n"
+        "\r\n SKELMORA V7 Stability Analysis in Feet\r\n"
+        " Ang      Bmt      Gmt       Bml       Gml        Gz\r\n"
+        " 0.000 1 1 1 1 0.000\r\n10.000 1 1 1 1 0.100\r\n20.000   not found\r\n"
+        "30.000 1 1 1 1 0.250\r\n  0.000 \r\n");
+    TStabilityResults w(o.shell.state, o.printer, o.shell.files, path, 4, {});
+    QVERIFY(w.Load());
+    QCOMPARE(w.series(0)->count(), 2);
+    int points = 0, lines = 0;
+    for (QAbstractSeries* series : w.chart()->series()) {
+      auto* line = qobject_cast<QLineSeries*>(series);
+      if (!line || !line->isVisible()) continue;
+      ++lines;
+      points += line->count();
+      for (const QPointF& p : line->points()) QVERIFY(p.x() != 20.0);
+    }
+    QCOMPARE(lines, 2);
+    QCOMPARE(points, 3);
+    QVERIFY(w.notFoundLabel()->text().contains(QStringLiteral("not found at 20 deg")));
+    // The first table's plots break the same way.
+    w.choices()->button(4)->click();  // LWL
+    QCOMPARE(w.series(0)->count(), 2);
+  }
+
   void closingPutsTheHullBackAndAsksToSave() {
     Open o;
     QVERIFY(o.dialog);

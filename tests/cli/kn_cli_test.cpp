@@ -75,10 +75,35 @@ TEST(KnCli, BadArgumentsAndDisplacementsTheHullCannotFloatAreRefused) {
       {k + " --displacements 2000 --angles 0:90", 2, "FROM:TO:STEP"},
       {k + " --displacements 2000 --angles 0:90:0", 2, "step"},
       {k + " --displacements 2000 --angles 0:90:10 --bogus", 2, "does not take"},
-      {k + " --displacements 2000,9e9 --angles 0:30:10", 1, "cannot displace"},
       {"kn /nonexistent.s98 --displacements 2000 --angles 0:30:10", 1, ""},
   };
   for (const Case& c : cases) ExpectRefused(c.arguments, Cli(c.arguments), c.status, c.message);
+}
+
+TEST(KnCli, AFailedDisplacementIsNamedOnceAndTheRowsComputedArePrinted) {
+  const auto run = Cli("kn " + kSailboat + " --displacements 2000,9e9,3000 --angles 0:30:10");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("        2000        3000\n"), std::string::npos) << run.out;
+  const std::string named = "displacement 9000000000.000: The hull cannot displace";
+  ASSERT_NE(run.err.find(named), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find(named), run.err.rfind(named)) << run.err;
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  const auto json = Cli("kn " + kSailboat + " --displacements 2000,9e9 --angles 0:30:10 --json");
+  EXPECT_EQ(json.status, 1);
+  const nlohmann::json doc = nlohmann::json::parse(json.out);
+  EXPECT_EQ(doc["rows"].size(), 4u);
+  EXPECT_EQ(doc["complete"], false);
+}
+
+TEST(KnCli, CargoShipPast74Degrees) {
+  const std::string cargo = std::string(SKELMORA_EXAMPLES_DIR) + "/cargo.s98";
+  const json hydro = JsonOf("hydro " + cargo + " --json");
+  char list[64];
+  std::snprintf(list, sizeof list, "%.0f", hydro["displacementSaltwater"].get<double>());
+  const json kn = JsonOf("kn " + cargo + " --displacements " + list + " --angles 70:78:2 --json");
+  ASSERT_EQ(kn["rows"].size(), 5u);
+  EXPECT_EQ(kn["rows"][2]["angle"], 74.0);
+  EXPECT_GT(kn["rows"][2]["kn"].get<double>(), 0.0);
 }
 
 }  // namespace

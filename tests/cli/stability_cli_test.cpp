@@ -4,6 +4,7 @@
 #include "cli/cli_runner.h"
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -98,8 +99,76 @@ TEST(CliStability, BallastShiftAndManualCentre) {
   fs::remove(bdt);
 }
 
+// The sailboat's file with its net replaced by a box whose sheer is drawn
+// past the centreline, so that its sections cross themselves: heeled far
+// enough no waterline gives the upright displacement.
+fs::path CrossedSectionsDesign() {
+  std::string text = ReadAll(kSailboat);
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  std::string out = lines[0] + "\r\n1 1 1 1 2\r\n";
+  for (const char* y : {"0.0000", "240.0000"}) {
+    out += std::string("0.0000 ") + y + " -18.0000 1.0000\r\n";
+    out += std::string("48.0000 ") + y + " -18.0000 1.0000\r\n";
+    out += std::string("-60.0000 ") + y + " 30.0000 1.0000\r\n";
+  }
+  // The settings as the sailboat's, the chine block emptied.
+  for (size_t k = 32; k + 5 < lines.size(); ++k) out += lines[k] + "\r\n";
+  out += "0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n";
+  return TempFile("skelmora_cli_crossed.s98", out);
+}
+
+TEST(CliStability, HeelsNotFoundAreMarkedAndTheCommandFails) {
+  const fs::path design = CrossedSectionsDesign();
+  const CliRun json = Cli("stability " + design.string() + " --max 60 --step 10 --json");
+  EXPECT_EQ(json.status, 1);
+  EXPECT_NE(json.err.find("The displacement was not found at heels "), std::string::npos)
+      << json.err;
+  EXPECT_NE(json.err.find("50 and 60 deg"), std::string::npos) << json.err;
+  const nlohmann::json doc = nlohmann::json::parse(json.out);
+  ASSERT_EQ(doc["rows"].size(), 7u);
+  const nlohmann::json& missing = doc["notFound"];
+  ASSERT_GE(missing.size(), 3u);
+  EXPECT_EQ(missing.back(), 60.0);
+  for (size_t p = 0; p < 7; ++p) {
+    const nlohmann::json& row = doc["rows"][p];
+    const bool listed = std::find(missing.begin(), missing.end(), 10.0 * p) != missing.end();
+    EXPECT_EQ(row["found"], !listed) << p;
+    EXPECT_EQ(row.contains("gz"), !listed) << p;
+    if (listed) EXPECT_NE(json.err.find(std::to_string(10 * p)), std::string::npos) << p;
+  }
+  const CliRun text = Cli("stability " + design.string() + " --max 60 --step 10 --criteria");
+  EXPECT_EQ(text.status, 1);
+  EXPECT_NE(text.out.find(" 40.00  not found (the displacement search missed by"),
+            std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("60.000   not found\r\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("heel not found"), std::string::npos) << text.out;
+  fs::remove(design);
+}
+
+TEST(CliStability, CargoShipRunsTo180ByOneDegree) {
+  const CliRun run = Cli("stability " + std::string(SKELMORA_EXAMPLES_DIR) +
+                         "/cargo.s98 --max 180 --step 1 --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json doc = nlohmann::json::parse(run.out);
+  ASSERT_EQ(doc["rows"].size(), 181u);
+  EXPECT_EQ(doc["rows"][74]["ang"], 74.0);
+  EXPECT_EQ(doc["rows"][74]["found"], true);
+  EXPECT_TRUE(doc["notFound"].empty());
+}
+
 TEST(CliStability, CriteriaExitStatus) {
-  EXPECT_EQ(Cli("stability " + kSailboat + " --criteria").status, 0);
+  EXPECT_EQ(Cli("stability " + kSailboat + " --criteria --max 90").status, 0);
+  // To 45 GZ is still rising: where its maximum lies cannot be judged.
+  const CliRun short45 = Cli("stability " + kSailboat + " --criteria");
+  EXPECT_EQ(short45.status, 3);
+  EXPECT_NE(short45.out.find("Angle of maximum GZ           at the run's end"), std::string::npos)
+      << short45.out;
   const CliRun high = Cli("stability " + kSailboat + " --criteria --vcg 60 --lcg 220");
   EXPECT_EQ(high.status, 3);
   EXPECT_NE(high.out.find("Intact Stability Criteria"), std::string::npos);
@@ -127,6 +196,8 @@ TEST(CliStability, RefusedInputs) {
       {"--ballast /nonexistent/b.bdt", 1, "Cannot open the file: /nonexistent/b.bdt"},
       {"--vcg 0 --lcg 0", 1, "Stability Calculation Error. Check Hull Design for Errors"},
       {"--shift -200", 1, "This hull has no displacement."},
+      {"--vcg 1e308 --lcg -1e308", 2, "The VCG given lies more than 100 hull lengths"},
+      {"--vcg 10 --lcg 1e6", 2, "The LCG given lies more than 100 hull lengths"},
   };
   for (const Case& c : cases) {
     ExpectRefused(c.arguments, Cli("stability " + kSailboat + " " + c.arguments), c.status,

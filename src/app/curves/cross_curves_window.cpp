@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -64,6 +65,12 @@ TCrossCurvesWindow::TCrossCurvesWindow(AppState& state, ReportPrinter& printer,
                                      QStringLiteral("Angle"));
   angles_.Set(0.0, 90.0, 10.0, 0);
   heels->addWidget(compute_);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("KnProgress"));
+  progress_->setFormat(QStringLiteral("%v of %m displacements"));
+  progress_->setRange(0, 1);
+  progress_->setValue(0);
+  heels->addWidget(progress_);
   heels->addStretch();
   Arrange({weights, heels}, nullptr, against_);
 
@@ -86,17 +93,30 @@ bool TCrossCurvesWindow::Compute() {
     prompter.ShowError(message);
     return false;
   }
+  // Each displacement is a full stability run: say how far it has come.
+  class Progress : public CrossCurvesProgress {
+   public:
+    explicit Progress(QProgressBar* bar) : bar_(bar) {}
+    void DisplacementDone(std::size_t done, std::size_t count) override {
+      bar_->setRange(0, static_cast<int>(count));
+      bar_->setValue(static_cast<int>(done));
+      bar_->repaint();
+    }
+
+   private:
+    QProgressBar* bar_;
+  } progress(progress_);
+  progress_->setRange(0, static_cast<int>(weights->size()));
+  progress_->setValue(0);
+  progress_->repaint();
   std::vector<KnPoint> points;
   bool ok = false;
   {
     WaitCursor wait;
     ok = ComputeCrossCurves(state_.design, *state_.surface, *state_.cuts, *weights, *angles,
-                            prompter, points, message);
+                            prompter, points, message, &progress);
   }
-  if (!ok) {
-    prompter.ShowError(message);
-    return false;
-  }
+  // What was computed is shown even when a displacement failed.
   points_ = std::move(points);
   const CrossCurveTable table = TabulateCrossCurves(points_);
   QStringList headings{QStringLiteral("Angle")};
@@ -109,6 +129,10 @@ bool TCrossCurvesWindow::Compute() {
   }
   FillTable(table_, headings, rows);
   Plot();
+  if (!ok) {
+    prompter.ShowError(message);
+    return false;
+  }
   return true;
 }
 

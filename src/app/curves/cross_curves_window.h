@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QProgressBar;
 
 namespace skelmora::app {
 
@@ -27,7 +28,9 @@ class TCrossCurvesWindow : public TCurvesWindow {
                      QWidget* parent = nullptr);
 
   // The points for the fields: refused for a list or an angle range that
-  // is refused, or a displacement the hull cannot float.
+  // is refused. A displacement the hull cannot float (or a heel not found)
+  // is named in an error and the command fails, but the points computed
+  // for the others are shown.
   bool Compute() override;
   void Plot();
   bool PrintCurves() override;
@@ -36,12 +39,14 @@ class TCrossCurvesWindow : public TCurvesWindow {
   QLineEdit* displacements() const { return displacements_; }
   RangeFields& angles() { return angles_; }
   QComboBox* against() const { return against_; }
+  QProgressBar* progress() const { return progress_; }
 
  private:
   std::vector<KnPoint> points_;
   QLineEdit* displacements_ = nullptr;
   RangeFields angles_;
   QComboBox* against_ = nullptr;
+  QProgressBar* progress_ = nullptr;  // displacements done of those asked
 };
 
 }  // namespace skelmora::app

@@ -382,6 +382,10 @@ bool Tdraw_stability_Dlg::CalculateStability() {
     state_.prompter->ShowError(message);
     return false;
   }
+  if (manual && !CheckCentreOfGravity(hull_.vcg, hull_.lcg, state_.surface->extents, message)) {
+    state_.prompter->ShowError(message);
+    return false;
+  }
   if (!ShiftHeights(shift)) return false;
   StabilityInputs inputs;
   inputs.heel = *heel;
@@ -410,6 +414,9 @@ bool Tdraw_stability_Dlg::CalculateStability() {
   // (a failed run replaced the rows, so nothing is).
   heelsPending_ = run_.ok && !run_.rows.empty();
   runShift_ = accumulatedShift_;
+  // Steps not found are marked in the file and the chart; the dialog says
+  // which, so the run is not taken for a whole one.
+  warning_->setText(QString::fromStdString(NotFoundMessage(run_)));
 
   // The file as far as the run wrote it, in this copy's work directory.
   const QString path = QDir(QString::fromStdString(state_.history.Directory().string()))
@@ -423,7 +430,7 @@ bool Tdraw_stability_Dlg::CalculateStability() {
     if (results.Load()) results.exec();
   }
   DrawBodySections();
-  return run_.ok && written;
+  return run_.ok && written && run_.NotFound().empty();
 }
 
 bool Tdraw_stability_Dlg::CalcDisplacement() {

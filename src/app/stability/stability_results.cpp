@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +18,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "files/text_io.h"
 #include "hydro/text_printing.h"
@@ -109,7 +112,7 @@ TStabilityResults::TStabilityResults(AppState& state, ReportPrinter& printer, Fi
   for (int r = 0; r < static_cast<int>(criteria_.size()); ++r) {
     const Criterion& c = criteria_[static_cast<size_t>(r)];
     const QString value = c.value ? QString::fromStdString(StabilityFixed(*c.value, 0, 3))
-                                  : QString::fromLatin1(kNotEnoughRange);
+                                  : QString::fromStdString(c.note);
     const QString cells[5] = {QString::fromStdString(c.name), value,
                               QString::fromStdString(StabilityFixed(c.required, 0, 3)),
                               QString::fromStdString(c.unit),
@@ -157,8 +160,16 @@ TStabilityResults::TStabilityResults(AppState& state, ReportPrinter& printer, Fi
   side->addWidget(undoZoom_);
   side->addWidget(viewData);
   side->addWidget(close);
+  notFound_ = new QLabel(this);
+  notFound_->setObjectName(QStringLiteral("NotFoundLabel"));
+  notFound_->setStyleSheet(QStringLiteral("color: red"));
+  notFound_->setWordWrap(true);
+  notFound_->hide();
+  auto* main = new QVBoxLayout;
+  main->addWidget(pages_, 1);
+  main->addWidget(notFound_);
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(pages_, 1);
+  layout->addLayout(main, 1);
   layout->addLayout(side);
 
   connect(choices_, &QButtonGroup::idClicked, this, [this](int id) { Choose(id); });
@@ -217,18 +228,40 @@ bool TStabilityResults::Choose(int choice) {
   chart_->zoomReset();
   double low = 0.0, high = 0.0, left = 0.0, right = 1.0;
   bool first = true;
+  for (QLineSeries* stretch : stretches_) {
+    chart_->removeSeries(stretch);
+    delete stretch;
+  }
+  stretches_.clear();
   for (int k = 0; k < 3; ++k) {
     series_[k]->clear();
     const bool used = k < static_cast<int>(plot.series.size());
     series_[k]->setVisible(used);
     if (!used) continue;
     series_[k]->setName(QString::fromLatin1(plot.series[static_cast<size_t>(k)].title));
-    const int column = plot.series[static_cast<size_t>(k)].column;
+    const size_t column = static_cast<size_t>(plot.series[static_cast<size_t>(k)].column);
+    // A step not found holds only its angle: no point, and the line breaks.
+    QLineSeries* stretch = series_[k];
+    bool broken = false;
     for (const std::vector<double>& row : rows) {
-      const double angle = row.empty() ? 0.0 : row[0];
-      const size_t at = static_cast<size_t>(column);
-      const double value = at < row.size() ? row[at] : 0.0;
-      series_[k]->append(angle, value);
+      if (column >= row.size()) {
+        broken = stretch->count() > 0;
+        continue;
+      }
+      if (broken) {
+        stretch = new QLineSeries;
+        stretch->setColor(kSeriesColours[k]);
+        stretch->setPointsVisible(true);
+        chart_->addSeries(stretch);
+        stretch->attachAxis(xAxis_);
+        stretch->attachAxis(yAxis_);
+        for (QLegendMarker* marker : chart_->legend()->markers(stretch)) marker->setVisible(false);
+        stretches_.push_back(stretch);
+        broken = false;
+      }
+      const double angle = row[0];
+      const double value = row[column];
+      stretch->append(angle, value);
       if (first) {
         low = high = value;
         left = right = angle;
@@ -238,6 +271,15 @@ bool TStabilityResults::Choose(int choice) {
       left = std::min(left, angle), right = std::max(right, angle);
     }
   }
+  QStringList missing;
+  for (const double heel : tables_.notFound) {
+    missing << QString::fromStdString(FormatFixed(heel, 0, heel == std::floor(heel) ? 0 : 2));
+  }
+  notFound_->setText(missing.isEmpty()
+                         ? QString()
+                         : QStringLiteral("Displacement not found at %1 deg: not plotted.")
+                               .arg(missing.join(QStringLiteral(", "))));
+  notFound_->setVisible(!missing.isEmpty());
   const double pad = high > low ? 0.05 * (high - low) : 1.0;
   xAxis_->setRange(left, right > left ? right : left + 1.0);
   yAxis_->setRange(low - pad, high + pad);

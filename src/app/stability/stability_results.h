@@ -11,6 +11,7 @@
 #include "stability/stability_data.h"
 
 class QButtonGroup;
+class QLabel;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -53,7 +54,11 @@ class TStabilityResults : public QDialog {
   bool Choose(int choice);
 
   QChart* chart() const { return chart_; }
+  // The first stretch of series k; a step not found breaks the line, and
+  // the stretches after it are further series of the same colour.
   QLineSeries* series(int k) const { return series_[k]; }
+  // "Not found at ..." under the chart, empty when every step was found.
+  QLabel* notFoundLabel() const { return notFound_; }
   QButtonGroup* choices() const { return choices_; }
   QTableWidget* criteriaTable() const { return criteriaTable_; }
   QStackedWidget* pages() const { return pages_; }
@@ -79,6 +84,8 @@ class TStabilityResults : public QDialog {
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;
   QLineSeries* series_[3] = {};
+  std::vector<QLineSeries*> stretches_;  // the series' later stretches
+  QLabel* notFound_ = nullptr;
   QValueAxis* xAxis_ = nullptr;
   QValueAxis* yAxis_ = nullptr;
   QButtonGroup* choices_ = nullptr;

@@ -16,6 +16,34 @@ namespace {
 
 std::string Number(double value) { return FormatFixed(CleanNumber(value), 0, 3); }
 
+// The calculations' messages, kept for the one message the caller gives
+// rather than shown as they come (the caller would show them twice).
+class KeptMessages : public Prompter {
+ public:
+  bool AskYesNo(const std::string& text) override {
+    Keep(text);
+    return false;
+  }
+  void ShowError(const std::string& text) override { Keep(text); }
+  void ShowInformation(const std::string& text) override { Keep(text); }
+  std::optional<std::string> AskText(const std::string&, const std::string&,
+                                     const std::string&) override {
+    return std::nullopt;
+  }
+  // The first message since the last Take, or empty.
+  std::string Take() {
+    std::string text = std::move(first_);
+    first_.clear();
+    return text;
+  }
+
+ private:
+  void Keep(const std::string& text) {
+    if (first_.empty()) first_ = text;
+  }
+  std::string first_;
+};
+
 // The design and surface as found, put back before each float and at the end
 // so that no rounding accumulates from one displacement to the next.
 class HullAsFound {
@@ -198,40 +226,61 @@ std::optional<double> DraftChangeFor(HullDesign& design, Surface& surface, CutBu
 
 bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
                         const std::vector<double>& displacements, const CrossAngles& angles,
-                        Prompter& prompter, std::vector<KnPoint>& points, std::string& message) {
+                        Prompter& /*prompter*/, std::vector<KnPoint>& points,
+                        std::string& message, CrossCurvesProgress* progress) {
   points.clear();
+  message.clear();
   const double lengthFactor = FactorsFor(design.Units).length;
+  KeptMessages kept;
+  std::vector<std::string> failures;
   // The scratch net is the run's to use and comes back with the design.
   HullAsFound hull(design, surface);
-  Floater floater(hull, design, surface, cuts, prompter);
-  for (const double weight : displacements) {
+  Floater floater(hull, design, surface, cuts, kept);
+  for (std::size_t k = 0; k < displacements.size(); ++k) {
+    const double weight = displacements[k];
     // The hull stays where the search floated it for the run.
-    auto floated = floater.Float(weight, message);
+    std::string why;
+    auto floated = floater.Float(weight, why);
     if (!floated) {
-      points.clear();
-      return false;
+      const std::string shown = kept.Take();
+      failures.push_back("displacement " + Number(weight) + ": " + why +
+                         (shown.empty() ? "" : " (" + shown + ")"));
+    } else {
+      // G on the keel, which went down with the hull; its fore-and-aft
+      // place does not change the righting arm of an untrimmed hull.
+      StabilityInputs inputs;
+      inputs.heel = angles.heel;
+      inputs.manualCentre = true;
+      inputs.manualVcg = floater.keel() - floated->shift;
+      inputs.manualLcg = floated->upright.lcb / lengthFactor;
+      StabilityRecords records{design, surface, cuts, floated->upright};
+      const StabilityRun run = RunStability(records, inputs, kept);
+      kept.Take();
+      if (!run.ok) {
+        failures.push_back("displacement " + Number(weight) + ": " + kStabilityErrorMessage);
+      } else {
+        std::string missing;
+        for (const StabilityRow& row : run.rows) {
+          if (row.heel < angles.from - 1e-9) continue;
+          if (!row.found) {
+            missing += (missing.empty() ? "" : ", ") + FormatFixed(CleanNumber(row.heel), 0, 1);
+            continue;
+          }
+          points.push_back({weight, row.heel, row.gz * lengthFactor});
+        }
+        if (!missing.empty()) {
+          failures.push_back("displacement " + Number(weight) +
+                             ": the heeled waterline was not found at " + missing + " deg");
+        }
+      }
     }
-    // G on the keel, which went down with the hull; its fore-and-aft place
-    // does not change the righting arm of an untrimmed hull.
-    StabilityInputs inputs;
-    inputs.heel = angles.heel;
-    inputs.manualCentre = true;
-    inputs.manualVcg = floater.keel() - floated->shift;
-    inputs.manualLcg = floated->upright.lcb / lengthFactor;
-    StabilityRecords records{design, surface, cuts, floated->upright};
-    const StabilityRun run = RunStability(records, inputs, prompter);
-    if (!run.ok) {
-      points.clear();
-      message = std::string(kStabilityErrorMessage) + " (displacement " + Number(weight) + ")";
-      return false;
-    }
-    for (const StabilityRow& row : run.rows) {
-      if (row.heel < angles.from - 1e-9) continue;
-      points.push_back({weight, row.heel, row.gz * lengthFactor});
-    }
+    if (progress) progress->DisplacementDone(k + 1, displacements.size());
   }
   hull.Restore();
-  return true;
+  if (failures.empty()) return true;
+  message = "KN was not computed for ";
+  for (std::size_t k = 0; k < failures.size(); ++k) message += (k ? "; " : "") + failures[k];
+  return false;
 }
 
 CrossCurveTable TabulateCrossCurves(const std::vector<KnPoint>& points) {

@@ -48,14 +48,26 @@ std::optional<CrossAngles> CheckCrossAngles(double from, double to, double step,
 std::optional<double> DraftChangeFor(HullDesign& design, Surface& surface, CutBuffers& cuts,
                                      double weight, Prompter& prompter, std::string& message);
 
+// What the cross curves report as they go: after each displacement, how
+// many of how many are done.
+class CrossCurvesProgress {
+ public:
+  virtual ~CrossCurvesProgress() = default;
+  virtual void DisplacementDone(std::size_t done, std::size_t count) = 0;
+};
+
 // The points, displacement by displacement in the order given, each over
 // the angles. The keel reference is the hull's lowest point as found (it
-// moves with the hull). False, with a message and no points, when a
-// displacement cannot be floated or a stability run fails. The design, its
-// net and the surface are as they were afterwards, bit for bit.
+// moves with the hull). A displacement that cannot be floated, or whose
+// stability run fails, gives no points; a heel whose displacement the run
+// did not find gives no point. Every other point is kept, and the function
+// returns false with a message naming each displacement (and heel) that
+// gave none; nothing is shown through the prompter. The design, its net and
+// the surface are as they were afterwards, bit for bit.
 bool ComputeCrossCurves(HullDesign& design, Surface& surface, CutBuffers& cuts,
                         const std::vector<double>& displacements, const CrossAngles& angles,
-                        Prompter& prompter, std::vector<KnPoint>& points, std::string& message);
+                        Prompter& prompter, std::vector<KnPoint>& points, std::string& message,
+                        CrossCurvesProgress* progress = nullptr);
 
 // The points as a table: the displacements and the angles in the order
 // they first appear, and each cell's KN to 3 decimals ("-" where there is no

@@ -40,8 +40,24 @@ std::optional<double> BallastCellValue(const std::string& text) {
   return TryParseReal(cell);
 }
 
-std::string BallastCellError(const std::string& text) {
-  return "'" + text + "' is not a valid floating point value";
+std::string BallastCellError(const std::string& text, int row, int column) {
+  const bool printable =
+      text.size() <= 40 && std::all_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7f;
+      });
+  const std::string where = "Row " + std::to_string(row) + ", \"" +
+                            kBallastHeadings[std::clamp(column, 0, kBallastColumns - 1)] + "\": ";
+  return where + (printable ? "'" + text + "' is not a valid floating point value"
+                            : std::string("the cell is not a number"));
+}
+
+std::optional<BallastCell> FirstBadBallastCell(const BallastTable& table) {
+  for (size_t r = 1; r < table.rows.size(); ++r) {
+    for (int c = kBallastWeight; c < kBallastColumns; ++c) {
+      if (!BallastCellValue(table.rows[r][c])) return BallastCell{static_cast<int>(r), c};
+    }
+  }
+  return std::nullopt;
 }
 
 bool BallastItems(const BallastTable& table, std::vector<BallastItem>& items,
@@ -52,7 +68,7 @@ bool BallastItems(const BallastTable& table, std::vector<BallastItem>& items,
     for (int c = kBallastWeight; c < kBallastColumns; ++c) {
       const std::optional<double> value = BallastCellValue(table.rows[r][c]);
       if (!value) {
-        message = BallastCellError(table.rows[r][c]);
+        message = BallastCellError(table.rows[r][c], static_cast<int>(r), c);
         items.clear();
         return false;
       }
@@ -97,7 +113,8 @@ bool ShiftBallastHeights(BallastTable& table, double shift, std::string& message
   for (size_t r = 1; r < table.rows.size(); ++r) {
     const std::optional<double> value = BallastCellValue(table.rows[r][kBallastHeight]);
     if (!value) {
-      message = BallastCellError(table.rows[r][kBallastHeight]);
+      message = BallastCellError(table.rows[r][kBallastHeight], static_cast<int>(r),
+                                 kBallastHeight);
       return false;
     }
     heights.push_back(*value);

@@ -48,8 +48,17 @@ bool DeleteBallastRow(BallastTable& table, int row);
 // A number cell: empty or "-" is 0; nothing when the text is not a number.
 std::optional<double> BallastCellValue(const std::string& text);
 
-// The message for a cell that is not a number.
-std::string BallastCellError(const std::string& text);
+// The message for a cell that is not a number: its row (1 = the first
+// weight) and column, and its text when that is short and printable.
+std::string BallastCellError(const std::string& text, int row, int column);
+
+// The first number cell that is not a number: its row and column, or
+// nothing.
+struct BallastCell {
+  int row = 0;
+  int column = 0;
+};
+std::optional<BallastCell> FirstBadBallastCell(const BallastTable& table);
 
 // The data rows as items; false with the message for the first cell that is
 // not a number.

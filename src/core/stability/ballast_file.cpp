@@ -77,7 +77,21 @@ bool ReadBallastFile(const std::filesystem::path& path, BallastTable& table,
                      std::string& message) {
   std::string text;
   if (!ReadWholeFile(path, text, kMaxBallastFileBytes, "a ballast data file", message)) return false;
-  return ParseBallastFile(text, table, message);
+  BallastTable read = table;
+  if (!ParseBallastFile(text, read, message)) {
+    message = "The ballast file " + path.string() + ": " + message;
+    return false;
+  }
+  // A file whose number cells are not numbers (another kind of file) is
+  // refused here, named, rather than quoted cell by cell later.
+  if (const std::optional<BallastCell> bad = FirstBadBallastCell(read)) {
+    message = "The file " + path.string() + " is not a ballast data file: row " +
+              std::to_string(bad->row) + ", column \"" + kBallastHeadings[bad->column] +
+              "\" is not a number.";
+    return false;
+  }
+  table = std::move(read);
+  return true;
 }
 
 bool WriteBallastFile(const std::filesystem::path& path, const BallastTable& table,

@@ -36,57 +36,74 @@ double AreaBetween(const std::vector<GzPoint>& t, double from, double to) {
   return area;
 }
 
-Criterion Make(const char* name, std::optional<double> value, double required, const char* unit) {
-  return Criterion{name, value, required, unit, value.has_value() && *value >= required};
+// What a criterion needs of the run: judged, or why not.
+struct Reach {
+  bool judged = true;
+  const char* note = "";
+};
+
+Criterion Make(const char* name, std::optional<double> value, double required, const char* unit,
+               const char* note) {
+  if (!value) return Criterion{name, std::nullopt, required, unit, false, note};
+  return Criterion{name, value, required, unit, *value >= required, ""};
 }
 
 }  // namespace
 
-std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm) {
-  const double reach = table.empty() ? 0.0 : table.back().heel;
-  auto upTo = [&](double heel, auto compute) -> std::optional<double> {
-    if (table.empty() || reach < heel) return std::nullopt;
-    return compute();
+std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
+                                        const std::vector<double>& notFound) {
+  // The run reached `end`; heels it did not find may lie anywhere in it.
+  double end = table.empty() ? 0.0 : table.back().heel;
+  for (const double heel : notFound) end = std::max(end, heel);
+  auto over = [&](double from, double to) -> Reach {
+    if (table.empty()) return {false, kNotEnoughRange};
+    for (const double heel : notFound) {
+      if (heel >= from && heel <= to) return {false, kHeelNotFound};
+    }
+    if (table.back().heel < to) return {false, kNotEnoughRange};
+    return {};
   };
   std::vector<Criterion> criteria;
-  criteria.push_back(Make("Area under GZ 0 to 30 deg",
-                          upTo(30.0, [&] { return AreaBetween(table, 0.0, 30.0); }), 0.055,
-                          "m.rad"));
-  criteria.push_back(Make("Area under GZ 0 to 40 deg",
-                          upTo(40.0, [&] { return AreaBetween(table, 0.0, 40.0); }), 0.090,
-                          "m.rad"));
-  criteria.push_back(Make("Area under GZ 30 to 40 deg",
-                          upTo(40.0, [&] { return AreaBetween(table, 30.0, 40.0); }), 0.030,
-                          "m.rad"));
-  criteria.push_back(Make("GZ at 30 deg or more", upTo(30.0, [&] {
-                            double largest = GzAt(table, 30.0);
-                            for (const GzPoint& p : table) {
-                              if (p.heel >= 30.0) largest = std::max(largest, p.gz);
-                            }
-                            return largest;
-                          }),
-                          0.20, "m"));
-  // The largest GZ's heel; when it is the last point the curve may still be
-  // rising, which settles the criterion only once the run has passed 25.
-  std::optional<double> peak;
-  if (!table.empty()) {
-    size_t best = 0;
-    for (size_t k = 1; k < table.size(); ++k) {
-      if (table[k].gz > table[best].gz) best = k;
-    }
-    if (best + 1 < table.size() || table[best].heel >= 25.0) peak = table[best].heel;
+  auto add = [&](const char* name, Reach reach, auto compute, double required, const char* unit) {
+    criteria.push_back(Make(name, reach.judged ? std::optional<double>(compute()) : std::nullopt,
+                            required, unit, reach.note));
+  };
+  add("Area under GZ 0 to 30 deg", over(0.0, 30.0), [&] { return AreaBetween(table, 0.0, 30.0); },
+      0.055, "m.rad");
+  add("Area under GZ 0 to 40 deg", over(0.0, 40.0), [&] { return AreaBetween(table, 0.0, 40.0); },
+      0.090, "m.rad");
+  add("Area under GZ 30 to 40 deg", over(30.0, 40.0),
+      [&] { return AreaBetween(table, 30.0, 40.0); }, 0.030, "m.rad");
+  add("GZ at 30 deg or more", over(30.0, std::max(end, 30.0)), [&] {
+        double largest = GzAt(table, 30.0);
+        for (const GzPoint& p : table) {
+          if (p.heel >= 30.0) largest = std::max(largest, p.gz);
+        }
+        return largest;
+      },
+      0.20, "m");
+  // The largest GZ's heel; at the run's last heel the curve may still be
+  // rising, so this run cannot tell where the maximum lies.
+  Reach peakReach = over(0.0, end);
+  size_t best = 0;
+  for (size_t k = 1; k < table.size(); ++k) {
+    if (table[k].gz > table[best].gz) best = k;
   }
-  criteria.push_back(Make("Angle of maximum GZ", peak, 25.0, "deg"));
-  criteria.push_back(Make("Initial GM", table.empty() ? std::nullopt : std::optional(initialGm),
-                          0.15, "m"));
+  if (peakReach.judged && best + 1 == table.size()) peakReach = {false, kPeakAtRunEnd};
+  add("Angle of maximum GZ", peakReach, [&] { return table[best].heel; }, 25.0, "deg");
+  add("Initial GM", table.empty() ? Reach{false, kNotEnoughRange} : Reach{},
+      [&] { return initialGm; }, 0.15, "m");
   return criteria;
 }
 
 std::vector<Criterion> EvaluateCriteria(const StabilityRun& run, int32_t units) {
   const double metres = FactorsFor(units).metric ? 0.001 : 0.0254;
   std::vector<GzPoint> table;
-  for (const StabilityRow& row : run.rows) table.push_back({row.heel, row.gz * metres});
-  return EvaluateCriteria(table, run.rows.empty() ? 0.0 : run.rows.front().gmt * metres);
+  for (const StabilityRow& row : run.rows) {
+    if (row.found) table.push_back({row.heel, row.gz * metres});
+  }
+  return EvaluateCriteria(table, run.rows.empty() ? 0.0 : run.rows.front().gmt * metres,
+                          run.NotFound());
 }
 
 bool AllCriteriaPass(const std::vector<Criterion>& criteria) {
@@ -101,7 +118,7 @@ std::string FormatCriteria(const std::vector<Criterion>& criteria) {
   std::string out = std::string(kCriteriaTitle) + "\r\n";
   out += pad("Criterion", 30) + pad("      Value", 18) + "Required  Unit    Result\r\n";
   for (const Criterion& c : criteria) {
-    const std::string value = c.value ? StabilityFixed(*c.value, 11, 3) : std::string(kNotEnoughRange);
+    const std::string value = c.value ? StabilityFixed(*c.value, 11, 3) : c.note;
     out += pad(c.name, 30) + pad(value, 18) + StabilityFixed(c.required, 8, 3) + "  " +
            pad(c.unit, 8) + (c.pass ? "pass" : "fail") + "\r\n";
   }

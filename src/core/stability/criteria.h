@@ -13,6 +13,8 @@ namespace skelmora {
 inline constexpr const char* kCriteriaTitle =
     "Intact Stability Criteria (IMO 2008 IS Code, Part A, 2.2)";
 inline constexpr const char* kNotEnoughRange = "not enough range";
+inline constexpr const char* kPeakAtRunEnd = "at the run's end";
+inline constexpr const char* kHeelNotFound = "heel not found";
 
 struct GzPoint {
   double heel = 0.0;  // degrees
@@ -21,18 +23,27 @@ struct GzPoint {
 
 struct Criterion {
   std::string name;
-  std::optional<double> value;  // nothing when the run stops short of what it needs
+  // Nothing when this run cannot judge it; note then says why
+  // (kNotEnoughRange, kPeakAtRunEnd, kHeelNotFound), and it does not pass.
+  std::optional<double> value;
   double required = 0.0;
   std::string unit;             // "m.rad", "m" or "deg"
   bool pass = false;
+  std::string note;
 };
 
 // Areas integrate GZ over the heel in radians (the program's 57.295
 // degrees to the radian); values between steps are interpolated linearly.
 // The table runs from upright in increasing heel; initialGm in metres.
-std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm);
+// notFound: heels of the run left out of the table because their
+// displacement was not found; a criterion whose heels reach over one of
+// them is not judged. The largest GZ at the table's last heel may still be
+// rising: its angle is not judged either.
+std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
+                                        const std::vector<double>& notFound = {});
 
-// The same from a run: GZ and the upright GMt in metres whatever the unit.
+// The same from a run's rows found: GZ and the upright GMt in metres
+// whatever the unit.
 std::vector<Criterion> EvaluateCriteria(const StabilityRun& run, int32_t units);
 
 bool AllCriteriaPass(const std::vector<Criterion>& criteria);

@@ -6,6 +6,7 @@ std::vector<HeelStep> HeelStepsOf(const StabilityRun& run, double lift) {
   std::vector<HeelStep> steps;
   steps.reserve(run.rows.size());
   for (const StabilityRow& row : run.rows) {
+    if (!row.found) continue;
     const Turn turn(row.heel, 0.0);
     HeelStep step;
     step.heel = row.heel;

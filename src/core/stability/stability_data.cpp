@@ -1,5 +1,8 @@
 #include "stability/stability_data.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "files/text_io.h"
 #include "stability/fixed_text.h"
 
@@ -56,18 +59,23 @@ std::string FormatStabilityData(const StabilityRun& run, const std::string& desi
   for (size_t p = 0; p < run.rows.size(); ++p) {
     // The angle column counts steps, the last row's too.
     std::string line = StabilityFixed(run.heel.step * static_cast<double>(p), 6, 2);
+    if (!run.rows[p].found) {
+      out.Line(line + "  " + kRowNotFound + " (the displacement search missed by " +
+               FormatFixed(std::min(run.rows[p].missedBy, 1.0) * 100.0, 0, 1) + " %)");
+      continue;
+    }
     const std::vector<double> values = FirstTableValues(run.rows[p], units);
     for (size_t c = 0; c < values.size(); ++c) {
       line += ' ';
-      line += StabilityFixed(values[c], kFirstTable[c + 1].width, kFirstTable[c + 1].decimals);
+      line += StabilityCell(values[c], kFirstTable[c + 1].width, kFirstTable[c + 1].decimals);
     }
     out.Line(line);
   }
   if (!run.ok) return out.Take();
 
   out.EndLine();
-  out.Line("LCG of Hull Alone=" + StabilityFixed(run.lcgHullAlone * cl, 6, 3) +
-           " Overall LCG with Ballast=" + StabilityFixed(run.lcgOverall * cl, 6, 2));
+  out.Line("LCG of Hull Alone=" + StabilityCell(run.lcgHullAlone * cl, 6, 3) +
+           " Overall LCG with Ballast=" + StabilityCell(run.lcgOverall * cl, 6, 2));
   out.EndLine();
   out.EndLine();
   out.Line(std::string("SKELMORA V7 Stability Analysis in ") + (metric ? "Meters" : "Feet"));
@@ -75,10 +83,14 @@ std::string FormatStabilityData(const StabilityRun& run, const std::string& desi
   out.Line(kMetacentricHeading);
   for (const StabilityRow& row : run.rows) {
     std::string line = StabilityFixed(row.heel, 6, 3);
+    if (!row.found) {
+      out.Line(line + "   " + kRowNotFound);
+      continue;
+    }
     const std::vector<double> values = SecondTableValues(row, units);
     for (size_t c = 0; c < values.size(); ++c) {
       line += kSecondTableGaps[c];
-      line += StabilityFixed(values[c], 6, 3);
+      line += StabilityCell(values[c], 6, 3);
     }
     out.Line(line);
   }
@@ -87,15 +99,15 @@ std::string FormatStabilityData(const StabilityRun& run, const std::string& desi
   } else {
     out.Line(" " + StabilityFixed(0.0, 6, 3) + " ");
   }
-  if (run.ballastCombined && run.ballastVolume != 0.0) {
+  if (run.ballastVolume != 0.0) {
     const double back = metric ? 1.0251922e-6 : 0.03703704;
     for (size_t k = 0; k < run.ballast.size(); ++k) {
       const BallastItem& item = run.ballast[k];
       if (item.weight == 0.0) continue;
-      out.Line(std::to_string(k + 1) + " Ballast=" + StabilityFixed(item.weight * back, 6, 3) +
-               " Ballast beam=" + StabilityFixed(item.beam, 6, 3) +
-               " Ballast +/-LWL=" + StabilityFixed(item.height, 6, 3) +
-               " Ballast Aft Bow=" + StabilityFixed(item.aftBow, 6, 3));
+      out.Line(std::to_string(k + 1) + " Ballast=" + StabilityCell(item.weight * back, 6, 3) +
+               " Ballast beam=" + StabilityCell(item.beam, 6, 3) +
+               " Ballast +/-LWL=" + StabilityCell(item.height, 6, 3) +
+               " Ballast Aft Bow=" + StabilityCell(item.aftBow, 6, 3));
     }
   }
   return out.Take();
@@ -110,11 +122,14 @@ std::vector<std::pair<std::string, double>> StabilityRowValues(const StabilityRu
   std::vector<std::pair<std::string, double>> values;
   if (p >= run.rows.size()) return values;
   const StabilityRow& row = run.rows[p];
-  values.emplace_back("ang", row.heel);
+  values.emplace_back("ang", CleanNumber(row.heel));
+  if (!row.found) return values;
   const std::vector<double> first = FirstTableValues(row, units);
-  for (size_t c = 0; c < first.size(); ++c) values.emplace_back(kNames[c], first[c]);
+  for (size_t c = 0; c < first.size(); ++c) values.emplace_back(kNames[c], CleanNumber(first[c]));
   const std::vector<double> second = SecondTableValues(row, units);
-  for (size_t c = 0; c < second.size(); ++c) values.emplace_back(kSecondNames[c], second[c]);
+  for (size_t c = 0; c < second.size(); ++c) {
+    values.emplace_back(kSecondNames[c], CleanNumber(second[c]));
+  }
   return values;
 }
 
@@ -132,11 +147,20 @@ StabilityTables ReadStabilityTables(std::string_view text, int rowCount) {
     }
     return -1L;
   };
-  auto read = [&](long start, std::vector<std::vector<double>>& rows) {
+  auto read = [&](long start, std::vector<std::vector<double>>& rows, bool listNotFound) {
     for (long k = start; k < start + rowCount && k < static_cast<long>(lines.size()); ++k) {
       TokenLine tokens(lines[static_cast<size_t>(k)]);
       std::vector<double> values;
-      while (!tokens.Empty()) values.push_back(tokens.Real());
+      while (!tokens.Empty()) {
+        const std::string_view token = tokens.Token();
+        const std::optional<double> value = TryParseReal(token);
+        if (values.size() == 1 && !value) {
+          // A step not found: its angle alone.
+          if (listNotFound) tables.notFound.push_back(values[0]);
+          break;
+        }
+        values.push_back(value.value_or(0.0));
+      }
       rows.push_back(std::move(values));
     }
   };
@@ -144,8 +168,8 @@ StabilityTables ReadStabilityTables(std::string_view text, int rowCount) {
   tables.hasSecondTable = second >= 0;
   if (!tables.hasSecondTable) return tables;
   const long first = find("Ang");
-  if (first >= 0) read(first + 2, tables.first);
-  read(second + 1, tables.second);
+  if (first >= 0) read(first + 2, tables.first, false);
+  read(second + 1, tables.second, true);
   return tables;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "files/text_io.h"
 #include "hydro/hydro_common.h"
@@ -71,6 +72,31 @@ void BorderCrossings(const Surface& surface, double& firstY, double& lastY) {
   }
 }
 
+// The forward and after ends of the grid.
+void GridLengthSpan(const Surface& surface, double& firstY, double& lastY) {
+  firstY = 1e11;
+  lastY = -1e17;
+  for (int i = 0; i <= GridColumns(surface); ++i) {
+    for (int j = 0; j <= GridRows(surface); ++j) {
+      firstY = std::min(firstY, surface.grid[i][j].y);
+      lastY = std::max(lastY, surface.grid[i][j].y);
+    }
+  }
+}
+
+// The farthest a grid point lies from the heel axis (the centreline at the
+// waterline): a sinkage beyond it leaves the hull wholly out of the water
+// or wholly in it, whatever the heel.
+double GridReach(const Surface& surface) {
+  double reach = 0.0;
+  for (int i = 0; i <= GridColumns(surface); ++i) {
+    for (int j = 0; j <= GridRows(surface); ++j) {
+      reach = std::max(reach, std::hypot(surface.grid[i][j].x, surface.grid[i][j].z));
+    }
+  }
+  return reach;
+}
+
 double SimpsonWeight(int i) {
   if (i == 0 || i == kStations - 1) return 1.0;
   return i % 2 == 1 ? 4.0 : 2.0;
@@ -88,10 +114,10 @@ struct PassSums {
   WaterlineStations stations;
 };
 
-PassSums IntegratePass(StabilityRecords& records, double heel, double sinkage,
-                       HeeledSection& section, StabilityProgress* progress) {
+PassSums IntegratePass(StabilityRecords& records, const UprightSurface& upright, double heel,
+                       double sinkage, HeeledSection& section, StabilityProgress* progress) {
   PassSums sums;
-  sums.stations = HeeledWaterlineSpan(records, heel, sinkage);
+  sums.stations = HeeledWaterlineSpan(records, heel, sinkage, &upright);
   const double spacing = sums.stations.spacing;
   double previousA = 0.0, previousB = 0.0, previousG = 0.0;
   for (int i = 0; i < kStations; ++i) {
@@ -151,6 +177,46 @@ std::optional<HeelSteps> CheckHeelInputs(double maxHeel, double step, std::strin
   return HeelSteps{maxHeel, step, RoundClamped(maxHeel / step)};
 }
 
+std::vector<double> StabilityRun::NotFound() const {
+  std::vector<double> heels;
+  for (const StabilityRow& row : rows) {
+    if (!row.found) heels.push_back(row.heel);
+  }
+  return heels;
+}
+
+std::string NotFoundMessage(const StabilityRun& run) {
+  const std::vector<double> heels = run.NotFound();
+  if (heels.empty()) return {};
+  std::string list;
+  for (size_t k = 0; k < heels.size(); ++k) {
+    if (k > 0) list += k + 1 == heels.size() ? " and " : ", ";
+    list += FormatFixed(heels[k], 0, heels[k] == std::floor(heels[k]) ? 0 : 2);
+  }
+  return std::string("The displacement was not found at heel") + (heels.size() > 1 ? "s " : " ") +
+         list + " deg (the waterline search missed it by more than " +
+         FormatFixed(kFoundTolerance * 100.0, 0, 1) + " %); " +
+         (heels.size() > 1 ? "those rows are" : "that row is") + " marked not found.";
+}
+
+bool CheckCentreOfGravity(double vcg, double lcg, const HullExtents& extents,
+                          std::string& message) {
+  const double length = std::max(extents.hullLength - extents.smallestY, 0.0);
+  const double reach = kCentreReachLengths * std::max(length, extents.depth);
+  auto outside = [&](double value, double from, double to) {
+    return !std::isfinite(value) || value < from - reach || value > to + reach;
+  };
+  const char* which = outside(vcg, extents.lowestZ, extents.highestZ)                 ? "VCG"
+                      : outside(lcg, extents.smallestY, extents.hullLength) ? "LCG"
+                                                                             : nullptr;
+  if (!which) return true;
+  // The value itself is not echoed: it may be hundreds of digits long.
+  message = std::string("The ") + which + " given lies more than " +
+            FormatFixed(kCentreReachLengths, 0, 0) +
+            " hull lengths from the hull; give a centre of gravity near the hull.";
+  return false;
+}
+
 double StabilityDisplacement(double volume, int32_t units) {
   return FactorsFor(units).metric ? volume * 1.0251922e-6 : volume * 0.03704;
 }
@@ -184,29 +250,46 @@ CentreOfGravity HullWeightCentroid(StabilityRecords& records, const StabilityInp
   return centre;
 }
 
-WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage) {
+void UprightSurface::Keep(const Surface& surface) {
+  working = surface.working;
+  columns = GridColumns(surface);
+  rows = GridRows(surface);
+  grid.clear();
+  grid.reserve(static_cast<size_t>((columns + 1) * (rows + 1)));
+  for (int i = 0; i <= columns; ++i) {
+    grid.insert(grid.end(), surface.grid[i].begin(), surface.grid[i].begin() + rows + 1);
+  }
+}
+
+void UprightSurface::PutBack(Surface& surface) const {
+  surface.working = working;
+  surface.columnDivisions = columns;
+  surface.rowDivisions = rows;
+  for (int i = 0; i <= columns; ++i) {
+    std::copy_n(grid.begin() + static_cast<long>(i) * (rows + 1), rows + 1,
+                surface.grid[i].begin());
+  }
+}
+
+WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage,
+                                      const UprightSurface* upright) {
   HullDesign& design = records.design;
   Surface& surface = records.surface;
   design.ScratchNet = design.Net;
   const Turn turn(heel, sinkage);
-  if (heel != 0.0) {
-    TurnNet(design, turn, false);
-    NetChanged(records);
-  }
-  if (GridHighestZ(surface) < 0.0) {
-    // The turned half is wholly under water: use the other half.
-    design.Net = design.ScratchNet;
-    TurnNet(design, turn, true);
-    NetChanged(records);
-  }
+  const bool turned = heel != 0.0 || sinkage != 0.0;
 
-  double firstY, lastY;
-  const CutResult waterline = CutWaterline(design, surface, records.cuts, 0.0);
-  if (waterline.last > 0 || waterline.loopLast > 0) {
-    firstY = 1e11;
-    lastY = -1e17;
+  // The waterline of the closed hull runs over both halves (and the deck
+  // between them): the span is the union of the two halves' waterlines.
+  // Upright and unlifted the halves' waterlines are the same.
+  double firstY = 1e11, lastY = -1e17;
+  bool crossed = false, submerged = true;
+  auto takeWaterline = [&]() {
+    submerged = submerged && GridHighestZ(surface) < 0.0;
+    const CutResult waterline = CutWaterline(design, surface, records.cuts, 0.0);
     auto take = [&](const auto& points, int last) {
       if (last <= 0) return;
+      crossed = true;
       for (int k = 0; k <= last; ++k) {
         firstY = std::min(firstY, points[k].y);
         lastY = std::max(lastY, points[k].y);
@@ -214,12 +297,34 @@ WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, do
     };
     take(records.cuts.section, waterline.last);
     take(records.cuts.loop, waterline.loopLast);
-  } else {
-    BorderCrossings(surface, firstY, lastY);
+  };
+  if (turned) {
+    TurnNet(design, turn, false);
+    NetChanged(records);
+  }
+  takeWaterline();
+  if (turned) {
+    design.Net = design.ScratchNet;
+    TurnNet(design, turn, true);
+    NetChanged(records);
+    takeWaterline();
+  }
+  if (!crossed) {
+    if (submerged) {
+      // Wholly under water: every station of the hull is immersed.
+      GridLengthSpan(surface, firstY, lastY);
+    } else {
+      BorderCrossings(surface, firstY, lastY);
+    }
   }
 
   design.Net = design.ScratchNet;
-  NetChanged(records);
+  if (upright) {
+    upright->PutBack(surface);
+  } else {
+    NetChanged(records);
+  }
+  if (!(lastY >= firstY)) return WaterlineStations{0.0, 0.0};  // nothing crosses
   return WaterlineStations{(lastY - firstY) / (kStations - 1), firstY};
 }
 
@@ -237,28 +342,50 @@ CombinedCentre CombineBallast(std::vector<BallastItem>& ballast, int32_t units, 
   }
   const double w = combined.ballastVolume;
   if (w == 0.0 || volume == 0.0) return combined;
-  combined.tcg = beams / w;
+  combined.tcg = beams / volume;
   combined.vcg = ((volume - w) * vcg + heights) / volume;
   combined.lcg = ((volume - w) * lcg + aftBows) / volume;
   return combined;
 }
 
-double SinkageSearch::Next(int pass, double used, double volume, double target,
-                           double waterplane, double lastStationLowest) {
-  double next = waterplane > 0.0 ? used + (volume - target) / waterplane : 0.0;
-  if (pass > 8 && low != 0.0 && high != 0.0) {
-    if (volume > target) {
-      high = used;
-    } else {
-      low = used;
-    }
-    next = (low + high) / 2.0;
+double SinkageSearch::Next(double used, double volume, double target, double waterplane) {
+  const double excess = volume - target;
+  // Illinois: a bracket kept twice running counts half as much, so regula
+  // falsi does not creep along from one side.
+  if (excess > 0.0) {
+    if (side == 1 && hasLow) lowExcess /= 2.0;
+    high = used, highExcess = excess, hasHigh = true, side = 1;
+  } else {
+    if (side == -1 && hasHigh) highExcess /= 2.0;
+    low = used, lowExcess = excess, hasLow = true, side = -1;
   }
-  if (pass == 10) next = lastStationLowest / 2.0;
-  const bool unset = low == 0.0 || high == 0.0;
-  if (volume < target && unset) low = used;
-  if (volume > target && unset) high = used;
+  const bool shrinking = lastExcess == 0.0 || std::fabs(excess) < 0.5 * std::fabs(lastExcess);
+  lastExcess = excess;
+
+  // More sinkage lifts the hull: the volume falls as the sinkage grows.
+  const double top = hasLow ? low : reach;       // V below the target here or above
+  const double bottom = hasHigh ? high : -reach;  // V above the target here or below
+  double next = used;
+  const bool newton = waterplane > 0.0;
+  if (newton) next = used + excess / waterplane;
+  const bool inside = next > std::min(bottom, top) && next < std::max(bottom, top);
+  if (hasLow && hasHigh) {
+    if (!newton || !inside || !shrinking) {
+      next = lowExcess != highExcess
+                 ? high - highExcess * (low - high) / (lowExcess - highExcess)
+                 : (low + high) / 2.0;
+      if (!(next > std::min(low, high) && next < std::max(low, high))) next = (low + high) / 2.0;
+    }
+  } else if (!newton || !inside) {
+    // One side known: halfway towards where the hull is wholly in (or out
+    // of) the water.
+    next = (used + (excess > 0.0 ? top : bottom)) / 2.0;
+  }
   return next;
+}
+
+bool SinkageSearch::Closed() const {
+  return hasLow && hasHigh && std::fabs(low - high) <= 1e-12 * std::max(reach, 1.0);
 }
 
 void MetacentricHeights(const WaterplaneSums& sums, double spacing, double targetVolume,
@@ -272,11 +399,16 @@ void MetacentricHeights(const WaterplaneSums& sums, double spacing, double targe
 
 std::optional<double> MaxPositiveStability(const std::vector<StabilityRow>& rows) {
   std::optional<double> angle;
-  for (size_t p = 1; p < rows.size(); ++p) {
-    const double before = rows[p - 1].gz, now = rows[p].gz;
-    if (!(now <= 0.0 && before > 0.0)) continue;
-    angle = now == 0.0 ? rows[p].heel
-                       : (before * rows[p].heel - rows[p - 1].heel * now) / (before - now);
+  const StabilityRow* previous = nullptr;
+  for (const StabilityRow& row : rows) {
+    if (!row.found) continue;
+    if (previous) {
+      const double before = previous->gz, now = row.gz;
+      if (now <= 0.0 && before > 0.0) {
+        angle = now == 0.0 ? row.heel : (before * row.heel - previous->heel * now) / (before - now);
+      }
+    }
+    previous = &row;
   }
   return angle;
 }
@@ -305,19 +437,26 @@ StabilityRun RunStability(StabilityRecords& records, const StabilityInputs& inpu
   double vcg = hull.vcg, lcg = hull.lcg, tcg = 0.0;
   run.lcgHullAlone = lcg;
 
+  // The upright grid, evaluated afresh once, is what every turn puts back.
+  NetChanged(records);
+  const auto upright = std::make_unique<UprightSurface>();
+  upright->Keep(records.surface);
   HeeledSection section;
+  const double reach = GridReach(records.surface) * 1.01 + 1.0;
   double sinkage = 0.0, target = 0.0;
   for (int p = 0; p <= n; ++p) {
     const double heel = p < n ? p * inputs.heel.step : inputs.heel.maxHeel;
     if (progress) progress->HeelStarted(heel, FormatFixed(heel, 0, 0));
 
-    // The displacement search (see SinkageSearch).
+    // The displacement search (see SinkageSearch). The pass closest to the
+    // target is the step's result.
     SinkageSearch search;
-    double used = sinkage;
-    PassSums sums;
+    search.reach = reach;
+    PassSums sums, best;
+    double bestSinkage = sinkage, bestMiss = 0.0;
     int pass = 0;
     for (;;) {
-      sums = IntegratePass(records, heel, sinkage, section, progress);
+      sums = IntegratePass(records, *upright, heel, sinkage, section, progress);
       const double v = sums.volume;
       if (p == 0) {
         target = v;
@@ -326,38 +465,45 @@ StabilityRun RunStability(StabilityRecords& records, const StabilityInputs& inpu
           progress->ReferenceDisplacement(weight, FormatFixed(weight, 0, 0) + UnitWord(units));
         }
       }
-      used = sinkage;
-      sinkage = search.Next(pass, used, v, target, sums.waterplane, sums.lastStationLowest);
+      const double miss = target != 0.0 ? std::fabs(v - target) / target : 0.0;
+      if (pass == 0 || miss < bestMiss) best = sums, bestSinkage = sinkage, bestMiss = miss;
+      const double used = sinkage;
       if (progress) {
         const double weight = StabilityDisplacement(v, units);
         progress->PassFinished(pass, weight, FormatFixed(weight, 0, 0));
       }
       ++pass;
-      if (p == 0 || pass >= kMaxSearchPasses) break;
-      if (target != 0.0 && std::fabs(v - target) / target < kConverged) break;
+      if (p == 0 || pass >= kMaxSearchPasses || miss < kConverged) break;
+      sinkage = search.Next(used, v, target, sums.waterplane);
+      if (search.Closed()) break;
     }
     run.totalPasses += pass;
-    if (sums.sa == 0.0) return fail();
-    sinkage = used;
+    if (p == 0 && best.sa == 0.0) return fail();
+    sums = best;
+    sinkage = bestSinkage;
 
     StabilityRow row;
     row.heel = heel;
     row.passes = pass;
+    row.missedBy = bestMiss;
+    row.found = best.sa != 0.0 && bestMiss <= kFoundTolerance;
     const double spacing = sums.stations.spacing;
     row.volume = sums.volume;
-    row.vcb = sums.saz / sums.sa;
-    row.tcb = sums.sax / sums.sa;
+    row.vcb = Quotient(sums.saz, sums.sa);
+    row.tcb = Quotient(sums.sax, sums.sa);
     row.lcf = Quotient(sums.waterplaneMoment, sums.waterplane);
     row.lcb = Quotient(sums.volumeMoment, sums.volume);
     row.cp = Quotient(sums.volume, (kStations - 1) * sums.amax * spacing);
     if (p == 0) {
       run.targetVolume = target;
+      // The weights are converted either way (the data file lists them);
+      // a centre set by hand already includes them.
+      const CombinedCentre combined = CombineBallast(run.ballast, units, target, vcg, lcg);
+      run.ballastVolume = combined.ballastVolume;
       if (!inputs.manualCentre) {
-        const CombinedCentre combined = CombineBallast(run.ballast, units, target, vcg, lcg);
         vcg = combined.vcg;
         lcg = combined.lcg;
         tcg = combined.tcg;
-        run.ballastVolume = combined.ballastVolume;
         run.ballastCombined = true;
       }
       run.lcgOverall = lcg;

@@ -26,7 +26,7 @@ inline constexpr const char* kHeelBelowStepMessage =
     "The Max heel angle is either smaller than the step size or negative!";
 
 inline constexpr int kMaxStabilitySteps = 180;
-inline constexpr int kMaxSearchPasses = 20;
+inline constexpr int kMaxSearchPasses = 40;
 
 // What a run works on. The net is turned and put back through the one
 // rebuild of the records (see NetChanged in the source).
@@ -72,6 +72,12 @@ struct HullWeight {
 };
 HullWeight ComputeHullWeight(StabilityRecords& records);
 
+// A centre of gravity given by hand (model units) must be a number within
+// 100 hull lengths of the hull's box; false with the message otherwise.
+inline constexpr double kCentreReachLengths = 100.0;
+bool CheckCentreOfGravity(double vcg, double lcg, const HullExtents& extents,
+                          std::string& message);
+
 // (VCG, LCG) for a run: the manual values, or the hull surface centroid
 // (model units, hullSurfaceArea left unscaled).
 struct CentreOfGravity {
@@ -88,11 +94,23 @@ struct WaterlineStations {
   double spacing = 0.0;
   double firstY = 0.0;
 };
-WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage);
+// The upright net's working net and grid, kept so that putting the net back
+// after a turn copies them rather than evaluating the grid again.
+struct UprightSurface {
+  WorkingNet working;
+  std::vector<SurfacePoint> grid;  // (columns + 1) x (rows + 1), column by column
+  int columns = 0, rows = 0;
+  // Takes the surface as it is; it must be the grid of the design's net.
+  void Keep(const Surface& surface);
+  void PutBack(Surface& surface) const;
+};
+WaterlineStations HeeledWaterlineSpan(StabilityRecords& records, double heel, double sinkage,
+                                      const UprightSurface* upright = nullptr);
 
 // Ballast weights to displaced-volume units in place (27 in^3 per lb,
-// 975426.85 mm^3 per kg), their transverse centre, and the overall VCG / LCG
-// with the hull taken to weigh the displacement less the ballast.
+// 975426.85 mm^3 per kg), and the overall VCG / LCG / TCG with the hull
+// taken to weigh the displacement less the ballast: the hull's own TCG is 0,
+// so the transverse centre is the ballast's moment over the displacement.
 struct CombinedCentre {
   double vcg = 0.0;
   double lcg = 0.0;
@@ -117,6 +135,11 @@ struct StabilityRow {
   double vcgx = 0.0, vcgz = 0.0, lcg = 0.0;
   double bmt = 0.0, gmt = 0.0, bml = 0.0, gml = 0.0, gz = 0.0;
   int passes = 0;             // displacement search passes
+  // The search reached the target volume within kFoundTolerance. A row not
+  // found keeps the closest pass's values for the record, but no table,
+  // chart, criterion or crossing takes them.
+  bool found = true;
+  double missedBy = 0.0;      // |V - target| / target of the pass kept
 };
 
 // The sums of one pass over the 21 stations that the metacentric heights
@@ -130,21 +153,34 @@ void MetacentricHeights(const WaterplaneSums& sums, double spacing, double targe
                         StabilityRow& row);
 
 // The heel of the last GZ crossing from positive to not positive, linear
-// between the two steps' heels; nothing when GZ never crosses.
+// between two steps' heels; steps not found are passed over. Nothing when
+// GZ never crosses.
 std::optional<double> MaxPositiveStability(const std::vector<StabilityRow>& rows);
 
-// The displacement search's step from one pass to the next: Newton on the
-// waterplane area; from the tenth pass (index 9) on, with both brackets set,
-// the middle of the brackets; on the eleventh (index 10) a fresh start at
-// half the last station's lowest height. A bracket holds a sinkage at which
-// the volume came out low (low) or high (high); 0 means not set.
+// The displacement search's step from one pass to the next. Newton on the
+// waterplane area while it stays inside what the passes have bracketed;
+// once a volume above and one below the target are known, a step that
+// would leave them, or that gains too little, is regula falsi between them
+// (Illinois), so the search closes in on the displacement even where the
+// waterplane says little (deck edge under, bilge out, a hull on its side).
+// The sinkage never goes past `reach`, where the hull is wholly under water
+// (-reach) or wholly out of it (+reach).
 struct SinkageSearch {
-  double low = 0.0;
-  double high = 0.0;
-  // The sinkage for the pass after pass `pass`, run at `used`.
-  double Next(int pass, double used, double volume, double target, double waterplane,
-              double lastStationLowest);
+  double reach = 0.0;
+  bool hasLow = false, hasHigh = false;
+  double low = 0.0, lowExcess = 0.0;    // a sinkage whose volume came out low, V - target
+  double high = 0.0, highExcess = 0.0;  // one whose volume came out high
+  double lastExcess = 0.0;
+  int side = 0;                         // which bracket the last pass replaced
+  // The sinkage for the pass after one run at `used`.
+  double Next(double used, double volume, double target, double waterplane);
+  // True when the brackets have closed to nothing.
+  bool Closed() const;
 };
+
+// A step whose volume misses the target by more than this fraction is not
+// a result: it is marked as not found.
+inline constexpr double kFoundTolerance = 0.005;
 
 // What a run reports as it goes; the weights dialog shows it.
 class StabilityProgress {
@@ -166,16 +202,24 @@ struct StabilityRun {
   double vcg = 0.0;
   double tcg = 0.0;
   double targetVolume = 0.0;
-  bool ballastCombined = false;
-  std::vector<BallastItem> ballast;  // converted to volume units when combined
+  bool ballastCombined = false;     // false with the centre set by hand
+  std::vector<BallastItem> ballast;  // converted to volume units at the upright step
   double ballastVolume = 0.0;
   std::optional<double> maxPositiveStability;  // degrees
   int totalPasses = 0;
+
+  // The heels whose displacement was not found.
+  std::vector<double> NotFound() const;
 };
 
-// The run. On a failure (no centre of gravity, or a pass in which no
-// station has immersed area) shows kStabilityErrorMessage and returns with
-// ok false and the rows found so far. The design and its surface are left as
+// "The displacement was not found at heel 50, 60 and 70 deg ..." for a run
+// with steps not found; empty when every step was found.
+std::string NotFoundMessage(const StabilityRun& run);
+
+// The run. On a failure (no centre of gravity, or no immersed area upright)
+// shows kStabilityErrorMessage and returns with ok false and the rows found
+// so far. A heel whose displacement is not found is kept as a row marked
+// not found and the run goes on. The design and its surface are left as
 // they were found.
 StabilityRun RunStability(StabilityRecords& records, const StabilityInputs& inputs,
                           Prompter& prompter, StabilityProgress* progress = nullptr);

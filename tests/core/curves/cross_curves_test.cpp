@@ -100,7 +100,7 @@ TEST(CrossCurves, DesignDisplacementMatchesTheRunAndTheHullIsRestored) {
   EXPECT_GT(std::fabs(points[2].kn - points[9].kn), 1e-3);
 }
 
-TEST(CrossCurves, DisplacementsTheHullCannotFloatAreRefused) {
+TEST(CrossCurves, DisplacementsTheHullCannotFloatAreNamedAndTheRestKept) {
   StabilityHull hull;
   MakeBox(hull);
   ASSERT_TRUE(HullGuard(hull.d(), *hull.surface, hull.prompter));
@@ -108,10 +108,27 @@ TEST(CrossCurves, DisplacementsTheHullCannotFloatAreRefused) {
   // Sunk to the top at 48 inches the box displaces 20 x 8 x 4 ft^3.
   std::vector<KnPoint> points;
   std::string message;
-  EXPECT_FALSE(ComputeCrossCurves(hull.d(), *hull.surface, *hull.cuts, {5000.0, 45000.0},
-                                  Angles(0.0, 30.0, 10.0), hull.prompter, points, message));
-  EXPECT_TRUE(points.empty());
-  EXPECT_NE(message.find("cannot displace 45000"), std::string::npos) << message;
+  struct Counted : CrossCurvesProgress {
+    std::vector<std::size_t> done;
+    void DisplacementDone(std::size_t d, std::size_t count) override {
+      EXPECT_EQ(count, 3u);
+      done.push_back(d);
+    }
+  } progress;
+  EXPECT_FALSE(ComputeCrossCurves(hull.d(), *hull.surface, *hull.cuts,
+                                  {5000.0, 45000.0, 6000.0}, Angles(0.0, 30.0, 10.0),
+                                  hull.prompter, points, message, &progress));
+  // The two that float keep their four points each; the one that does not
+  // is named once, and nothing went through the prompter.
+  ASSERT_EQ(points.size(), 8u);
+  EXPECT_EQ(points[0].displacement, 5000.0);
+  EXPECT_EQ(points[4].displacement, 6000.0);
+  EXPECT_NE(message.find("displacement 45000.000: The hull cannot displace 45000"),
+            std::string::npos)
+      << message;
+  EXPECT_EQ(message.find("5000.000:"), message.find("45000.000:") + 1) << message;
+  EXPECT_TRUE(hull.prompter.shown.empty());
+  EXPECT_EQ(progress.done, (std::vector<std::size_t>{1, 2, 3}));
   EXPECT_TRUE(SameBytes(&hull.d().Net, netBefore.get(), sizeof(VertexNet)));
 }
 

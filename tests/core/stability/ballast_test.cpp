@@ -47,7 +47,14 @@ TEST(BallastTable, CellsAndItems) {
   std::vector<BallastItem> items;
   std::string message;
   EXPECT_FALSE(BallastItems(t, items, message));
-  EXPECT_EQ(message, "'abc' is not a valid floating point value");
+  EXPECT_EQ(message, "Row 2, \"Weight\": 'abc' is not a valid floating point value");
+  // Binary or long text is named by its place, never quoted.
+  t.rows[2][1] = std::string(280, '\x01');
+  EXPECT_FALSE(BallastItems(t, items, message));
+  EXPECT_EQ(message, "Row 2, \"Weight\": the cell is not a number");
+  ASSERT_TRUE(FirstBadBallastCell(t));
+  EXPECT_EQ(FirstBadBallastCell(t)->row, 2);
+  EXPECT_EQ(FirstBadBallastCell(t)->column, kBallastWeight);
   t.rows[2][1] = "-";
   ASSERT_TRUE(BallastItems(t, items, message));
   ASSERT_EQ(items.size(), 2u);
@@ -93,7 +100,7 @@ TEST(CombineBallast, WeightsBecomeVolumeAndMoveTheCentre) {
   const CombinedCentre c = CombineBallast(items, kInches, 10000.0, 5.0, 50.0);
   EXPECT_EQ(items[0].weight, 270.0);
   EXPECT_DOUBLE_EQ(c.ballastVolume, 270.0);
-  EXPECT_DOUBLE_EQ(c.tcg, 6.0);
+  EXPECT_DOUBLE_EQ(c.tcg, 270.0 * 6.0 / 10000.0);  // the ballast's share of the weight
   EXPECT_DOUBLE_EQ(c.vcg, ((10000.0 - 270.0) * 5.0 + 270.0 * -20.0) / 10000.0);
   EXPECT_DOUBLE_EQ(c.lcg, ((10000.0 - 270.0) * 50.0 + 270.0 * 100.0) / 10000.0);
 

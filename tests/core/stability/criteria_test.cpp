@@ -68,15 +68,34 @@ TEST(StabilityCriteria, ShortRunHasNotEnoughRange) {
   const auto toTwenty = EvaluateCriteria({{0, 0}, {10, 0.1}, {20, 0.2}}, 0.3);
   ExpectCriteria(toTwenty, {{std::nullopt, false}, {std::nullopt, false}, {std::nullopt, false},
                             {std::nullopt, false}, {std::nullopt, false}, {0.3, true}});
-  // Still rising at the end, but past 25: the angle criterion is met.
+  // Still rising at the run's last heel: where the maximum lies cannot be
+  // told from this run, so the angle criterion is not judged.
+  for (const std::vector<GzPoint>& table :
+       {std::vector<GzPoint>{{0, 0}, {15, 0.1}, {30, 0.25}},
+        std::vector<GzPoint>{{0, 0}, {15, 0.1}, {30, 0.25}, {45, 0.3}}}) {
+    const auto rising = EvaluateCriteria(table, 0.3);
+    EXPECT_FALSE(rising[4].value) << table.back().heel;
+    EXPECT_EQ(rising[4].note, kPeakAtRunEnd);
+    EXPECT_FALSE(rising[4].pass);
+    EXPECT_NE(FormatCriteria(rising).find(kPeakAtRunEnd), std::string::npos);
+  }
   const auto toThirty = EvaluateCriteria({{0, 0}, {15, 0.1}, {30, 0.25}}, 0.3);
-  EXPECT_EQ(toThirty[4].value, 30.0);
-  EXPECT_TRUE(toThirty[4].pass);
   EXPECT_FALSE(toThirty[1].value);
   const std::string text = FormatCriteria(toTwenty);
   EXPECT_NE(text.find(kCriteriaTitle), std::string::npos);
   EXPECT_NE(text.find(kNotEnoughRange), std::string::npos);
   EXPECT_NE(text.find("fail"), std::string::npos);
+}
+
+TEST(StabilityCriteria, HeelsNotFoundLeaveTheCriteriaOverThemUnjudged) {
+  // 35 was not found: the areas to 40 and 30 to 40, GZ beyond 30 and the
+  // angle of maximum cannot be judged; the area to 30 and GM can.
+  const std::vector<GzPoint> table = {{0, 0}, {10, 0.1}, {20, 0.2}, {30, 0.3}, {40, 0.25},
+                                      {50, 0.1}};
+  const auto c = EvaluateCriteria(table, 0.5, {35.0});
+  ExpectCriteria(c, {{4.5 * k, true}, {std::nullopt, false}, {std::nullopt, false},
+                     {std::nullopt, false}, {std::nullopt, false}, {0.5, true}});
+  EXPECT_EQ(c[1].note, kHeelNotFound);
 }
 
 TEST(StabilityCriteria, FromARunInMetres) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
+
+#include "files/text_io.h"
 
 #include "core/stability/stability_fixtures.h"
 #include "stability/fixed_text.h"
@@ -83,6 +86,74 @@ TEST(StabilityData, FileLayout) {
                    "Ballast Aft Bow=120.000");
   EXPECT_EQ(l[35], "3 Ballast=50.000 Ballast beam= 0.000 Ballast +/-LWL=-15.000 "
                    "Ballast Aft Bow=60.000");
+}
+
+TEST(StabilityData, BallastLinesAlsoWithTheCentreSetByHand) {
+  StabilityHull hull;
+  MakeBox(hull);
+  StabilityInputs inputs;
+  std::string message;
+  inputs.heel = *CheckHeelInputs(10, 5, message);
+  inputs.manualCentre = true;
+  inputs.manualVcg = 0.0;
+  inputs.manualLcg = 120.0;
+  inputs.ballast = {{100, 10, 120, -10}, {0, 5, 5, 5}};
+  const StabilityRun run = RunStability(hull.records, inputs, hull.prompter);
+  ASSERT_TRUE(run.ok);
+  EXPECT_EQ(run.tcg, 0.0);  // the centre given by hand is the whole weight's
+  const std::vector<std::string> l = Lines(FormatStabilityData(run, "box", kInches));
+  EXPECT_EQ(l.back(), "1 Ballast=100.000 Ballast beam=10.000 Ballast +/-LWL=-10.000 "
+                      "Ballast Aft Bow=120.000");
+}
+
+TEST(StabilityData, NumbersNeverOverflowTheirColumns) {
+  // Ordinary values keep their decimals (the width is a minimum) ...
+  EXPECT_EQ(StabilityCell(123.456, 6, 3), "123.456");
+  EXPECT_EQ(StabilityCell(123456.789, 8, 3), "123456.789");
+  // ... past ten characters they lose decimals, then take the exponent.
+  EXPECT_EQ(StabilityCell(12345678.9, 8, 3), "12345678.9");
+  EXPECT_EQ(StabilityCell(-123456789.0, 8, 3), "-123456789");
+  for (const double huge : {1e308, -1e308, 3.5e15, -2.5e11}) {
+    const std::string text = StabilityCell(huge, 8, 3);
+    EXPECT_LE(text.size(), 10u) << text;
+    EXPECT_NEAR(ParseReal(text), huge, std::fabs(huge) * 0.05) << text;
+  }
+  // A centre far off gives a data file whose rows keep their length.
+  StabilityRun run;
+  run.ok = true;
+  run.heel = HeelSteps{10, 10, 1};
+  for (int p = 0; p <= 1; ++p) {
+    StabilityRow row;
+    row.heel = 10.0 * p;
+    row.vcgx = 1e300;
+    row.vcgz = -1e300;
+    row.gz = -1e300;
+    row.gmt = 1e300;
+    run.rows.push_back(row);
+  }
+  run.lcgHullAlone = run.lcgOverall = -1e308;
+  for (const std::string& line : Lines(FormatStabilityData(run, "far", kInches))) {
+    EXPECT_LE(line.size(), 170u) << line;
+  }
+}
+
+TEST(StabilityData, CentresFarFromTheHullAreRefused) {
+  HullExtents e;
+  e.smallestY = 0.0;
+  e.hullLength = 240.0;
+  e.lowestZ = -18.0;
+  e.highestZ = 30.0;
+  e.depth = 48.0;
+  std::string message;
+  EXPECT_TRUE(CheckCentreOfGravity(10.0, 120.0, e, message));
+  EXPECT_TRUE(CheckCentreOfGravity(30.0 + 24000.0, -24000.0, e, message));
+  EXPECT_FALSE(CheckCentreOfGravity(30.0 + 24001.0, 120.0, e, message));
+  EXPECT_NE(message.find("VCG"), std::string::npos);
+  EXPECT_FALSE(CheckCentreOfGravity(1e308, -1e308, e, message));
+  EXPECT_LT(message.size(), 120u);
+  EXPECT_FALSE(CheckCentreOfGravity(0.0, -24001.0, e, message));
+  EXPECT_NE(message.find("LCG"), std::string::npos);
+  EXPECT_FALSE(CheckCentreOfGravity(std::nan(""), 0.0, e, message));
 }
 
 TEST(StabilityData, LastRowOfAnUnevenRunAndMetricTexts) {

@@ -123,6 +123,31 @@ TEST(StabilityPhysics, BallastLowersTheCentreOfGravityAndRaisesGz) {
   for (size_t p = 1; p < a.rows.size(); ++p) EXPECT_GT(b.rows[p].gz, a.rows[p].gz);
 }
 
+TEST(StabilityPhysics, BallastOffTheCentrelineHeelsByItsShareOfTheWeight) {
+  // 300 lb of ballast 20 in off the centreline on a 7,880 lb box: upright
+  // GZ = -W x TCG / displacement = -300 x 20 / 7880 in = -0.0634 ft.
+  // The run's volume of the box is linear in the draft: one run at a draft
+  // of 10 gives the draft for 7,880 lb.
+  StabilityHull first;
+  test::MakePrism(first, test::PrismShape{.draft = 10.0});
+  const double perInch = first.Run(10, 5, 0.0, 120.0).targetVolume * 0.03704 / 10.0;
+  const double draft = 7880.0 / perInch;
+  StabilityHull hull;
+  test::MakePrism(hull, test::PrismShape{.draft = draft});
+  StabilityInputs inputs;
+  std::string message;
+  inputs.heel = *CheckHeelInputs(10, 5, message);
+  inputs.ballast = {BallastItem{300.0, 20.0, 120.0, -draft}};
+  const StabilityRun run = RunStability(hull.records, inputs, hull.prompter);
+  ASSERT_TRUE(run.ok);
+  const double displacement = run.targetVolume * 0.03704;
+  ASSERT_NEAR(displacement, 7880.0, 0.5);
+  const double ballast = 300.0 * 27.0 * 0.03704;  // the 300 lb as the run weighs it
+  EXPECT_NEAR(-ballast * 20.0 / displacement / 12.0, -0.0635, 0.0001);
+  EXPECT_NEAR(run.rows[0].gz / 12.0, -0.0635, 0.0002);
+  EXPECT_NEAR(run.tcg, ballast * 20.0 / displacement, 1e-9);
+}
+
 TEST(StabilityPhysics, MirroredHalfGivesTheSpanWhenTheTurnedHalfIsUnderWater) {
   StabilityHull hull;
   MakeBox(hull);
@@ -202,32 +227,50 @@ TEST(StabilityPhysics, LastStepIsTheMaximumAngle) {
 namespace skelmora {
 namespace {
 
-TEST(StabilitySearch, NewtonThenBracketsThenAFreshStart) {
-  // Passes 0..8: Newton on the waterplane; the first low and high volumes
-  // set the brackets.
+TEST(StabilitySearch, NewtonInsideTheBracketsRegulaFalsiOutside) {
   SinkageSearch s;
-  EXPECT_DOUBLE_EQ(s.Next(0, 1.0, 110.0, 100.0, 5.0, -9.0), 3.0);  // too deep: lift by 2
-  EXPECT_EQ(s.high, 1.0);
-  EXPECT_EQ(s.low, 0.0);
-  EXPECT_DOUBLE_EQ(s.Next(1, 3.0, 90.0, 100.0, 5.0, -9.0), 1.0);
-  EXPECT_EQ(s.low, 3.0);
-  // Both set: later passes before the tenth leave them be.
-  EXPECT_DOUBLE_EQ(s.Next(8, 1.5, 95.0, 100.0, 10.0, -9.0), 1.0);
-  EXPECT_EQ(s.low, 3.0);
-  EXPECT_EQ(s.high, 1.0);
-  // Pass 9: the pass's sinkage replaces a bracket and the middle is next.
-  EXPECT_DOUBLE_EQ(s.Next(9, 2.0, 104.0, 100.0, 10.0, -9.0), 2.5);
-  EXPECT_EQ(s.high, 2.0);
-  // Pass 10: half the last station's lowest height, whatever else.
-  EXPECT_DOUBLE_EQ(s.Next(10, 2.5, 99.0, 100.0, 10.0, -9.0), -4.5);
-  EXPECT_EQ(s.low, 2.5);
-  // No waterplane: back to 0.
-  SinkageSearch none;
-  EXPECT_EQ(none.Next(3, 4.0, 50.0, 100.0, 0.0, -9.0), 0.0);
-  // Without both brackets pass 9 is still Newton, and a bracket is set.
-  SinkageSearch one;
-  EXPECT_DOUBLE_EQ(one.Next(9, 1.0, 80.0, 100.0, 10.0, -9.0), -1.0);
-  EXPECT_EQ(one.low, 1.0);
+  s.reach = 100.0;
+  // Too deep by 10 over a waterplane of 5: Newton lifts by 2.
+  EXPECT_DOUBLE_EQ(s.Next(1.0, 110.0, 100.0, 5.0), 3.0);
+  EXPECT_TRUE(s.hasHigh);
+  EXPECT_FALSE(s.hasLow);
+  // Too shallow by 10: Newton would land on the other bracket (1), so the
+  // chord between (1, +10) and (3, -10) is taken instead.
+  EXPECT_DOUBLE_EQ(s.Next(3.0, 90.0, 100.0, 5.0), 2.0);
+  // A Newton step inside the brackets that more than halves the miss is kept.
+  EXPECT_DOUBLE_EQ(s.Next(2.0, 102.0, 100.0, 10.0), 2.2);
+  // Same side again (Illinois): the low bracket's miss counts half.
+  EXPECT_DOUBLE_EQ(s.Next(2.2, 101.5, 100.0, 0.0),
+                   2.2 - 1.5 * (3.0 - 2.2) / (-5.0 - 1.5));
+}
+
+TEST(StabilitySearch, WithoutAWaterplaneOrBeyondReachItHalvesTowardsTheReach) {
+  SinkageSearch s;
+  s.reach = 100.0;
+  // No waterplane and too little volume: halfway down to where the hull is
+  // wholly under water.
+  EXPECT_DOUBLE_EQ(s.Next(4.0, 50.0, 100.0, 0.0), -48.0);
+  SinkageSearch t;
+  t.reach = 100.0;
+  // Newton would throw the hull 1e5 up, far past wholly dry: halfway there.
+  EXPECT_DOUBLE_EQ(t.Next(0.0, 200.0, 100.0, 0.001), 50.0);
+}
+
+TEST(StabilitySearch, ClosesOnAVolumeThatJumps) {
+  // V(s) = 150 below s = 1, 50 above: no sinkage gives 100, and the
+  // brackets close on the jump instead of running on.
+  SinkageSearch s;
+  s.reach = 10.0;
+  double sinkage = 0.0;
+  int passes = 0;
+  while (!s.Closed() && passes < 200) {
+    const double v = sinkage < 1.0 ? 150.0 : 50.0;
+    sinkage = s.Next(sinkage, v, 100.0, 0.0);
+    ++passes;
+  }
+  EXPECT_TRUE(s.Closed());
+  EXPECT_NEAR(s.low, 1.0, 1e-9);
+  EXPECT_NEAR(s.high, 1.0, 1e-9);
 }
 
 }  // namespace
