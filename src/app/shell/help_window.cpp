@@ -24,7 +24,8 @@ namespace {
 // The topics in contents order; index.html is the contents page itself.
 constexpr const char* kPages[] = {"index.html",        "overview.html", "views.html",
                                   "editing.html",      "files.html",    "hydrostatics.html",
-                                  "drag.html",         "curves.html",   "hydro_curves.html",
+                                  "drag.html",         "resistance.html",
+                                  "curves.html",       "hydro_curves.html",
                                   "draft.html",
                                   "exchange.html",
                                   "keyboard.html",     "howto.html"};
