@@ -111,8 +111,8 @@ TEST(Drag, WaveDragRegressionTable) {
 
 // The ITTC 1957 line at the row's own speed V = Fn sqrt(g L): Re on 0.7 L
 // with a viscosity of 1e-6, F = 1/2 1025 V^2 Cf S, in kilograms force.
-double IttcFrictionKgf(double froude, double metres, double area) {
-  const double v = froude * std::sqrt(9.80665 * metres);
+double IttcFrictionKgf(double froude, double metres, double area, double speedMetres = 0.0) {
+  const double v = froude * std::sqrt(9.80665 * (speedMetres > 0.0 ? speedMetres : metres));
   const double re = v * 0.7 * metres * 1e6;
   const double cf = 0.075 / std::pow(std::log10(re) - 2.0, 2);
   return 0.5 * 1025.0 * v * v * cf * area * 0.10197;
@@ -135,7 +135,10 @@ TEST(Drag, FrictionDragFollowsTheIttcLineAtEachRowsSpeed) {
   ComputeFrictionDrag(393.6, 20.0 / 0.092954080684142, false, english);
   const double speedRatio = std::sqrt(393.6 * 0.0254 / 10.0);
   EXPECT_NEAR(english.maxVelocity / drag.maxVelocity, speedRatio, 1e-12);
-  EXPECT_GT(english.frictionDrag[14], drag.frictionDrag[14] * 0.2248 / 0.10197);
+  for (int i = 1; i <= kDragRows; ++i) {
+    const double kgf = IttcFrictionKgf(0.1 + 0.025 * i, 10.0, 20.0, 393.6 * 0.0254);
+    EXPECT_NEAR(english.frictionDrag[i], kgf / 0.10197 * 0.2248, 1e-9) << i;
+  }
 }
 
 // Every row's speed is its Froude number times sqrt(g LWL), so the speed,
