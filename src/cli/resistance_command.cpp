@@ -178,8 +178,9 @@ void WriteText(const ResistanceRun& run, std::ostream& out) {
   }
   for (const std::string& w : run.warnings) out << "Warning: " << w << '\n';
   const bool savitsky = run.method == ResistanceMethod::kSavitsky;
-  out << "     Speed    Froude  Friction      Wave     Total  P.Effect"
-      << (savitsky ? "      Trim   Wetted L" : "") << '\n';
+  // Savitsky's second component is the pressure drag, weight x tan(trim).
+  out << "     Speed    Froude  Friction" << (savitsky ? "  Pressure" : "      Wave")
+      << "     Total  P.Effect" << (savitsky ? "      Trim   Wetted L" : "") << '\n';
   for (const ResistanceRow& r : run.rows) {
     out << FormatFixed(r.speed, 10, 3) << FormatFixed(r.froude, 10, 3)
         << Cell(r.valid, r.friction, 2) << Cell(r.valid, r.wave, 2) << Cell(r.valid, r.total, 2)
