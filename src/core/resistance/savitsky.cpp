@@ -30,12 +30,30 @@ double FlatLiftFor(double liftBeta, double beta) {
   return Bisect(f, liftBeta, hi);
 }
 
-// The wetted-length ratio at which the flat plate at tau gives cl0.
+// The wetted-length ratio at which the flat plate at tau gives cl0: Newton's
+// steps on the increasing lift, kept inside a bracket that bisection
+// narrows whenever a step would leave it.
 double LambdaFor(double cl0, double tau, double cv) {
-  auto f = [&](double lambda) { return SavitskyFlatLift(tau, lambda, cv) - cl0; };
-  double hi = 1.0;
-  while (f(hi) < 0.0 && hi < 1e6) hi *= 2.0;
-  return Bisect(f, 0.0, hi);
+  const double t11 = std::pow(tau, 1.1);
+  const double a = 0.0120 * t11, b = 0.0055 * t11 / (cv * cv);
+  auto f = [&](double x) { return a * std::sqrt(x) + b * x * x * std::sqrt(x) - cl0; };
+  double lo = 0.0, hi = 1.0;
+  while (f(hi) < 0.0 && hi < 1e6) {
+    lo = hi;
+    hi *= 2.0;
+  }
+  double x = 0.5 * (lo + hi);
+  for (int k = 0; k < 100; ++k) {
+    const double fx = f(x);
+    (fx < 0.0 ? lo : hi) = x;
+    const double root = std::sqrt(x);
+    const double slope = 0.5 * a / root + 2.5 * b * x * root;
+    double next = x - fx / slope;
+    if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+    if (std::fabs(next - x) <= 1e-14 * (1.0 + x)) return next;
+    x = next;
+  }
+  return x;
 }
 
 }  // namespace
