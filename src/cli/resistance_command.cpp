@@ -240,8 +240,12 @@ int RunResistanceCommand(int argc, char** argv, int first, std::ostream& out, st
     err << *bad << '\n';
     return args->overrides.empty() ? 1 : 2;
   }
-  const ResistanceRun run =
+  ResistanceRun run =
       ComputeResistance(*method, inputs, speeds ? *speeds : DefaultSpeeds(*method, inputs));
+  // The chine taken from the hull: say when it is no hard chine.
+  if (*method == ResistanceMethod::kSavitsky && inputs.chineBeam == source.inputs.chineBeam) {
+    if (const auto note = ChineNote(source)) run.warnings.insert(run.warnings.begin(), *note);
+  }
   if (args->json) {
     out << DumpJson(RunJson(run)) << '\n';
   } else {

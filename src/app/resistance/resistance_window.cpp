@@ -116,7 +116,7 @@ TResistanceWindow::TResistanceWindow(AppState& state, ReportPrinter& printer, Fi
   Arrange({top, speedRow}, upper, save);
 
   method_->setCurrentIndex(static_cast<int>(
-      std::find(std::begin(kMethods), std::end(kMethods), BestFittingMethod(hull_.inputs)) -
+      std::find(std::begin(kMethods), std::end(kMethods), BestFittingMethod(hull_)) -
       std::begin(kMethods)));
   FillInputs();
   SetDefaultSpeeds();
@@ -239,6 +239,9 @@ bool TResistanceWindow::Compute() {
   }
   edited_ = in;
   run_ = ComputeResistance(Chosen(), in, *speeds);
+  if (Chosen() == ResistanceMethod::kSavitsky && in.chineBeam == hull_.inputs.chineBeam) {
+    if (const auto note = ChineNote(hull_)) run_.warnings.insert(run_.warnings.begin(), *note);
+  }
   Show();
   return true;
 }

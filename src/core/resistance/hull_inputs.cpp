@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/text_io.h"
 #include "hydro/hydro_common.h"
 #include "hydro/waterplane.h"
 
@@ -74,6 +75,29 @@ Chine ChineOfStation(const HullDesign& design, const Surface& surface, CutBuffer
 }
 
 }  // namespace
+
+std::optional<std::string> ChineNote(const HullResistanceSource& source) {
+  if (source.chineTurn >= kHardChineTurn) return std::nullopt;
+  return "The hull has no hard chine at the LCG (its section turns " +
+         FormatFixed(source.chineTurn, 0, 1) +
+         " degrees at the sharpest point): Savitsky's method is for prismatic planing hulls";
+}
+
+ResistanceMethod BestFittingMethod(const HullResistanceSource& source) {
+  ResistanceMethod best = ResistanceMethod::kHoltrop;
+  size_t fewest = static_cast<size_t>(-1);
+  for (ResistanceMethod m :
+       {ResistanceMethod::kHoltrop, ResistanceMethod::kYacht, ResistanceMethod::kSavitsky}) {
+    if (CheckInputs(m, source.inputs)) continue;
+    size_t count = RangeWarnings(m, source.inputs).size();
+    if (m == ResistanceMethod::kSavitsky && ChineNote(source)) ++count;
+    if (count < fewest) {
+      fewest = count;
+      best = m;
+    }
+  }
+  return best;
+}
 
 bool HullResistanceInputs(const HullDesign& design, const Surface& surface, CutBuffers& cuts,
                           Prompter& prompter, Water water, HullResistanceSource& source) {

@@ -2,6 +2,9 @@
 // waterline (z = 0), in SI.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "hydro/hydrostatics.h"
 #include "model/prompter.h"
 #include "resistance/resistance.h"
@@ -27,6 +30,18 @@ struct HullResistanceSource {
 // chine beam) and the deadrise the slope of the chord from keel to chine
 // there. Displacement = volume x the water's density. False, after the
 // hull checks' message, for a hull above the waterline.
+// The hull's chine counts as hard (Savitsky's prismatic planing bottom)
+// when its section turns at least this much there.
+constexpr double kHardChineTurn = 25.0;
+
+// What Savitsky's method should know of a hull without a hard chine at the
+// LCG, or nothing.
+std::optional<std::string> ChineNote(const HullResistanceSource& source);
+
+// The method whose ranges the hull fits best, a hull without a hard chine
+// counting one more against Savitsky.
+ResistanceMethod BestFittingMethod(const HullResistanceSource& source);
+
 bool HullResistanceInputs(const HullDesign& design, const Surface& surface, CutBuffers& cuts,
                           Prompter& prompter, Water water, HullResistanceSource& source);
 

@@ -300,7 +300,7 @@ TEST(HullInputs, BoxBargeAndWedge) {
 
 // The generated hulls: the cargo ship lies outside the yacht series; the
 // 30 ft sailboat at its design draft is inside it but for the inputs named.
-ResistanceInputs GeneratedHull(const char* name) {
+HullResistanceSource GeneratedSource(const char* name) {
   DesignSession session;
   std::string message;
   EXPECT_TRUE(ReadDesignFile(session.design, *session.surface,
@@ -311,8 +311,10 @@ ResistanceInputs GeneratedHull(const char* name) {
   HullResistanceSource source;
   EXPECT_TRUE(HullResistanceInputs(session.design, *session.surface, *session.cuts, prompter,
                                    Water::kSalt, source));
-  return source.inputs;
+  return source;
 }
+
+ResistanceInputs GeneratedHull(const char* name) { return GeneratedSource(name).inputs; }
 
 TEST(HullInputs, GeneratedHullsAgainstTheYachtSeries) {
   const ResistanceInputs cargo = GeneratedHull("cargo");
@@ -325,6 +327,18 @@ TEST(HullInputs, GeneratedHullsAgainstTheYachtSeries) {
   for (const std::string& w : RangeWarnings(ResistanceMethod::kYacht, sailboat)) all += w + "\n";
   EXPECT_EQ(all, "") << "Cp " << PrismaticOf(sailboat) << " L/B " << sailboat.lwl / sailboat.beam
                      << " B/T " << sailboat.beam / sailboat.draft << " LCB " << sailboat.lcb;
+}
+
+// The method each generated hull opens with: the ship by Holtrop, the yacht
+// by the series, the hard-chined runabout by Savitsky, which the round
+// bilges of the others count against.
+TEST(HullInputs, BestFittingMethodOfTheGeneratedHulls) {
+  EXPECT_EQ(BestFittingMethod(GeneratedSource("cargo")), ResistanceMethod::kHoltrop);
+  EXPECT_EQ(BestFittingMethod(GeneratedSource("sailboat")), ResistanceMethod::kYacht);
+  const HullResistanceSource runabout = GeneratedSource("runabout");
+  EXPECT_EQ(BestFittingMethod(runabout), ResistanceMethod::kSavitsky);
+  EXPECT_FALSE(ChineNote(runabout));
+  EXPECT_TRUE(ChineNote(GeneratedSource("sailboat")));
 }
 
 }  // namespace
