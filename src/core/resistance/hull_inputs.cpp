@@ -101,8 +101,18 @@ ResistanceMethod BestFittingMethod(const HullResistanceSource& source) {
 
 bool HullResistanceInputs(const HullDesign& design, const Surface& surface, CutBuffers& cuts,
                           Prompter& prompter, Water water, HullResistanceSource& source) {
+  // The stations give the waterline's length, breadth and the draft; the
+  // extents lattice and its 21 sections of the hydrostatics run are not
+  // needed here, only its refusal of a hull above the waterline.
+  double lowest = 1e300;
+  for (int i = 0; i <= surface.columnDivisions; ++i) {
+    for (int j = 0; j <= surface.rowDivisions; ++j) lowest = std::min(lowest, surface.grid[i][j].z);
+  }
+  if (lowest > 0.0) {
+    prompter.ShowError(kAboveWaterlineMessage);
+    return false;
+  }
   HydrostaticResults r;
-  if (!ComputeHullExtents(design, surface, cuts, r, prompter)) return false;
   const PatchSums sums = IntegrateSurfacePatches(design, surface, r, PatchForm::kDrag);
   const double wetted = r.wettedArea;
   IntegrateStations(design, surface, cuts, r);

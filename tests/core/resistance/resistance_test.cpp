@@ -298,6 +298,16 @@ TEST(HullInputs, BoxBargeAndWedge) {
   EXPECT_NEAR(source.inputs.displacement, source.inputs.volume * 0.9991, 1e-9);
 }
 
+TEST(HullInputs, RefusedAboveTheWaterline) {
+  test::Hull hull;
+  test::MakePrism(hull, test::PrismShape{.draft = -1.0});
+  HullResistanceSource source;
+  EXPECT_FALSE(HullResistanceInputs(hull.d(), *hull.surface, *hull.cuts, hull.prompter,
+                                    Water::kSalt, source));
+  EXPECT_EQ(hull.prompter.shown,
+            std::vector<std::string>{"Hull is above Waterline - Use:Tools - Shift Hull"});
+}
+
 // The generated hulls: the cargo ship lies outside the yacht series; the
 // 30 ft sailboat at its design draft is inside it but for the inputs named.
 HullResistanceSource GeneratedSource(const char* name) {
