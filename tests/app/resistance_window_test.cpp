@@ -49,6 +49,17 @@ QString PdfText(const QString& pdf) {
   return QString::fromUtf8(text.readAllStandardOutput());
 }
 
+// Width over height of the first page.
+double PdfAspect(const QString& pdf) {
+  QProcess info;
+  info.start(QStringLiteral("pdfinfo"), {pdf});
+  info.waitForFinished();
+  const QString text = QString::fromUtf8(info.readAllStandardOutput());
+  const QRegularExpression size(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)"));
+  const auto m = size.match(text);
+  return m.hasMatch() ? m.captured(1).toDouble() / m.captured(2).toDouble() : 0.0;
+}
+
 int RowOf(TResistanceWindow* window, const char* key) {
   for (int row = 0; row < window->inputs()->rowCount(); ++row) {
     if (window->inputField(row)->objectName() == QLatin1String(key)) return row;
@@ -128,6 +139,7 @@ class ResistanceWindowTest : public QObject {
       const QString text = PdfText(answer.file);
       QVERIFY(text.contains(QStringLiteral("Resistance and Power: Holtrop-Mennen")));
       QVERIFY(text.contains(QStringLiteral("Correlation kN")));
+      QVERIFY(PdfAspect(answer.file) > 1.2);  // landscape
     }
   }
 
