@@ -94,7 +94,7 @@ int RunDrag(const Args& args, std::ostream& out, std::ostream& err) {
     const ResistanceParameters& p = drag.parameters;
     const json doc{{"rows", std::move(rows)},
                    {"maxVelocity", DragSpeed(drag, kDragRows)},
-                   {"velocityStep", drag.maxVelocity / 14.0},
+                   {"velocityStep", DragVelocityStep(drag)},
                    {"cp", p.cp},
                    {"lcbTerm", p.lcbTerm},
                    {"beamDraft", p.beamDraft},

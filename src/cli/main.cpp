@@ -11,6 +11,7 @@
 #include "curves_command.h"
 #include "kn_command.h"
 #include "new_command.h"
+#include "resistance_command.h"
 #include "stability_command.h"
 #include "transform_command.h"
 
@@ -59,7 +60,8 @@ void Usage(std::ostream& out) {
   }
   out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage
       << skelmora::cli::kExportUsage
-      << skelmora::cli::kNewUsage << skelmora::cli::kCurvesUsage << skelmora::cli::kKnUsage;
+      << skelmora::cli::kNewUsage << skelmora::cli::kCurvesUsage << skelmora::cli::kKnUsage
+      << skelmora::cli::kResistanceUsage;
 }
 
 }  // namespace
@@ -83,6 +85,7 @@ int main(int argc, char** argv) {
   if (name == "deck") return RunDeck(argc, argv, 2, std::cout, std::cerr);
   if (name == "curves") return RunCurvesCommand(argc, argv, 2, std::cout, std::cerr);
   if (name == "kn") return RunKnCommand(argc, argv, 2, std::cout, std::cerr);
+  if (name == "resistance") return RunResistanceCommand(argc, argv, 2, std::cout, std::cerr);
   for (const Command& command : Commands()) {
     if (name != command.name) continue;
     Args args;

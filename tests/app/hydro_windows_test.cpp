@@ -561,15 +561,15 @@ class HydroWindowsTest : public QObject {
     const DragResults& drag = (*shell.state.hydro).drag;
     QCOMPARE(froude[0], QStringLiteral("Froude"));
     QCOMPARE(speed[0], QStringLiteral("Vel.Kts"));
+    // Every row's speed is its own Froude number's: Fn sqrt(g LWL).
+    const double lwlMetres = (*shell.state.hydro).results.lwl * 0.0254;
+    const double knotsPerFroude = std::sqrt(9.80665 * lwlMetres) * 3600.0 / 1852.0;
     for (int i = 1; i <= kDragRows; ++i) {
       QCOMPARE(froude[i], QString::number(0.1 + 0.025 * i, 'f', 3));
-      QCOMPARE(speed[i], QString::number(drag.maxVelocity * i / 14.0, 'f', 3));
+      QCOMPARE(speed[i], QString::number((0.1 + 0.025 * i) * knotsPerFroude, 'f', 3));
     }
-    // Only row 14's speed is the one of its Froude number.
-    const double lwlFeet = (*shell.state.hydro).results.lwl / 12.0;
-    QCOMPARE(speed[14], QString::number(std::sqrt(lwlFeet) * 0.45 * 3.33333, 'f', 3));
     QCOMPARE(maxVelocity, speed[14]);
-    QCOMPARE(step, QString::number(drag.maxVelocity / 14.0, 'f', 3));
+    QCOMPARE(step, QString::number(0.025 * knotsPerFroude, 'f', 3));
     QCOMPARE(chartTitle, QStringLiteral("Displacement Mode Wave & Friction Drag in Pounds"));
     QCOMPARE(wavePoints, kDragRows);
     QVERIFY(zoomedBefore);

@@ -129,10 +129,16 @@ TEST(CliDrag, FourteenRowsAndTheRegressionInputs) {
     EXPECT_GT(rows[i]["friction"].get<double>(), 0.0);
     EXPECT_GE(rows[i]["wave"].get<double>(), 0.0);
   }
+  // Each row's speed is its Froude number's: V = Fn sqrt(g LWL), the step
+  // between rows that of 0.025 in Froude number.
   const double maxVelocity = doc["maxVelocity"];
   EXPECT_EQ(rows[13]["speed"].get<double>(), maxVelocity);
-  EXPECT_NEAR(doc["velocityStep"].get<double>() * 14.0, maxVelocity, 1e-12);
-  EXPECT_NEAR(rows[0]["speed"].get<double>(), doc["velocityStep"].get<double>(), 1e-12);
+  const double knotsPerFroude = maxVelocity / 0.45;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_NEAR(rows[i]["speed"].get<double>(), rows[i]["froude"].get<double>() * knotsPerFroude,
+                1e-9);
+  }
+  EXPECT_NEAR(doc["velocityStep"].get<double>(), 0.025 * knotsPerFroude, 1e-12);
   for (const char* field : {"cp", "lcbTerm", "beamDraft", "slenderness", "displacementKg"}) {
     EXPECT_TRUE(doc[field].is_number()) << field;
   }

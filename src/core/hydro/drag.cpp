@@ -9,6 +9,9 @@ namespace skelmora {
 
 namespace {
 
+constexpr double kGravity = 9.80665;                        // m/s^2
+constexpr double kMetresPerSecondPerKnot = 1852.0 / 3600.0;
+
 // Residuary resistance coefficients a0..a9, stored coefficient by
 // coefficient: kSeries[c][row] for the Froude numbers 0.125 .. 0.450.
 constexpr double kSeries[10][kDragRows] = {
@@ -38,9 +41,13 @@ constexpr double kSeries[10][kDragRows] = {
 
 double DragFroudeNumber(int i) { return 0.1 + 0.025 * i; }
 
+double KnotsPerFroude(double lwl, bool metric) {
+  const double metres = metric ? lwl * 0.001 : lwl * 0.0254;
+  return metres > 0.0 ? std::sqrt(kGravity * metres) / kMetresPerSecondPerKnot : 0.0;
+}
+
 double DragMaxVelocity(double lwl, bool metric) {
-  const double feet = metric ? lwl * 3.28 * 0.001 : lwl / 12.0;
-  return feet > 0.0 ? std::sqrt(feet) * 0.45 * 3.33333 : 0.0;
+  return DragFroudeNumber(kDragRows) * KnotsPerFroude(lwl, metric);
 }
 
 double WaveRegression(int i, const ResistanceParameters& p) {
@@ -64,13 +71,13 @@ void ComputeWaveDrag(const ResistanceParameters& parameters, bool metric, DragRe
 }
 
 void ComputeFrictionDrag(double lwl, double wettedArea, bool metric, DragResults& drag) {
+  drag.knotsPerFroude = KnotsPerFroude(lwl, metric);
   drag.maxVelocity = DragMaxVelocity(lwl, metric);
   // English lengths and areas go to metric with 39.36 inches to the metre.
   const double lengthMetres = metric ? lwl * 0.001 : lwl * 0.0254065040650407;
   const double areaMetres = metric ? wettedArea : wettedArea * 0.092954080684142;
   for (int i = 0; i <= kDragRows; ++i) {
-    const double knots = DragSpeed(drag, i);
-    const double speed = knots * 0.5148;  // metres per second
+    const double speed = DragSpeed(drag, i) * kMetresPerSecondPerKnot;
     const double reynolds = speed * 0.7 * lengthMetres * 1e6;
     // The line has a pole at Re = 100 and no meaning below it (or at zero
     // speed, or on a hull with no waterline length).
@@ -106,8 +113,10 @@ DragTable FormatDragTable(const DragResults& drag) {
   return table;
 }
 
+double DragVelocityStep(const DragResults& drag) { return 0.025 * drag.knotsPerFroude; }
+
 std::string FormatVelocityStep(const DragResults& drag) {
-  return FormatFixed(drag.maxVelocity / 14.0, 0, 3);
+  return FormatFixed(DragVelocityStep(drag), 0, 3);
 }
 
 std::string DragChartTitle(bool metric) {

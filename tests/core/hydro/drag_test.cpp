@@ -37,7 +37,9 @@ TEST(Drag, ResistanceParametersOfTheBoxBarge) {
   EXPECT_NEAR(drag.parameters.lcbTerm, 0.0, 1e-9);
   EXPECT_NEAR(drag.parameters.beamDraft, 96.0 / 18.0, 1e-9);
   EXPECT_NEAR(drag.parameters.slenderness, 20.0 / std::exp(0.33333 * std::log(240.0)), 1e-12);
-  EXPECT_NEAR(drag.maxVelocity, std::sqrt(20.0) * 0.45 * 3.33333, 1e-12);
+  // 240 inches of waterline: 0.45 sqrt(g L) in knots.
+  EXPECT_NEAR(drag.maxVelocity, 0.45 * std::sqrt(9.80665 * 240.0 * 0.0254) * 3600.0 / 1852.0,
+              1e-12);
   EXPECT_EQ(drag.frictionDrag[0], 0.0);
   for (int i = 1; i <= kDragRows; ++i) {
     EXPECT_GT(drag.frictionDrag[i], drag.frictionDrag[i - 1]) << i;
@@ -107,53 +109,73 @@ TEST(Drag, WaveDragRegressionTable) {
               -801.7908 * 0.5 + 667.6445 * 0.25 + 12.39815 * 0.5 * 5.0, 1e-9);
 }
 
-// Metric, 10 m waterline, 20 sq m wetted; reference values worked out
-// separately from the ITTC 1957 line.
-TEST(Drag, FrictionDragFollowsTheIttcLine) {
+// The ITTC 1957 line at the row's own speed V = Fn sqrt(g L): Re on 0.7 L
+// with a viscosity of 1e-6, F = 1/2 1025 V^2 Cf S, in kilograms force.
+double IttcFrictionKgf(double froude, double metres, double area, double speedMetres = 0.0) {
+  const double v = froude * std::sqrt(9.80665 * (speedMetres > 0.0 ? speedMetres : metres));
+  const double re = v * 0.7 * metres * 1e6;
+  const double cf = 0.075 / std::pow(std::log10(re) - 2.0, 2);
+  return 0.5 * 1025.0 * v * v * cf * area * 0.10197;
+}
+
+// Metric, 10 m waterline, 20 sq m wetted.
+TEST(Drag, FrictionDragFollowsTheIttcLineAtEachRowsSpeed) {
   DragResults drag;
   ComputeFrictionDrag(10000.0, 20.0, true, drag);
-  EXPECT_NEAR(drag.maxVelocity, 8.590684047273173, 1e-12);
+  EXPECT_NEAR(drag.maxVelocity, 0.45 * std::sqrt(9.80665 * 10.0) * 3600.0 / 1852.0, 1e-12);
   EXPECT_EQ(drag.frictionDrag[0], 0.0);
-  EXPECT_NEAR(drag.frictionDrag[1], 0.41440710775607553, 1e-12);
-  EXPECT_NEAR(drag.frictionDrag[7], 14.231145996592668, 1e-10);
-  EXPECT_NEAR(drag.frictionDrag[14], 50.85392886700853, 1e-10);
+  for (int i = 1; i <= kDragRows; ++i) {
+    EXPECT_NEAR(drag.frictionDrag[i], IttcFrictionKgf(0.1 + 0.025 * i, 10.0, 20.0), 1e-9) << i;
+  }
 
-  // English: 393.6 inches is 10 m and this area is 20 sq m at 39.36 inches
-  // to the metre, so only the output unit differs.
+  // English: 393.6 inches is 10 m at the 39.36 inches to the metre the
+  // friction's length and area use, so only the output unit differs, and
+  // the speed by the true inch.
   DragResults english;
   ComputeFrictionDrag(393.6, 20.0 / 0.092954080684142, false, english);
-  EXPECT_NEAR(english.maxVelocity, drag.maxVelocity, 1e-12);
+  const double speedRatio = std::sqrt(393.6 * 0.0254 / 10.0);
+  EXPECT_NEAR(english.maxVelocity / drag.maxVelocity, speedRatio, 1e-12);
   for (int i = 1; i <= kDragRows; ++i) {
-    EXPECT_NEAR(english.frictionDrag[i] / drag.frictionDrag[i], 0.2248 / 0.10197, 1e-12) << i;
+    const double kgf = IttcFrictionKgf(0.1 + 0.025 * i, 10.0, 20.0, 393.6 * 0.0254);
+    EXPECT_NEAR(english.frictionDrag[i], kgf / 0.10197 * 0.2248, 1e-9) << i;
   }
 }
 
-// The speed column runs up to Froude number 0.45 in 14 equal steps; the
-// Froude column starts at 0.125. Only row 14 describes one speed.
-TEST(Drag, SpeedAndFroudeNumberAgreeOnlyInRow14) {
-  DragResults drag;
-  const double lwl = 300.0;  // inches, 25 ft
-  ComputeFrictionDrag(lwl, 100.0, false, drag);
-  const double knotsPerFroude = 3.33333 * std::sqrt(lwl / 12.0);
-  for (int i = 1; i <= kDragRows; ++i) {
-    const double froudeOfSpeed = DragSpeed(drag, i) / knotsPerFroude;
-    if (i == kDragRows) {
-      EXPECT_NEAR(froudeOfSpeed, DragFroudeNumber(i), 1e-12);
-    } else {
-      // They differ by (14 - i) / 140.
-      EXPECT_NEAR(DragFroudeNumber(i) - froudeOfSpeed, (14 - i) / 140.0, 1e-12) << i;
+// Every row's speed is its Froude number times sqrt(g LWL), so the speed,
+// Froude number, wave and friction columns of a row describe one speed.
+TEST(Drag, EachRowsSpeedBelongsToItsFroudeNumber) {
+  struct Case {
+    double lwl;
+    bool metric;
+    double metres;
+  };
+  for (const Case& c : {Case{300.0, false, 300.0 * 0.0254}, Case{9144.0, true, 9.144},
+                        Case{90000.0, true, 90.0}}) {
+    DragResults drag;
+    ComputeFrictionDrag(c.lwl, 100.0, c.metric, drag);
+    const double rootGL = std::sqrt(9.80665 * c.metres);  // m/s per unit Froude number
+    for (int i = 1; i <= kDragRows; ++i) {
+      const double metresPerSecond = DragSpeed(drag, i) * 1852.0 / 3600.0;
+      EXPECT_NEAR(metresPerSecond, DragFroudeNumber(i) * rootGL, 1e-6) << c.lwl << " row " << i;
     }
+    EXPECT_NEAR(DragVelocityStep(drag), DragSpeed(drag, 2) - DragSpeed(drag, 1), 1e-12);
+    EXPECT_EQ(DragSpeed(drag, kDragRows), drag.maxVelocity);
   }
+  // Fn 0.125 on a 30 ft (9.144 m) waterline is 2.3 knots.
+  DragResults sailboat;
+  ComputeFrictionDrag(9144.0, 20.0, true, sailboat);
+  EXPECT_EQ(FormatFixed(DragSpeed(sailboat, 1), 0, 3), "2.301");
   EXPECT_DOUBLE_EQ(DragFroudeNumber(1), 0.125);
   EXPECT_DOUBLE_EQ(DragFroudeNumber(14), 0.45);
 
-  const DragTable table = FormatDragTable(drag);
+  const DragTable table = FormatDragTable(sailboat);
   EXPECT_EQ(table[0][0], "Vel.Kts");
   EXPECT_EQ(table[14][1], "0.450");
   EXPECT_EQ(table[1][1], "0.125");
-  EXPECT_EQ(table[14][0], FormatFixed(drag.maxVelocity, 5, 3));
-  EXPECT_EQ(table[3][3], FormatFixed(drag.frictionDrag[3], 0, 1));
-  EXPECT_EQ(FormatVelocityStep(drag), FormatFixed(drag.maxVelocity / 14.0, 0, 3));
+  EXPECT_EQ(table[1][0], FormatFixed(DragSpeed(sailboat, 1), 5, 3));
+  EXPECT_EQ(table[14][0], FormatFixed(sailboat.maxVelocity, 5, 3));
+  EXPECT_EQ(table[3][3], FormatFixed(sailboat.frictionDrag[3], 0, 1));
+  EXPECT_EQ(FormatVelocityStep(sailboat), FormatFixed(0.025 * sailboat.knotsPerFroude, 0, 3));
 }
 
 }  // namespace
