@@ -133,7 +133,11 @@ PlaneCut CutBelow(const TriangleSoup& soup, Vec3 n, double d) {
   for (const Triangle& t : soup) {
     const Clipped c = Clip(t, n, d);
     for (int k = 2; k < c.count; ++k) AddCone(cut.below, apex, c.corner[0], c.corner[k - 1], c.corner[k]);
-    if (c.cut) AddFace(cut.face, n, apex, c.entry, c.exit);
+    if (c.cut) {
+      AddFace(cut.face, n, apex, c.entry, c.exit);
+      cut.yMin = std::min({cut.yMin, c.entry.y, c.exit.y});
+      cut.yMax = std::max({cut.yMax, c.entry.y, c.exit.y});
+    }
   }
   return cut;
 }

@@ -60,6 +60,7 @@ struct FaceIntegrals {
 struct PlaneCut {
   SolidIntegrals below;
   FaceIntegrals face;
+  double yMin = 1e300, yMax = -1e300;  // the cut's extent along y (none: min > max)
 };
 PlaneCut CutBelow(const TriangleSoup& soup, Vec3 n, double d);
 

@@ -1,0 +1,263 @@
+#include "condition_command.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli_args.h"
+#include "design_io.h"
+#include "files/text_io.h"
+#include "json_out.h"
+#include "loading/condition_file.h"
+#include "loading/floating.h"
+#include "stream_prompter.h"
+
+namespace skelmora::cli {
+
+const char* const kConditionUsage =
+    "  condition FILE.s98 COND.lcd [--gz MAX:STEP] [--criteria] [--json]\n";
+
+namespace {
+
+using nlohmann::json;
+
+// Without --gz, --criteria runs the levers to this heel by this step.
+constexpr double kCriteriaMaxHeel = 90.0;
+constexpr double kCriteriaStep = 5.0;
+
+struct Options {
+  std::vector<std::string> positional;
+  std::optional<std::string> gz;
+  bool json = false;
+  bool criteria = false;
+};
+
+bool Parse(int argc, char** argv, int first, Options& o, std::string& message) {
+  for (int k = first; k < argc; ++k) {
+    const std::string arg = argv[k];
+    if (arg == "--json") {
+      o.json = true;
+    } else if (arg == "--criteria") {
+      o.criteria = true;
+    } else if (arg == "--gz") {
+      if (k + 1 >= argc) {
+        message = "--gz needs a value (MAX:STEP)";
+        return false;
+      }
+      o.gz = argv[++k];
+    } else if (arg.rfind("--", 0) == 0) {
+      message = "Unknown option: " + arg;
+      return false;
+    } else {
+      o.positional.push_back(arg);
+    }
+  }
+  if (o.positional.size() != 2) {
+    std::string usage = kConditionUsage;
+    usage.pop_back();
+    message = "usage: skelmora-cli" + usage.substr(1);
+    return false;
+  }
+  return true;
+}
+
+std::optional<HeelSteps> HeelsOf(const std::string& text, std::string& message) {
+  const size_t colon = text.find(':');
+  std::optional<double> most, step;
+  if (colon != std::string::npos) {
+    most = ParseDouble(text.substr(0, colon));
+    step = ParseDouble(text.substr(colon + 1));
+  }
+  if (!most || !step) {
+    message = "--gz takes MAX:STEP in degrees, not: " + text;
+    return std::nullopt;
+  }
+  return CheckHeelInputs(*most, *step, message);
+}
+
+json Optional(const std::optional<double>& value) { return value ? json(*value) : json(nullptr); }
+
+json EquilibriumJson(const Equilibrium& e) {
+  return {{"draftFore", e.draftFore},     {"draftAft", e.draftAft},
+          {"draftMid", e.draftMid},       {"trim", e.trim},
+          {"trimAngle", e.trimAngle},     {"heel", e.heel},
+          {"displacement", e.displacement}, {"lcb", e.lcb},
+          {"vcb", e.vcb},                 {"tcb", e.tcb},
+          {"lcf", e.lcf},                 {"lcg", e.lcg},
+          {"vcg", e.vcg},                 {"tcg", e.tcg},
+          {"kmt", e.kmt},                 {"kml", e.kml},
+          {"gmtSolid", e.gmtSolid},       {"gmtFluid", e.gmtFluid},
+          {"gml", e.gml},                 {"freeSurfaceMoment", e.freeSurfaceMoment},
+          {"freeboard", e.freeboard},     {"evaluations", e.evaluations}};
+}
+
+json TanksJson(const LoadingCondition& c, const ConditionWeights& w) {
+  json list = json::array();
+  for (size_t k = 0; k < c.tanks.size(); ++k) {
+    const TankState& s = w.tanks[k];
+    list.push_back({{"name", c.tanks[k].name}, {"capacity", s.capacity},
+                    {"fill", c.tanks[k].fill}, {"weight", s.weight},
+                    {"lcg", s.lcg},            {"vcg", s.vcg},
+                    {"tcg", s.tcg},            {"freeSurfaceMoment", s.freeSurfaceMoment}});
+  }
+  return list;
+}
+
+json CriteriaJson(const std::vector<Criterion>& criteria) {
+  json list = json::array();
+  for (const Criterion& c : criteria) {
+    list.push_back({{"name", c.name},
+                    {"value", Optional(c.value)},
+                    {"required", c.required},
+                    {"unit", c.unit},
+                    {"pass", c.pass}});
+  }
+  return list;
+}
+
+json RowsJson(const LeverCurve& curve) {
+  json rows = json::array();
+  for (const LeverRow& r : curve.rows) {
+    // A row not found carries no values: a script must not plot it.
+    rows.push_back({{"ang", r.heel},
+                    {"gz", r.found ? json(r.gz) : json(nullptr)},
+                    {"trim", r.found ? json(r.trim) : json(nullptr)},
+                    {"trimAngle", r.found ? json(r.trimAngle) : json(nullptr)},
+                    {"sinkage", r.found ? json(r.sinkage) : json(nullptr)},
+                    {"displacement", r.found ? json(r.displacement) : json(nullptr)},
+                    {"found", r.found}});
+  }
+  return rows;
+}
+
+json UnitsJson(int32_t units) {
+  const bool metric = FactorsFor(units).metric;
+  return {{"length", metric ? "mm" : "in"},
+          {"weight", metric ? "kg" : "lb"},
+          {"moment", metric ? "kg.mm" : "lb.in"},
+          {"angle", "deg"},
+          {"criteria", "m, m.rad, deg"}};
+}
+
+std::string F(double value, int decimals = 3) { return FormatFixed(value, 12, decimals); }
+
+void PrintText(const LoadingCondition& c, const ConditionWeights& w, const Equilibrium& e,
+               const LeverCurve* curve, int32_t units, std::ostream& out) {
+  const bool metric = FactorsFor(units).metric;
+  const std::string length = metric ? " mm" : " in";
+  const std::string weight = metric ? " kg" : " lb";
+  out << "Equilibrium\r\n";
+  const std::pair<const char*, std::string> lines[] = {
+      {"Displacement", F(e.displacement, 1) + weight},
+      {"Draft fore", F(e.draftFore) + length},
+      {"Draft mid", F(e.draftMid) + length},
+      {"Draft aft", F(e.draftAft) + length},
+      {"Trim (aft - fore)", F(e.trim) + length},
+      {"Trim angle", F(e.trimAngle) + " deg"},
+      {"Heel", F(e.heel) + " deg"},
+      {"LCB", F(e.lcb) + length},
+      {"LCF", F(e.lcf) + length},
+      {"LCG", F(e.lcg) + length},
+      {"VCG", F(e.vcg) + length},
+      {"TCG", F(e.tcg) + length},
+      {"KMt", F(e.kmt) + length},
+      {"KML", F(e.kml) + length},
+      {"GMt solid", F(e.gmtSolid) + length},
+      {"GMt fluid", F(e.gmtFluid) + length},
+      {"Free-surface moment", F(e.freeSurfaceMoment, 1) + weight + length},
+      {"Lowest freeboard", F(e.freeboard) + length},
+      {"Evaluations", FormatFixed(e.evaluations, 12, 0)}};
+  for (const auto& [name, value] : lines) {
+    std::string label = name;
+    label.resize(22, ' ');
+    out << label << value << "\r\n";
+  }
+  if (!c.tanks.empty()) {
+    out << "\r\nTank             Capacity  Fill %      Weight         LCG         VCG         TCG"
+           "         FSM\r\n";
+    for (size_t k = 0; k < c.tanks.size(); ++k) {
+      const TankState& s = w.tanks[k];
+      std::string name = c.tanks[k].name;
+      name.resize(std::max<size_t>(name.size(), 12), ' ');
+      out << name << FormatFixed(s.capacity, 13, 0) << FormatFixed(c.tanks[k].fill, 8, 1)
+          << F(s.weight, 1) << F(s.lcg) << F(s.vcg) << F(s.tcg) << F(s.freeSurfaceMoment, 1)
+          << "\r\n";
+    }
+  }
+  if (!curve) return;
+  out << "\r\nRighting levers at free trim (G raised by the free surfaces)\r\n"
+         "   Ang          GZ        Trim     Sinkage    Displacement\r\n";
+  for (const LeverRow& r : curve->rows) {
+    out << FormatFixed(r.heel, 6, 2);
+    if (r.found) {
+      out << F(r.gz, 4) << F(r.trim) << F(r.sinkage) << FormatFixed(r.displacement, 16, 1);
+    } else {
+      out << "   not found";
+    }
+    out << "\r\n";
+  }
+  out << "Angle of vanishing stability: "
+      << (curve->vanishingAngle ? FormatFixed(*curve->vanishingAngle, 1, 2) + " deg"
+                                : std::string("not reached"))
+      << "\r\n\r\n"
+      << FormatCriteria(curve->criteria);
+}
+
+}  // namespace
+
+int RunConditionCommand(int argc, char** argv, int first, std::ostream& out, std::ostream& err) {
+  Options o;
+  std::string message;
+  if (!Parse(argc, argv, first, o, message)) {
+    err << message << '\n';
+    return 2;
+  }
+  std::optional<HeelSteps> heels;
+  if (o.gz) {
+    heels = HeelsOf(*o.gz, message);
+    if (!heels) {
+      err << message << '\n';
+      return 2;
+    }
+  } else if (o.criteria) {
+    heels = CheckHeelInputs(kCriteriaMaxHeel, kCriteriaStep, message);
+  }
+
+  DesignSession session;
+  if (!Load(o.positional[0], session, err)) return 1;
+  LoadingCondition condition;
+  if (!ReadConditionFile(o.positional[1], condition, message)) {
+    err << o.positional[1] << ": " << message << '\n';
+    return 1;
+  }
+  const int32_t units = session.design.Units;
+  const FloatingHull hull = BuildFloatingHull(*session.surface, units);
+  const ConditionWeights weights = SumCondition(hull, condition);
+  const Equilibrium equilibrium = FindEquilibrium(hull, weights);
+  if (!equilibrium.ok()) {
+    err << equilibrium.message << '\n';
+    return 1;
+  }
+  std::optional<LeverCurve> curve;
+  if (heels) curve = FreeTrimLevers(hull, weights, equilibrium, *heels);
+
+  if (o.json) {
+    json doc = {{"equilibrium", EquilibriumJson(equilibrium)},
+                {"tanks", TanksJson(condition, weights)},
+                {"units", UnitsJson(units)}};
+    if (curve) {
+      doc["rows"] = RowsJson(*curve);
+      doc["vanishingAngle"] = Optional(curve->vanishingAngle);
+      doc["criteria"] = CriteriaJson(curve->criteria);
+      doc["evaluations"] = curve->evaluations;
+    }
+    out << DumpJson(doc) << '\n';
+  } else {
+    PrintText(condition, weights, equilibrium, curve ? &*curve : nullptr, units, out);
+  }
+  return o.criteria && curve && !AllCriteriaPass(curve->criteria) ? 3 : 0;
+}
+
+}  // namespace skelmora::cli
