@@ -175,15 +175,15 @@ void PrintText(const LoadingCondition& c, const ConditionWeights& w, const Equil
     out << label << value << "\r\n";
   }
   if (!c.tanks.empty()) {
-    out << "\r\nTank             Capacity  Fill %      Weight         LCG         VCG         TCG"
-           "         FSM\r\n";
+    out << "\r\nTank                    Capacity  Fill %          Weight         LCG         VCG"
+           "         TCG                 FSM\r\n";
     for (size_t k = 0; k < c.tanks.size(); ++k) {
       const TankState& s = w.tanks[k];
       std::string name = c.tanks[k].name;
       name.resize(std::max<size_t>(name.size(), 12), ' ');
-      out << name << FormatFixed(s.capacity, 13, 0) << FormatFixed(c.tanks[k].fill, 8, 1)
-          << F(s.weight, 1) << F(s.lcg) << F(s.vcg) << F(s.tcg) << F(s.freeSurfaceMoment, 1)
-          << "\r\n";
+      out << name << FormatFixed(s.capacity, 20, 0) << FormatFixed(c.tanks[k].fill, 8, 1)
+          << FormatFixed(s.weight, 16, 1) << F(s.lcg) << F(s.vcg) << F(s.tcg)
+          << FormatFixed(s.freeSurfaceMoment, 20, 1) << "\r\n";
     }
   }
   if (!curve) return;
