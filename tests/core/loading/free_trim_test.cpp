@@ -106,3 +106,27 @@ TEST(FreeTrimLevers, SailboatTrimsAsItHeelsAndHoldsItsDisplacement) {
 
 }  // namespace
 }  // namespace skelmora
+
+namespace skelmora {
+namespace {
+
+// The stability window's case as a condition: the hull weighs the
+// displacement less the ballast, so the whole weighs the displacement and
+// its centre is the weighted mean of the hull's and the ballast's.
+TEST(FreeTrimLevers, StabilityCaseWeighsTheDisplacementWithItsBallast) {
+  const std::vector<BallastItem> ballast = {{500.0, 3.0, 200.0, -30.0}, {0.0, 9.0, 9.0, 9.0},
+                                            {250.0, -6.0, 260.0, -20.0}};
+  const LoadingCondition c = StabilityCaseCondition(9000.0, -4.0, 230.0, ballast);
+  ASSERT_EQ(c.items.size(), 2u);  // the empty item is left out
+  EXPECT_EQ(c.items[1].name, "Ballast3");
+  EXPECT_DOUBLE_EQ(c.lightship.weight, 8250.0);
+  FloatingHull none;
+  const ConditionWeights w = SumCondition(none, c);
+  EXPECT_DOUBLE_EQ(w.weight, 9000.0);
+  EXPECT_NEAR(w.lcg, (8250.0 * 230.0 + 500.0 * 200.0 + 250.0 * 260.0) / 9000.0, 1e-9);
+  EXPECT_NEAR(w.vcg, (8250.0 * -4.0 + 500.0 * -30.0 + 250.0 * -20.0) / 9000.0, 1e-9);
+  EXPECT_NEAR(w.tcg, (500.0 * 3.0 + 250.0 * -6.0) / 9000.0, 1e-12);
+}
+
+}  // namespace
+}  // namespace skelmora
