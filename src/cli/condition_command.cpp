@@ -233,15 +233,14 @@ int RunConditionCommand(int argc, char** argv, int first, std::ostream& out, std
     return 1;
   }
   const int32_t units = session.design.Units;
-  const FloatingHull hull = BuildFloatingHull(*session.surface, units);
-  const ConditionWeights weights = SumCondition(hull, condition);
-  const Equilibrium equilibrium = FindEquilibrium(hull, weights);
+  const ConditionRun run = RunCondition(*session.surface, units, condition, heels);
+  const ConditionWeights& weights = run.weights;
+  const Equilibrium& equilibrium = run.equilibrium;
   if (!equilibrium.ok()) {
     err << equilibrium.message << '\n';
     return 1;
   }
-  std::optional<LeverCurve> curve;
-  if (heels) curve = FreeTrimLevers(hull, weights, equilibrium, *heels);
+  const std::optional<LeverCurve>& curve = run.levers;
 
   if (o.json) {
     json doc = {{"equilibrium", EquilibriumJson(equilibrium)},

@@ -336,6 +336,18 @@ LeverCurve FreeTrimLevers(const FloatingHull& hull, const ConditionWeights& weig
   return curve;
 }
 
+ConditionRun RunCondition(const Surface& surface, int32_t units, const LoadingCondition& condition,
+                          const std::optional<HeelSteps>& heels) {
+  ConditionRun run;
+  run.hull = BuildFloatingHull(surface, units);
+  run.weights = SumCondition(run.hull, condition);
+  run.equilibrium = FindEquilibrium(run.hull, run.weights);
+  if (heels && run.equilibrium.ok()) {
+    run.levers = FreeTrimLevers(run.hull, run.weights, run.equilibrium, *heels);
+  }
+  return run;
+}
+
 LoadingCondition StabilityCaseCondition(double displacement, double vcg, double lcg,
                                         const std::vector<BallastItem>& ballast) {
   LoadingCondition c;

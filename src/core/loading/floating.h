@@ -87,10 +87,23 @@ struct LeverCurve {
 LeverCurve FreeTrimLevers(const FloatingHull& hull, const ConditionWeights& weights,
                           const Equilibrium& equilibrium, const HeelSteps& steps);
 
+// Everything for one condition on the hull as its grid is now: the closed
+// hull, the weights and tanks, the floating position and, when heels are
+// given and the position was found, the free-trim levers. The design and
+// its surface are only read.
+struct ConditionRun {
+  FloatingHull hull;
+  ConditionWeights weights;
+  Equilibrium equilibrium;
+  std::optional<LeverCurve> levers;
+};
+ConditionRun RunCondition(const Surface& surface, int32_t units, const LoadingCondition& condition,
+                          const std::optional<HeelSteps>& heels);
+
 // The stability window's case as a condition: the hull weighing its upright
 // displacement less the ballast, at its surface centroid, plus the ballast
 // items (weights in lb / kg). The stability command runs it at free trim
-// with FindEquilibrium and FreeTrimLevers.
+// through RunCondition.
 LoadingCondition StabilityCaseCondition(double displacement, double vcg, double lcg,
                                         const std::vector<BallastItem>& ballast);
 

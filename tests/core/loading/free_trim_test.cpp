@@ -38,17 +38,18 @@ TEST(FreeTrimLevers, SymmetricHullWithGAmidshipsMatchesTheFixedTrimRun) {
   const StabilityRun fixed = FixedTrim(session, vcg, lcg, steps);
   ASSERT_TRUE(fixed.ok);
 
-  const FloatingHull hull = BuildFloatingHull(*session.surface, session.design.Units);
-  LoadingCondition c;
   // The displacement at the design waterline, where the fixed-trim run
-  // floats it upright.
+  // floats it upright; the run's case (no ballast) as the stability command
+  // would hand it over.
+  const FloatingHull hull = BuildFloatingHull(*session.surface, session.design.Units);
   const double volume = CutBelow(hull.soup, {0.0, 0.0, 1.0}, 0.0).below.volume;
   EXPECT_NEAR(volume, 120.0 * 24.0 * 8.0, 1e-7 * volume);
-  c.lightship = {"LIGHTSHIP", SeawaterWeight(volume, hull.units), lcg, vcg, 0.0};
-  const ConditionWeights w = SumCondition(hull, c);
-  const Equilibrium e = FindEquilibrium(hull, w);
-  ASSERT_TRUE(e.ok()) << e.message;
-  const LeverCurve free = FreeTrimLevers(hull, w, e, steps);
+  const ConditionRun run =
+      RunCondition(*session.surface, session.design.Units,
+                   StabilityCaseCondition(SeawaterWeight(volume, hull.units), vcg, lcg, {}), steps);
+  ASSERT_TRUE(run.equilibrium.ok()) << run.equilibrium.message;
+  ASSERT_TRUE(run.levers.has_value());
+  const LeverCurve& free = *run.levers;
   ASSERT_EQ(free.rows.size(), fixed.rows.size());
   double largest = 0.0;
   for (const StabilityRow& row : fixed.rows) largest = std::max(largest, std::fabs(row.gz));
