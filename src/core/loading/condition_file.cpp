@@ -78,6 +78,16 @@ bool ReadTank(Fields& f, Tank& t, std::string& m) {
          f.Number("density", t.density, m) && f.Number("fill", t.fill, m) && f.End(m);
 }
 
+bool ReadOpening(Fields& f, Opening& o, std::string& m) {
+  return f.Name(o.name, m) && f.Number("x", o.x, m) && f.Number("y", o.y, m) &&
+         f.Number("z", o.z, m) && f.End(m);
+}
+
+bool ReadWindage(Fields& f, WindageBlock& b, std::string& m) {
+  return f.Name(b.name, m) && f.Number("area", b.area, m) && f.Number("height", b.height, m) &&
+         f.End(m);
+}
+
 void WriteNumbers(LineWriter& out, std::initializer_list<double> values) {
   for (double v : values) out.Fixed(v, 1, kDecimals);
 }
@@ -101,6 +111,22 @@ std::string FormatConditionFile(const LoadingCondition& c) {
     WriteNumbers(out, {t.yFore, t.yAft, t.xMin, t.xMax, t.zMin, t.zMax, t.density, t.fill});
     out.EndLine();
   }
+  for (const Opening& o : c.openings) {
+    out.Text("OPENING").Text(o.name);
+    WriteNumbers(out, {o.x, o.y, o.z});
+    out.EndLine();
+  }
+  for (const WindageBlock& b : c.windage) {
+    out.Text("WINDAGE").Text(b.name);
+    WriteNumbers(out, {b.area, b.height});
+    out.EndLine();
+  }
+  if (c.bilgeKeelArea > 0.0) {
+    out.Text("BILGEKEELS");
+    WriteNumbers(out, {c.bilgeKeelArea});
+    out.EndLine();
+  }
+  if (c.sharpBilges) out.Line("SHARPBILGES");
   return out.Take();
 }
 
@@ -113,7 +139,7 @@ bool ParseConditionFile(std::string_view text, LoadingCondition& condition, std:
     return false;
   }
   LoadingCondition read;
-  bool lightship = false;
+  bool lightship = false, bilgeKeels = false;
   while (reader.Next(line)) {
     const int number = reader.LineNumber();
     if (number > kMaxConditionLines) {
@@ -145,6 +171,31 @@ bool ParseConditionFile(std::string_view text, LoadingCondition& condition, std:
       if (!ReadTank(fields, tank, message)) return false;
       refused = CheckTank(tank);
       read.tanks.push_back(std::move(tank));
+    } else if (keyword == "OPENING") {
+      Opening opening;
+      if (!ReadOpening(fields, opening, message)) return false;
+      refused = CheckOpening(opening);
+      read.openings.push_back(std::move(opening));
+    } else if (keyword == "WINDAGE") {
+      WindageBlock block;
+      if (!ReadWindage(fields, block, message)) return false;
+      refused = CheckWindage(block);
+      read.windage.push_back(std::move(block));
+    } else if (keyword == "BILGEKEELS") {
+      if (bilgeKeels) {
+        message = fields.At() + "a second BILGEKEELS line";
+        return false;
+      }
+      bilgeKeels = true;
+      if (!fields.Number("area", read.bilgeKeelArea, message) || !fields.End(message)) return false;
+      refused = CheckBilgeKeelArea(read.bilgeKeelArea);
+    } else if (keyword == "SHARPBILGES") {
+      if (read.sharpBilges) {
+        message = fields.At() + "a second SHARPBILGES line";
+        return false;
+      }
+      if (!fields.End(message)) return false;
+      read.sharpBilges = true;
     } else {
       message = fields.At() + "unknown keyword '" + Shown(keyword) + "'";
       return false;

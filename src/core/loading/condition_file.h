@@ -6,6 +6,10 @@
 //   LIGHTSHIP weight lcg vcg tcg
 //   ITEM name weight lcg vcg tcg
 //   TANK name yFore yAft xMin xMax zMin zMax density fill
+//   OPENING name x y z
+//   WINDAGE name area height
+//   BILGEKEELS area          (at most one; none: no bilge keels)
+//   SHARPBILGES              (at most one; a hard-chined hull)
 #pragma once
 
 #include <filesystem>
@@ -25,7 +29,8 @@ std::string FormatConditionFile(const LoadingCondition& condition);
 // The text into condition. Refused, with a message naming the line and
 // condition left as it was, for a first line that is not the marker, an
 // unknown keyword, a field missing, extra or not a number, a second
-// LIGHTSHIP line, or a value CheckWeightItem / CheckTank refuses. Empty
+// LIGHTSHIP, BILGEKEELS or SHARPBILGES line, or a value the Check functions
+// of loading_condition.h refuse. Empty
 // lines are skipped; a file without a LIGHTSHIP line has none (weight 0).
 bool ParseConditionFile(std::string_view text, LoadingCondition& condition, std::string& message);
 

@@ -313,6 +313,7 @@ LeverCurve FreeTrimLevers(const FloatingHull& hull, const ConditionWeights& weig
       row.displacement = SeawaterWeight(f.cut.below.volume, hull.units);
       row.lcb = Dot(f.cut.below.Centroid(), f.frame.along);
       row.lcg = Dot(g, f.frame.along);
+      row.attitude = tried;
     }
     curve.rows.push_back(row);
   }
@@ -334,6 +335,67 @@ LeverCurve FreeTrimLevers(const FloatingHull& hull, const ConditionWeights& weig
   }
   curve.criteria = EvaluateCriteria(table, equilibrium.gmtFluid * metres);
   return curve;
+}
+
+namespace {
+
+// The height of the lowest point above the water (negative: under it).
+double LowestAbove(const std::vector<Vec3>& points, const Attitude& a) {
+  const Frame f = FrameOf(a.heel, a.trim);
+  double lowest = 1e300;
+  for (Vec3 p : points) {
+    p.x = std::fabs(p.x) * (a.heel >= 0.0 ? 1.0 : -1.0);
+    lowest = std::min(lowest, Dot(f.up, p) - a.level);
+  }
+  return lowest;
+}
+
+}  // namespace
+
+std::optional<double> ImmersionAngle(const FloatingHull& hull, const ConditionWeights& weights,
+                                     const LeverCurve& curve, const std::vector<Vec3>& points) {
+  if (points.empty()) return std::nullopt;
+  const LeverRow* last = nullptr;
+  double lastHeight = 0.0;
+  for (const LeverRow& row : curve.rows) {
+    if (!row.found) continue;
+    const double height = LowestAbove(points, row.attitude);
+    if (!last && height <= 0.0) return row.heel;
+    if (last && height <= 0.0) {
+      const double volume = weights.weight / SeawaterWeight(1.0, hull.units);
+      Floater f(hull, volume, {weights.tcg, weights.lcg, weights.vcg + weights.VirtualRise()});
+      // Regula falsi (Illinois) on the height, heel in degrees.
+      double x0 = last->heel, f0 = lastHeight, x1 = row.heel, f1 = height;
+      Attitude a = last->attitude;
+      int lastSide = 0;
+      double x = x1;
+      for (int k = 0; k < 60 && x1 - x0 > 1e-6; ++k) {
+        x = x1 - f1 * (x1 - x0) / (f1 - f0);
+        if (!(x > x0 && x < x1)) x = 0.5 * (x0 + x1);
+        Attitude tried = a;
+        if (!RightingLever(f, tried, x * kDegreesToRadians) || !f.Settled(tried)) break;
+        a = tried;
+        const double h = LowestAbove(points, a);
+        if (h > 0.0) {
+          x0 = x;
+          f0 = h;
+          if (lastSide == -1) f1 *= 0.5;
+          lastSide = -1;
+        } else {
+          x1 = x;
+          f1 = h;
+          if (lastSide == 1) f0 *= 0.5;
+          lastSide = 1;
+        }
+      }
+      // The heel where the lowest point is last above water: never later
+      // than the true crossing by more than the bracket.
+      return x1;
+    }
+    last = &row;
+    lastHeight = height;
+  }
+  return std::nullopt;
 }
 
 ConditionRun RunCondition(const Surface& surface, int32_t units, const LoadingCondition& condition,

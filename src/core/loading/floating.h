@@ -72,6 +72,7 @@ struct LeverRow {
   double lcb = 0.0, lcg = 0.0;
   bool found = false;         // displacement within 0.1 % and LCB on LCG within 0.1 % of the length
   int evaluations = 0;
+  Attitude attitude;          // the water's plane the row was found at
 };
 
 struct LeverCurve {
@@ -86,6 +87,15 @@ struct LeverCurve {
 // sinkage and trim are searched so that the displacement and LCB = LCG hold.
 LeverCurve FreeTrimLevers(const FloatingHull& hull, const ConditionWeights& weights,
                           const Equilibrium& equilibrium, const HeelSteps& steps);
+
+// The least heel of the run (degrees) at which one of the points reaches the
+// water: found between the curve's rows where the lowest point's height
+// above the water changes sign, then searched to 1e-6 degree with the hull
+// trimmed and sunk as in the levers. Each point is taken on the side the
+// hull heels to (|x|), as the levers run to one side only. 0 when a point
+// is under water upright; nothing when none goes under within the run.
+std::optional<double> ImmersionAngle(const FloatingHull& hull, const ConditionWeights& weights,
+                                     const LeverCurve& curve, const std::vector<Vec3>& points);
 
 // Everything for one condition on the hull as its grid is now: the closed
 // hull, the weights and tanks, the floating position and, when heels are

@@ -49,6 +49,25 @@ std::optional<std::string> CheckTank(const Tank& t) {
   return std::nullopt;
 }
 
+std::optional<std::string> CheckOpening(const Opening& o) {
+  if (auto bad = CheckName(o.name)) return bad;
+  if (!Finite({o.x, o.y, o.z})) return "a value is not a number of at most 1e12";
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckWindage(const WindageBlock& b) {
+  if (auto bad = CheckName(b.name)) return bad;
+  if (!Finite({b.area, b.height})) return "a value is not a number of at most 1e12";
+  if (b.area < 0.0) return "the area is negative";
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckBilgeKeelArea(double area) {
+  if (!Finite({area})) return "the area is not a number of at most 1e12";
+  if (area < 0.0) return "the area is negative";
+  return std::nullopt;
+}
+
 std::optional<std::string> CheckCondition(const LoadingCondition& c) {
   if (auto bad = CheckWeightItem(c.lightship)) return "LIGHTSHIP: " + *bad;
   for (const WeightItem& item : c.items) {
@@ -57,6 +76,13 @@ std::optional<std::string> CheckCondition(const LoadingCondition& c) {
   for (const Tank& tank : c.tanks) {
     if (auto bad = CheckTank(tank)) return "TANK " + tank.name + ": " + *bad;
   }
+  for (const Opening& o : c.openings) {
+    if (auto bad = CheckOpening(o)) return "OPENING " + o.name + ": " + *bad;
+  }
+  for (const WindageBlock& b : c.windage) {
+    if (auto bad = CheckWindage(b)) return "WINDAGE " + b.name + ": " + *bad;
+  }
+  if (auto bad = CheckBilgeKeelArea(c.bilgeKeelArea)) return "BILGEKEELS: " + *bad;
   return std::nullopt;
 }
 

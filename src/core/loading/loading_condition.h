@@ -29,10 +29,30 @@ struct Tank {
   double fill = 0.0;     // percent of the capacity
 };
 
+// A point through which water enters the hull when it reaches the waterline
+// (an air pipe, a door sill, a vent): model units on the design's axes.
+struct Opening {
+  std::string name;
+  double x = 0.0, y = 0.0, z = 0.0;
+};
+
+// Lateral area above the hull's profile that the wind acts on (a deckhouse,
+// deck cargo): area in model units squared, its centre's height as z.
+struct WindageBlock {
+  std::string name;
+  double area = 0.0;
+  double height = 0.0;
+};
+
 struct LoadingCondition {
   WeightItem lightship{"LIGHTSHIP"};
   std::vector<WeightItem> items;
   std::vector<Tank> tanks;
+  std::vector<Opening> openings;
+  std::vector<WindageBlock> windage;
+  double bilgeKeelArea = 0.0;  // both keels, model units squared; 0 for none
+  // A hard-chined hull rolls less: the weather criterion's factor k is 0.7.
+  bool sharpBilges = false;
 };
 
 // What the file and the window hold a condition to. Each gives the reason a
@@ -40,6 +60,9 @@ struct LoadingCondition {
 std::optional<std::string> CheckName(std::string_view name);
 std::optional<std::string> CheckWeightItem(const WeightItem& item);
 std::optional<std::string> CheckTank(const Tank& tank);
+std::optional<std::string> CheckOpening(const Opening& opening);
+std::optional<std::string> CheckWindage(const WindageBlock& block);
+std::optional<std::string> CheckBilgeKeelArea(double area);
 // The first refusal over the whole condition, naming the item.
 std::optional<std::string> CheckCondition(const LoadingCondition& condition);
 

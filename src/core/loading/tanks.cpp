@@ -55,8 +55,17 @@ FloatingHull BuildFloatingHull(const Surface& surface, int32_t units) {
   hull.keelZ = SpanAlong(hull.soup, kUp)[0];
   const int nu = std::clamp(surface.columnDivisions, 1, kGridSize - 1);
   const int nv = std::clamp(surface.rowDivisions, 1, kGridSize - 1);
+  // The last row is the sheer of a hull open at the deck; a surface that
+  // goes on across the deck (a box) turns inward there, so each column's
+  // edge is its point farthest out and up.
   for (int i = 0; i <= nu; ++i) {
-    const SurfacePoint& p = surface.grid[i][nv];
+    int edge = nv;
+    for (int j = 0; j < nv; ++j) {
+      const SurfacePoint& q = surface.grid[i][j];
+      const SurfacePoint& e = surface.grid[i][edge];
+      if (std::fabs(q.x) + q.z > std::fabs(e.x) + e.z) edge = j;
+    }
+    const SurfacePoint& p = surface.grid[i][edge];
     hull.deckEdge.push_back({p.x, p.y, p.z});
     hull.deckEdge.push_back({-p.x, p.y, p.z});
   }

@@ -17,7 +17,7 @@ struct FloatingHull {
   double volume = 0.0;     // the whole closed hull, model units cubed
   double yMin = 0.0, yMax = 0.0;
   double keelZ = 0.0;      // the lowest z: drafts and KM are measured from it
-  std::vector<Vec3> deckEdge;  // the sheer on both sides
+  std::vector<Vec3> deckEdge;  // the sheer on both sides: each column's point farthest out and up
   int32_t units = 1;
   double Length() const { return yMax - yMin; }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/text_io.h"
 #include "stability/fixed_text.h"
 
 namespace skelmora {
@@ -43,6 +44,16 @@ Criterion Make(const char* name, std::optional<double> value, double required, c
 }  // namespace
 
 std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm) {
+  return EvaluateCriteria(table, initialGm, std::nullopt);
+}
+
+std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
+                                        std::optional<double> downflooding) {
+  const bool flooded = downflooding && *downflooding < 40.0;
+  const double end = flooded ? *downflooding : 40.0;
+  const std::string endName = flooded ? "phiF " + FormatFixed(end, 1, 1) : std::string("40 deg");
+  const std::string to40 = "Area under GZ 0 to " + endName;
+  const std::string from30 = "Area under GZ 30 to " + endName;
   const double reach = table.empty() ? 0.0 : table.back().heel;
   auto upTo = [&](double heel, auto compute) -> std::optional<double> {
     if (table.empty() || reach < heel) return std::nullopt;
@@ -52,12 +63,13 @@ std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, doubl
   criteria.push_back(Make("Area under GZ 0 to 30 deg",
                           upTo(30.0, [&] { return AreaBetween(table, 0.0, 30.0); }), 0.055,
                           "m.rad"));
-  criteria.push_back(Make("Area under GZ 0 to 40 deg",
-                          upTo(40.0, [&] { return AreaBetween(table, 0.0, 40.0); }), 0.090,
+  criteria.push_back(Make(to40.c_str(),
+                          upTo(end, [&] { return AreaBetween(table, 0.0, end); }), 0.090,
                           "m.rad"));
-  criteria.push_back(Make("Area under GZ 30 to 40 deg",
-                          upTo(40.0, [&] { return AreaBetween(table, 30.0, 40.0); }), 0.030,
-                          "m.rad"));
+  criteria.push_back(Make(from30.c_str(), upTo(end, [&] {
+                            return end > 30.0 ? AreaBetween(table, 30.0, end) : 0.0;
+                          }),
+                          0.030, "m.rad"));
   criteria.push_back(Make("GZ at 30 deg or more", upTo(30.0, [&] {
                             double largest = GzAt(table, 30.0);
                             for (const GzPoint& p : table) {

@@ -32,6 +32,12 @@ struct Criterion {
 // The table runs from upright in increasing heel; initialGm in metres.
 std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm);
 
+// The same with a down-flooding angle (degrees): the areas to 40 degrees end
+// at it when it is less, and their names say so ("0 to phiF 31.2"); an
+// area whose end is below its start is 0.
+std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
+                                        std::optional<double> downflooding);
+
 // The same from a run: GZ and the upright GMt in metres whatever the unit.
 std::vector<Criterion> EvaluateCriteria(const StabilityRun& run, int32_t units);
 

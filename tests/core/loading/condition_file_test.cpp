@@ -18,6 +18,10 @@ LoadingCondition Sample() {
   c.items.push_back({"Cargo", 30000.0, 380.0, 24.0, -3.5});
   c.items.push_back({"Crew", 900.0, 120.0, 60.0, 0.0});
   c.tanks.push_back({"Fuel", 300.0, 360.0, -40.0, 40.0, -48.0, -10.0, 0.85, 50.0});
+  c.openings.push_back({"AirPipe", 55.5, 300.0, 40.25});
+  c.windage.push_back({"Deckhouse", 24000.0, 96.5});
+  c.bilgeKeelArea = 1500.25;
+  c.sharpBilges = true;
   return c;
 }
 
@@ -40,6 +44,15 @@ TEST(ConditionFile, WritesCrLfAndReadsBackTheSameCondition) {
   EXPECT_DOUBLE_EQ(read.items[0].tcg, -3.5);
   ASSERT_EQ(read.tanks.size(), 1u);
   EXPECT_DOUBLE_EQ(read.tanks[0].density, 0.85);
+  EXPECT_NE(text.find("\r\nOPENING AirPipe 55.500000 300.000000 40.250000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nWINDAGE Deckhouse 24000.000000 96.500000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nBILGEKEELS 1500.250000\r\nSHARPBILGES\r\n"), std::string::npos);
+  ASSERT_EQ(read.openings.size(), 1u);
+  EXPECT_DOUBLE_EQ(read.openings[0].z, 40.25);
+  ASSERT_EQ(read.windage.size(), 1u);
+  EXPECT_DOUBLE_EQ(read.windage[0].height, 96.5);
+  EXPECT_DOUBLE_EQ(read.bilgeKeelArea, 1500.25);
+  EXPECT_TRUE(read.sharpBilges);
 
   // LF alone, blank lines and no LIGHTSHIP line.
   std::string lf = "SKELMORA LOADING CONDITION\n\nITEM A 1 2 3 4\n";
@@ -58,7 +71,16 @@ TEST(ConditionFile, MalformedLinesAreRefusedByLineAndChangeNothing) {
   const Case cases[] = {
       {"NOT THE MARKER\nLIGHTSHIP 10 1 2 0\n", "Line 1: not a loading condition file"},
       {"", "Line 1: not a loading condition file"},
-      {"OPENING Hatch 1 2 3\n", "Line 3: unknown keyword 'OPENING'"},
+      {"HATCH Hatch 1 2 3\n", "Line 3: unknown keyword 'HATCH'"},
+      {"OPENING Vent 1 2\n", "Line 3: the z is missing"},
+      {"OPENING Vent 1 2 x\n", "Line 3: the z 'x' is not a number"},
+      {"WINDAGE House -5 3\n", "Line 3: the area is negative"},
+      {"WINDAGE House 5 3 1\n", "Line 3: more fields than the line takes"},
+      {"BILGEKEELS -1\n", "Line 3: the area is negative"},
+      {"BILGEKEELS\n", "Line 3: the area is missing"},
+      {"BILGEKEELS 2\nBILGEKEELS 2\n", "Line 4: a second BILGEKEELS line"},
+      {"SHARPBILGES 1\n", "Line 3: more fields than the line takes"},
+      {"SHARPBILGES\nSHARPBILGES\n", "Line 4: a second SHARPBILGES line"},
       {"ITEM Cargo 10 1 2\n", "Line 3: the tcg is missing"},
       {"ITEM Cargo 10 1 2 3 4\n", "Line 3: more fields than the line takes"},
       {"ITEM Cargo 10 1,5 2 3\n", "Line 3: the lcg '1,5' is not a number"},
