@@ -10,6 +10,7 @@
 #include "design_io.h"
 #include "files/text_io.h"
 #include "json_out.h"
+#include "loading/assessment.h"
 #include "loading/condition_file.h"
 #include "loading/floating.h"
 #include "stream_prompter.h"
@@ -117,6 +118,30 @@ json CriteriaJson(const std::vector<Criterion>& criteria) {
   return list;
 }
 
+json WeatherJson(const ConditionAssessment& a) {
+  const WeatherInputs& in = a.weatherInputs;
+  const WeatherResult& w = a.weather;
+  return {{"windArea", in.windArea},
+          {"windHeight", in.windHeight},
+          {"displacement", in.displacement},
+          {"windLever", w.windLever},
+          {"gustLever", w.gustLever},
+          {"steadyHeel", Optional(w.steadyHeel)},
+          {"rollAngle", Optional(w.rollAngle)},
+          {"areaA", Optional(w.areaA)},
+          {"areaB", Optional(w.areaB)},
+          {"phi2", Optional(w.phi2)},
+          {"rollPeriod", Optional(w.rollPeriod)},
+          {"breadthDraft", w.breadthDraft},
+          {"cb", w.cb},
+          {"X1", w.x1},
+          {"X2", w.x2},
+          {"k", w.k},
+          {"r", w.r},
+          {"s", w.s},
+          {"downflooding", Optional(a.downflooding)}};
+}
+
 json RowsJson(const LeverCurve& curve) {
   json rows = json::array();
   for (const LeverRow& r : curve.rows) {
@@ -138,13 +163,57 @@ json UnitsJson(int32_t units) {
           {"weight", metric ? "kg" : "lb"},
           {"moment", metric ? "kg.mm" : "lb.in"},
           {"angle", "deg"},
-          {"criteria", "m, m.rad, deg"}};
+          {"criteria", "m, m.rad, deg"},
+          {"weather", "m, m2, t, s, m.rad, deg"}};
 }
 
 std::string F(double value, int decimals = 3) { return FormatFixed(value, 12, decimals); }
 
+std::string Shown(const std::optional<double>& value, int decimals, const char* unit,
+                  const char* none) {
+  return value ? F(*value, decimals) + unit : std::string(none);
+}
+
+void PrintWeather(const ConditionAssessment& a, std::ostream& out) {
+  const WeatherInputs& in = a.weatherInputs;
+  const WeatherResult& w = a.weather;
+  out << "\r\nSevere wind and rolling (IMO 2008 IS Code, Part A, 2.3)\r\n";
+  const std::pair<const char*, std::string> lines[] = {
+      {"Down-flooding angle", Shown(a.downflooding, 2, " deg", "         none (no opening goes under)")},
+      {"Deck immersion angle", Shown(a.deckImmersion, 2, " deg", "         not reached")},
+      {"Wind area A", F(in.windArea, 2) + " m2"},
+      {"Wind lever height Z", F(in.windHeight, 3) + " m (above the underwater profile's centre)"},
+      {"Displacement", F(in.displacement, 2) + " t"},
+      {"Wind lever lw1", F(w.windLever, 4) + " m"},
+      {"Gust lever lw2", F(w.gustLever, 4) + " m"},
+      {"Breadth B", F(in.breadth, 3) + " m"},
+      {"Mean draft d", F(in.draft, 3) + " m"},
+      {"B/d", F(w.breadthDraft, 3)},
+      {"Block coefficient", F(w.cb, 3)},
+      {"X1", F(w.x1, 3)},
+      {"X2", F(w.x2, 3)},
+      {"k", F(w.k, 3)},
+      {"OG", F(in.og, 3) + " m"},
+      {"r", F(w.r, 3)},
+      {"C", F(w.c, 4)},
+      {"Roll period T", Shown(w.rollPeriod, 2, " s", "         none (GM not above 0)")},
+      {"s", F(w.s, 4)},
+      {"Roll angle phi1", Shown(w.rollAngle, 2, " deg", "         not found")},
+      {"Steady heel phi0", Shown(w.steadyHeel, 2, " deg", "         not reached")},
+      {"lw2 crossing", Shown(w.gustHeel, 2, " deg", "         not reached")},
+      {"phi2", Shown(w.phi2, 2, " deg", "         beyond the run")},
+      {"Area a", Shown(w.areaA, 4, " m.rad", "         not enough range")},
+      {"Area b", Shown(w.areaB, 4, " m.rad", "         not enough range")}};
+  for (const auto& [name, value] : lines) {
+    std::string label = name;
+    label.resize(22, ' ');
+    out << label << value << "\r\n";
+  }
+}
+
 void PrintText(const LoadingCondition& c, const ConditionWeights& w, const Equilibrium& e,
-               const LeverCurve* curve, int32_t units, std::ostream& out) {
+               const LeverCurve* curve, const ConditionAssessment* assessment, int32_t units,
+               std::ostream& out) {
   const bool metric = FactorsFor(units).metric;
   const std::string length = metric ? " mm" : " in";
   const std::string weight = metric ? " kg" : " lb";
@@ -201,8 +270,10 @@ void PrintText(const LoadingCondition& c, const ConditionWeights& w, const Equil
   out << "Angle of vanishing stability: "
       << (curve->vanishingAngle ? FormatFixed(*curve->vanishingAngle, 1, 2) + " deg"
                                 : std::string("not reached"))
-      << "\r\n\r\n"
-      << FormatCriteria(curve->criteria);
+      << "\r\n";
+  if (!assessment) return;
+  PrintWeather(*assessment, out);
+  out << "\r\n" << FormatCriteria(assessment->criteria);
 }
 
 }  // namespace
@@ -241,6 +312,10 @@ int RunConditionCommand(int argc, char** argv, int first, std::ostream& out, std
     return 1;
   }
   const std::optional<LeverCurve>& curve = run.levers;
+  std::optional<ConditionAssessment> assessment;
+  if (curve) {
+    assessment = AssessCondition(run.hull, condition, weights, equilibrium, *curve);
+  }
 
   if (o.json) {
     json doc = {{"equilibrium", EquilibriumJson(equilibrium)},
@@ -249,14 +324,17 @@ int RunConditionCommand(int argc, char** argv, int first, std::ostream& out, std
     if (curve) {
       doc["rows"] = RowsJson(*curve);
       doc["vanishingAngle"] = Optional(curve->vanishingAngle);
-      doc["criteria"] = CriteriaJson(curve->criteria);
+      doc["criteria"] = CriteriaJson(assessment->criteria);
+      doc["weather"] = WeatherJson(*assessment);
+      doc["deckImmersion"] = Optional(assessment->deckImmersion);
       doc["evaluations"] = curve->evaluations;
     }
     out << DumpJson(doc) << '\n';
   } else {
-    PrintText(condition, weights, equilibrium, curve ? &*curve : nullptr, units, out);
+    PrintText(condition, weights, equilibrium, curve ? &*curve : nullptr,
+              assessment ? &*assessment : nullptr, units, out);
   }
-  return o.criteria && curve && !AllCriteriaPass(curve->criteria) ? 3 : 0;
+  return o.criteria && assessment && !AllCriteriaPass(assessment->criteria) ? 3 : 0;
 }
 
 }  // namespace skelmora::cli

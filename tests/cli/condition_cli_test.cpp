@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "cli/cli_runner.h"
@@ -74,11 +75,76 @@ TEST_F(ConditionCli, ExampleConditionFloatsWithItsTanksAndLevers) {
     EXPECT_NEAR(row["displacement"].get<double>(), weight, 1e-3 * weight);
   }
   EXPECT_NEAR(doc["rows"][0]["gz"].get<double>(), 0.0, 1e-3);
-  ASSERT_EQ(doc["criteria"].size(), 6u);
+  ASSERT_EQ(doc["criteria"].size(), 8u);
   EXPECT_EQ(doc["criteria"][5]["name"], "Initial GM");
+  EXPECT_EQ(doc["criteria"][6]["name"], "Weather: area b >= area a");
+  EXPECT_EQ(doc["criteria"][7]["name"], "Weather: steady heel at most");
   EXPECT_NEAR(doc["criteria"][5]["value"].get<double>(), e["gmtFluid"].get<double>() / 1000.0,
               1e-9);
   EXPECT_TRUE(doc["vanishingAngle"].is_number());
+}
+
+TEST_F(ConditionCli, WeatherObjectHasItsKeysAndTheOpeningEndsTheAreas) {
+  std::string text = ReadAll(kCargoCondition);
+  text += "OPENING Vent 7000 45000 2000\r\n";
+  const std::string path = Write("vent.lcd", text);
+  const auto run = Cli("condition " + kCargo + " " + path + " --gz 90:5 --criteria --json");
+  ASSERT_TRUE(run.status == 0 || run.status == 3) << run.err;
+  const json doc = json::parse(run.out);
+  const json& w = doc["weather"];
+  const std::set<std::string> keys = {
+      "windArea", "windHeight", "displacement", "windLever", "gustLever", "steadyHeel",
+      "rollAngle", "areaA", "areaB", "phi2", "rollPeriod", "breadthDraft", "cb", "X1", "X2",
+      "k", "r", "s", "downflooding"};
+  std::set<std::string> found;
+  for (const auto& item : w.items()) found.insert(item.key());
+  EXPECT_EQ(found, keys);
+  EXPECT_NEAR(w["displacement"].get<double>(),
+              doc["equilibrium"]["displacement"].get<double>() / 1000.0, 1e-6);
+  EXPECT_NEAR(w["gustLever"].get<double>(), 1.5 * w["windLever"].get<double>(), 1e-12);
+  ASSERT_TRUE(w["downflooding"].is_number());
+  const double phiF = w["downflooding"].get<double>();
+  EXPECT_GT(phiF, 0.0);
+  EXPECT_LT(phiF, 40.0);
+  EXPECT_LE(w["phi2"].get<double>(), phiF + 1e-9);
+  const std::string name = doc["criteria"][1]["name"];
+  EXPECT_EQ(name.rfind("Area under GZ 0 to phiF ", 0), 0u) << name;
+  bool allPass = true;
+  for (const json& c : doc["criteria"]) allPass = allPass && c["pass"].get<bool>();
+  EXPECT_EQ(run.status, allPass ? 0 : 3);
+
+  // Without openings there is no down-flooding angle.
+  const auto plain = Cli("condition " + kCargo + " " + kCargoCondition + " --gz 60:10 --json");
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_TRUE(json::parse(plain.out)["weather"]["downflooding"].is_null());
+}
+
+TEST_F(ConditionCli, KgLimitPrintsALimitAndItsGoverningCriterionPerDisplacement) {
+  const auto run = Cli("kg-limit " + kCargo + " " + kCargoCondition +
+                       " --displacements 3500000,4500000 --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json doc = json::parse(run.out);
+  ASSERT_EQ(doc["rows"].size(), 2u);
+  for (const json& row : doc["rows"]) {
+    ASSERT_TRUE(row["vcg"].is_number()) << row.dump();
+    EXPECT_FALSE(row["governing"].get<std::string>().empty());
+    EXPECT_GT(row["leverCurves"].get<int>(), 0);
+  }
+  // A heavier ship at the same LCG carries its G lower.
+  EXPECT_GT(doc["rows"][0]["vcg"].get<double>(), doc["rows"][1]["vcg"].get<double>());
+  ExpectRefused("bad list",
+                Cli("kg-limit " + kCargo + " " + kCargoCondition + " --displacements 1,x"), 2,
+                "--displacements");
+  ExpectRefused("no list", Cli("kg-limit " + kCargo + " " + kCargoCondition), 2, "usage");
+  // A displacement without a limit is marked, said and fails the command.
+  const auto sinks = Cli("kg-limit " + kCargo + " " + kCargoCondition +
+                         " --displacements 4000000,90000000 --json");
+  EXPECT_EQ(sinks.status, 1);
+  EXPECT_NE(sinks.err.find("sinks the hull"), std::string::npos) << sinks.err;
+  const json marked = json::parse(sinks.out);
+  EXPECT_TRUE(marked["rows"][0]["vcg"].is_number());
+  EXPECT_TRUE(marked["rows"][1]["vcg"].is_null());
+  EXPECT_TRUE(marked["rows"][1]["governing"].is_null());
 }
 
 TEST_F(ConditionCli, FailingCriterionExitsThreeOnlyWithCriteria) {
