@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "hydro/hydrostatics.h"
+#include "stability/heeled_section.h"
 
 namespace skelmora {
 
@@ -22,6 +23,50 @@ std::vector<GzPoint> Leeward(const LeverCurve& curve, double metres) {
     if (row.found) table.push_back({row.heel, row.gz * metres});
   }
   return table;
+}
+
+// Whether every criterion would hold with G raised by shift metres, the
+// levers taken as GZ - shift sin(heel) (the trim and the immersion angles
+// held): the search's predictor, never its answer.
+bool WouldPass(const ConditionAssessment& a, double shift) {
+  WeatherInputs in = a.weatherInputs;
+  std::vector<GzPoint> leeward;
+  for (GzPoint& p : in.table) {
+    p.gz -= shift * std::sin(p.heel * kDegreesToRadians);
+    if (p.heel >= 0.0) leeward.push_back(p);
+  }
+  in.gm -= shift;
+  in.og += shift;
+  return AllCriteriaPass(EvaluateCriteria(leeward, in.gm, in.downflooding)) &&
+         AllCriteriaPass(EvaluateWeather(in).criteria);
+}
+
+// The VCG (model units) at which the shifted levers of a trial at vcg
+// change from passing to failing, or nothing when they do not within the
+// span.
+std::optional<double> Predicted(const ConditionAssessment& a, double vcg, double metres,
+                                double depth) {
+  double pass = 0.0, fail = 0.0;  // shifts in model units
+  if (WouldPass(a, 0.0)) {
+    fail = 0.05 * depth;
+    while (WouldPass(a, fail * metres)) {
+      pass = fail;
+      fail *= 2.0;
+      if (fail > 4.0 * depth) return std::nullopt;
+    }
+  } else {
+    pass = -0.05 * depth;
+    while (!WouldPass(a, pass * metres)) {
+      fail = pass;
+      pass *= 2.0;
+      if (pass < -4.0 * depth) return std::nullopt;
+    }
+  }
+  for (int k = 0; k < 60 && fail - pass > 1e-6 * depth; ++k) {
+    const double mid = 0.5 * (pass + fail);
+    (WouldPass(a, mid * metres) ? pass : fail) = mid;
+  }
+  return vcg + pass;
 }
 
 }  // namespace
@@ -132,13 +177,23 @@ KgLimitRow LimitingKg(const FloatingHull& hull, const LoadingCondition& conditio
     return t;
   };
   // A weight the hull cannot carry sinks it at any VCG.
+  const double tolerance = kKgTolerance * depth;
   double vcg = std::clamp(base.vcg, span[0], span[1]);
   KgTrial t = trial(vcg);
   if (t.equilibrium.refusal == Refusal::kSinks) {
     row.message = t.equilibrium.message;
     return row;
   }
-  double step = 0.05 * depth;
+  // Predicted from the levers raised or lowered as a whole, then tried, a
+  // few times: the bracket below then starts within a step of the limit.
+  const double metres = Metres(hull.units);
+  for (int k = 0; k < 4 && t.assessment; ++k) {
+    const std::optional<double> next = Predicted(*t.assessment, vcg, metres, depth);
+    if (!next || std::fabs(*next - vcg) <= 0.5 * tolerance) break;
+    vcg = *next;
+    t = trial(vcg);
+  }
+  double step = tolerance;
   double pass = 0.0, fail = 0.0;
   std::string failed;
   if (t.Passes()) {
@@ -173,7 +228,7 @@ KgLimitRow LimitingKg(const FloatingHull& hull, const LoadingCondition& conditio
     }
     pass = vcg;
   }
-  while (fail - pass > kKgTolerance * depth) {
+  while (fail - pass > tolerance) {
     const double mid = 0.5 * (pass + fail);
     t = trial(mid);
     if (t.Passes()) {

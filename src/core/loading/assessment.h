@@ -55,9 +55,11 @@ struct KgLimitRow {
   int leverCurves = 0;
 };
 
-// The search steps VCG by a twentieth of the depth until the criteria
-// change, then halves the bracket to a thousandth of the depth; the limit
-// is the bracket's passing end.
+// The search predicts the limit from a trial's levers raised as a whole
+// (GZ - dKG sin(heel)) and tries it, a few times; then it steps from there
+// by a thousandth of the depth, doubling, until the criteria change, and
+// halves the bracket to a thousandth of the depth. Every answer comes from
+// tried levers: the limit is the bracket's passing end.
 inline constexpr double kKgTolerance = 1e-3;  // of the hull's depth
 KgLimitRow LimitingKg(const FloatingHull& hull, const LoadingCondition& condition,
                       const ConditionWeights& base, double displacement, const HeelSteps& steps);
