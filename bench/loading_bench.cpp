@@ -6,6 +6,7 @@
 #include <string>
 
 #include "files/design_file.h"
+#include "loading/assessment.h"
 #include "loading/condition_file.h"
 #include "loading/floating.h"
 #include "model/design_session.h"
@@ -88,5 +89,48 @@ void BM_FreeTrimLevers0To90By5(benchmark::State& state) {
   state.counters["rowsFound"] = found;
 }
 BENCHMARK(BM_FreeTrimLevers0To90By5)->Unit(benchmark::kMillisecond);
+
+// The condition judged: down-flooding and deck-immersion angles, windage and
+// the weather criterion on its levers (the levers themselves not counted).
+void BM_ConditionAssessment(benchmark::State& state) {
+  CargoCondition c;
+  if (!c.ok) {
+    state.SkipWithError("the example condition did not load");
+    return;
+  }
+  const Equilibrium e = FindEquilibrium(c.hull, c.weights);
+  std::string message;
+  const LeverCurve curve = FreeTrimLevers(c.hull, c.weights, e, *CheckHeelInputs(90.0, 5.0, message));
+  for (auto _ : state) {
+    const ConditionAssessment a = AssessCondition(c.hull, c.condition, c.weights, e, curve);
+    benchmark::DoNotOptimize(a.weather.windLever);
+  }
+}
+BENCHMARK(BM_ConditionAssessment)->Unit(benchmark::kMillisecond);
+
+// The limiting KG at five displacements about the condition's, levers 0-90
+// by 5 at each trial as the kg-limit command runs them. Counter: lever
+// curves computed in all.
+void BM_KgLimitFiveDisplacements(benchmark::State& state) {
+  CargoCondition c;
+  if (!c.ok) {
+    state.SkipWithError("the example condition did not load");
+    return;
+  }
+  std::string message;
+  const HeelSteps steps = *CheckHeelInputs(90.0, 5.0, message);
+  int curves = 0, found = 0;
+  for (auto _ : state) {
+    curves = found = 0;
+    for (double f : {0.7, 0.8, 0.9, 1.0, 1.1}) {
+      const KgLimitRow row = LimitingKg(c.hull, c.condition, c.weights, f * c.weights.weight, steps);
+      curves += row.leverCurves;
+      found += row.vcg ? 1 : 0;
+    }
+  }
+  if (found != 5) state.SkipWithError("a displacement has no limiting KG");
+  state.counters["leverCurves"] = curves;
+}
+BENCHMARK(BM_KgLimitFiveDisplacements)->Unit(benchmark::kMillisecond);
 
 }  // namespace
