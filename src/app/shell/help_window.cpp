@@ -26,6 +26,7 @@ constexpr const char* kPages[] = {"index.html",        "overview.html", "views.h
                                   "editing.html",      "files.html",    "hydrostatics.html",
                                   "drag.html",         "curves.html",   "hydro_curves.html",
                                   "draft.html",
+                                  "loading.html",
                                   "exchange.html",
                                   "keyboard.html",     "howto.html"};
 constexpr int kTopicRole = Qt::UserRole;
