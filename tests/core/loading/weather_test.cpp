@@ -140,6 +140,30 @@ TEST(WeatherCriterion, BoxBargeMatchesTheHandComputation) {
   EXPECT_FALSE(a.criteria[2].pass);
 }
 
+TEST(WeatherCriterion, WindwardLeversOfAListedShipAreRunOnTheirOwn) {
+  // G 6 in toward the modelled side: GZ(phi) = sin(phi) (GM + BM tan^2(phi) / 2)
+  // - t cos(phi) on either side while the deck edge stays out.
+  Barge barge(2.0);
+  const double t = 6.0;
+  barge.condition.lightship.tcg = t;
+  const ConditionRun run = barge.Run(Steps(40.0, 5.0));
+  ASSERT_TRUE(run.equilibrium.ok() && run.levers);
+  const ConditionAssessment a =
+      AssessCondition(run.hull, barge.condition, run.weights, run.equilibrium, *run.levers);
+  EXPECT_EQ(a.leverCurves, 1);
+  const double gm = 40.0 + 60.0 - 82.0, bm = 60.0, in2m = 0.0254;
+  int checked = 0;
+  for (const GzPoint& p : a.weatherInputs.table) {
+    if (std::fabs(p.heel) > 30.0) continue;
+    const double phi = p.heel * kDegreesToRadians;
+    const double gz =
+        std::sin(phi) * (gm + bm * std::tan(phi) * std::tan(phi) / 2.0) - t * std::cos(phi);
+    EXPECT_NEAR(p.gz, gz * in2m, 1e-6) << p.heel;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 13);  // -30 to 30 by 5
+}
+
 TEST(WeatherCriterion, RollFactorsFollowTheCodesTables) {
   struct Case {
     double (*factor)(double);
