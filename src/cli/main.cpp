@@ -5,6 +5,8 @@
 
 #include "cli_args.h"
 #include "commands.h"
+#include "condition_command.h"
+#include "kg_limit_command.h"
 #include "export_command.h"
 #include "fair_command.h"
 #include "hydro_commands.h"
@@ -61,7 +63,8 @@ void Usage(std::ostream& out) {
   out << skelmora::cli::kTransformUsage << skelmora::cli::kStabilityUsage
       << skelmora::cli::kExportUsage
       << skelmora::cli::kNewUsage << skelmora::cli::kCurvesUsage << skelmora::cli::kKnUsage
-      << skelmora::cli::kResistanceUsage;
+      << skelmora::cli::kResistanceUsage << skelmora::cli::kConditionUsage
+      << skelmora::cli::kKgLimitUsage;
 }
 
 }  // namespace
@@ -84,6 +87,8 @@ int main(int argc, char** argv) {
   if (name == "new") return RunNew(argc, argv, 2, std::cout, std::cerr);
   if (name == "deck") return RunDeck(argc, argv, 2, std::cout, std::cerr);
   if (name == "curves") return RunCurvesCommand(argc, argv, 2, std::cout, std::cerr);
+  if (name == "condition") return RunConditionCommand(argc, argv, 2, std::cout, std::cerr);
+  if (name == "kg-limit") return RunKgLimitCommand(argc, argv, 2, std::cout, std::cerr);
   if (name == "kn") return RunKnCommand(argc, argv, 2, std::cout, std::cerr);
   if (name == "resistance") return RunResistanceCommand(argc, argv, 2, std::cout, std::cerr);
   for (const Command& command : Commands()) {

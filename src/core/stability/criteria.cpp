@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/text_io.h"
 #include "stability/fixed_text.h"
 
 namespace skelmora {
@@ -51,7 +52,13 @@ Criterion Make(const char* name, std::optional<double> value, double required, c
 }  // namespace
 
 std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
-                                        const std::vector<double>& notFound) {
+                                        std::optional<double> downflooding) {
+  return EvaluateCriteria(table, initialGm, {}, downflooding);
+}
+
+std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
+                                        const std::vector<double>& notFound,
+                                        std::optional<double> downflooding) {
   // The run reached `end`; heels it did not find may lie anywhere in it.
   double end = table.empty() ? 0.0 : table.back().heel;
   for (const double heel : notFound) end = std::max(end, heel);
@@ -63,17 +70,26 @@ std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, doubl
     if (table.back().heel < to) return {false, kNotEnoughRange};
     return {};
   };
+  // Water coming in below 40 degrees ends the areas that run to 40 there.
+  const bool flooded = downflooding && *downflooding < 40.0;
+  const double areaEnd = flooded ? *downflooding : 40.0;
+  const std::string endName =
+      flooded ? "phiF " + FormatFixed(areaEnd, 1, 1) : std::string("40 deg");
+  const std::string to40 = "Area under GZ 0 to " + endName;
+  const std::string from30 = "Area under GZ 30 to " + endName;
   std::vector<Criterion> criteria;
-  auto add = [&](const char* name, Reach reach, auto compute, double required, const char* unit) {
-    criteria.push_back(Make(name, reach.judged ? std::optional<double>(compute()) : std::nullopt,
+  auto add = [&](const std::string& name, Reach reach, auto compute, double required,
+                 const char* unit) {
+    criteria.push_back(Make(name.c_str(),
+                            reach.judged ? std::optional<double>(compute()) : std::nullopt,
                             required, unit, reach.note));
   };
   add("Area under GZ 0 to 30 deg", over(0.0, 30.0), [&] { return AreaBetween(table, 0.0, 30.0); },
       0.055, "m.rad");
-  add("Area under GZ 0 to 40 deg", over(0.0, 40.0), [&] { return AreaBetween(table, 0.0, 40.0); },
-      0.090, "m.rad");
-  add("Area under GZ 30 to 40 deg", over(30.0, 40.0),
-      [&] { return AreaBetween(table, 30.0, 40.0); }, 0.030, "m.rad");
+  add(to40, over(0.0, areaEnd), [&] { return AreaBetween(table, 0.0, areaEnd); }, 0.090,
+      "m.rad");
+  add(from30, over(std::min(30.0, areaEnd), areaEnd),
+      [&] { return areaEnd > 30.0 ? AreaBetween(table, 30.0, areaEnd) : 0.0; }, 0.030, "m.rad");
   add("GZ at 30 deg or more", over(30.0, std::max(end, 30.0)), [&] {
         double largest = GzAt(table, 30.0);
         for (const GzPoint& p : table) {

@@ -38,9 +38,17 @@ struct Criterion {
 // notFound: heels of the run left out of the table because their
 // displacement was not found; a criterion whose heels reach over one of
 // them is not judged. The largest GZ at the table's last heel may still be
-// rising: its angle is not judged either.
+// rising: its angle is not judged either. downflooding (degrees): the areas
+// to 40 degrees end at it when it is less, and their names say so.
 std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
-                                        const std::vector<double>& notFound = {});
+                                        const std::vector<double>& notFound = {},
+                                        std::optional<double> downflooding = std::nullopt);
+
+// The same with a down-flooding angle (degrees): the areas to 40 degrees end
+// at it when it is less, and their names say so ("0 to phiF 31.2"); an
+// area whose end is below its start is 0.
+std::vector<Criterion> EvaluateCriteria(const std::vector<GzPoint>& table, double initialGm,
+                                        std::optional<double> downflooding);
 
 // The same from a run's rows found: GZ and the upright GMt in metres
 // whatever the unit.
