@@ -117,6 +117,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"Findwaterline1", &TMainForm::Findwaterline1Click, Guard::kNone, nullptr},
     {"HydrostaticCurves1", &TMainForm::HydrostaticCurves1Click, Guard::kDesign, nullptr},
     {"CrossCurves1", &TMainForm::CrossCurves1Click, Guard::kDesign, nullptr},
+    {"LoadingConditions1", &TMainForm::LoadingConditions1Click, Guard::kDesign, nullptr},
     // Tools
     {"Stretchshrinkhull1", &TMainForm::Stretchshrinkhull1Click, Guard::kDesign, nullptr},
     {"Shifthull1", &TMainForm::Shifthull1Click, Guard::kDesign, nullptr},

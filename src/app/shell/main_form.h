@@ -243,6 +243,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   // Calc › the curves (main_form_curves.cpp)
   void HydrostaticCurves1Click();
   void CrossCurves1Click();
+  void LoadingConditions1Click();
   // Output (main_form_output.cpp)
   void printoffsets1Click();
   void printvertices1Click();
