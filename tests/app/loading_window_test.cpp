@@ -17,6 +17,7 @@
 #include "loading/loading_cells.h"
 #include "loading/loading_window.h"
 #include "shell_fixtures.h"
+#include "support/same_bytes.h"
 #include "views/real_field.h"
 
 using namespace skelmora;
@@ -218,7 +219,10 @@ class LoadingWindowTest : public QObject {
     QVERIFY(f.Open());
     f.window->maxHeel()->setText(QStringLiteral("60"));
     f.window->heelStep()->setText(QStringLiteral("10"));
+    const auto net = std::make_unique<VertexNet>(f.shell.state.design.Net);
     QVERIFY(f.window->RightingLevers());
+    // The fixed-trim run moves the hull to the condition's draft and back.
+    QVERIFY(skelmora::testing::SameNet(*net, f.shell.state.design.Net));
     const LeverCurve& curve = *f.window->run()->levers;
     QCOMPARE(curve.rows.size(), std::size_t(7));
     QCOMPARE(f.window->levers()->rowCount(), 7);

@@ -10,11 +10,13 @@
 #include <QTableWidget>
 #include <QValueAxis>
 #include <algorithm>
+#include <memory>
 
 #include "curves/curves_widgets.h"
 #include "files/file_chooser.h"
 #include "files/file_messages.h"
 #include "files/text_io.h"
+#include "hydro/draft_search.h"
 #include "hydro/text_printing.h"
 #include "loading/condition_file.h"
 #include "loading/loading_cells.h"
@@ -60,6 +62,37 @@ void AddCurve(QChart* chart, QValueAxis* x, QValueAxis* y, const QString& name, 
     high = std::max(high, *gz);
   }
 }
+
+// The upright height of the water at which the closed hull displaces
+// volume; nothing when it cannot.
+std::optional<double> UprightLevel(const FloatingHull& hull, double volume) {
+  const Vec3 up{0.0, 0.0, 1.0};
+  const auto span = SpanAlong(hull.soup, up);
+  if (!(span[1] > span[0]) || !(volume > 0.0) || !(volume < hull.volume)) return std::nullopt;
+  double low = span[0], high = span[1];
+  for (int k = 0; k < 60; ++k) {
+    const double mid = 0.5 * (low + high);
+    (CutBelow(hull.soup, up, mid).below.volume < volume ? low : high) = mid;
+  }
+  return 0.5 * (low + high);
+}
+
+// The net as it was, put back on every path.
+class NetRestorer {
+ public:
+  explicit NetRestorer(AppState& state)
+      : state_(state), net_(std::make_unique<VertexNet>(state.design.Net)) {}
+  ~NetRestorer() {
+    state_.design.Net = *net_;
+    state_.Rebuild();
+  }
+  NetRestorer(const NetRestorer&) = delete;
+  NetRestorer& operator=(const NetRestorer&) = delete;
+
+ private:
+  AppState& state_;
+  std::unique_ptr<VertexNet> net_;  // large: not on the stack
+};
 
 }  // namespace
 
@@ -182,22 +215,29 @@ bool TLoadingWindow::RightingLevers() {
     state_.prompter->ShowError(run.equilibrium.message);
     return false;
   }
-  // The stability run's fixed-trim levers with G where the condition puts
-  // it (raised for the free surfaces). It floats the hull at its own
-  // waterline, not at the condition's weight; a copy of the records keeps
-  // the program's hydrostatics as they were.
+  // The stability run's fixed-trim levers at the same displacement: the
+  // hull lowered until its design waterline floats the condition's weight,
+  // G where the condition puts it (raised for the free surfaces), then the
+  // net put back as it was. A copy of the records keeps the program's
+  // hydrostatics as they were.
   std::vector<StabilityRow> fixed;
-  {
+  const std::optional<double> level =
+      UprightLevel(run.hull, run.weights.weight / SeawaterWeight(1.0, run.hull.units));
+  if (level) {
     WaitCursor wait;
-    HydrostaticResults results = state_.hydro->results;
-    StabilityRecords records{state_.design, *state_.surface, *state_.cuts, results};
-    StabilityInputs inputs;
-    inputs.heel = *heels;
-    inputs.manualCentre = true;
-    inputs.manualVcg = run.weights.vcg + run.weights.VirtualRise();
-    inputs.manualLcg = run.weights.lcg;
-    const StabilityRun stability = RunStability(records, inputs, *state_.prompter);
-    if (stability.ok) fixed = stability.rows;
+    NetRestorer restore(state_);
+    if (RaiseHull(state_.design, *state_.surface, -*level)) {
+      state_.RefreshExtents();
+      HydrostaticResults results = state_.hydro->results;
+      StabilityRecords records{state_.design, *state_.surface, *state_.cuts, results};
+      StabilityInputs inputs;
+      inputs.heel = *heels;
+      inputs.manualCentre = true;
+      inputs.manualVcg = run.weights.vcg + run.weights.VirtualRise() - *level;
+      inputs.manualLcg = run.weights.lcg;
+      const StabilityRun stability = RunStability(records, inputs, *state_.prompter);
+      if (stability.ok) fixed = stability.rows;
+    }
   }
   run_ = std::move(run);
   fixedTrim_ = std::move(fixed);
