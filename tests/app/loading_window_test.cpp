@@ -177,6 +177,15 @@ class LoadingWindowTest : public QObject {
     QVERIFY(std::fabs(f.window->condition().tanks[1].fill - 25.0) < 1e-4);
     QCOMPARE(CellText(f.window->tanks(), 1, kTankFill), QStringLiteral("25.0"));
     QVERIFY(f.window->modified());
+
+    // A weight the hull cannot carry is a good cell but no floating position.
+    f.window->items()->item(0, kItemWeight)->setText(QStringLiteral("1e11"));
+    const std::size_t errors = f.shell.prompter.errors.size();
+    QVERIFY(!f.window->Float());
+    QCOMPARE(f.shell.prompter.errors.size(), errors + 1);
+    QVERIFY(f.shell.prompter.errors.back().find("sinks") != std::string::npos);
+    QVERIFY(!f.window->run());
+    QCOMPARE(f.window->position()->rowCount(), 0);
   }
 
   void asksBeforeReplacingAndSavesWhatItShows() {
@@ -212,6 +221,18 @@ class LoadingWindowTest : public QObject {
     QVERIFY(!f.window->Load(bad));
     QCOMPARE(f.ConditionText(), edited);
     QCOMPARE(f.window->path(), copy);
+
+    // Closing with unsaved edits asks; Cancel keeps the window open.
+    f.window->show();
+    f.window->items()->item(2, kItemVcg)->setText(QStringLiteral("2600"));
+    f.shell.prompter.answers.push_back(-1);
+    f.window->reject();
+    QVERIFY(f.window->isVisible());
+    f.shell.prompter.answers.push_back(0);  // No: closed, nothing written
+    f.window->reject();
+    QVERIFY(!f.window->isVisible());
+    QVERIFY(ReadConditionFile(copy.toStdString(), back, message));
+    QCOMPARE(FormatConditionFile(back), edited);
   }
 
   void leversChartCsvAndPrint() {

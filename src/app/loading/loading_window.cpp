@@ -2,13 +2,10 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
-#include <QPageLayout>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -17,16 +14,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "curves/curves_widgets.h"
-#include "files/file_chooser.h"
-#include "files/file_messages.h"
-#include "files/text_io.h"
-#include "hydro/text_printing.h"
-#include "loading/condition_file.h"
+#include "hydro/hydrostatics.h"
 #include "loading/loading_cells.h"
-#include "loading/loading_report.h"
 #include "model/app_state.h"
-#include "stability/stability_run.h"
 #include "views/real_field.h"
 #include "views/wait_cursor.h"
 
