@@ -19,6 +19,7 @@
 #include "shell_fixtures.h"
 #include "support/same_bytes.h"
 #include "views/real_field.h"
+#include "when_shown.h"
 
 using namespace skelmora;
 using namespace skelmora::app;
@@ -132,6 +133,23 @@ class LoadingWindowTest : public QObject {
     // The free surfaces lower G: fluid GM below solid.
     QVERIFY(e.gmtFluid < e.gmtSolid);
     QVERIFY(!f.window->modified());
+  }
+
+  void calcMenuOpensTheWindowOnTheOpenHull() {
+    Shell shell;
+    QVERIFY(shell.open(shell.copyExample("cargo.s98")));
+    QVERIFY(shell.enabled("LoadingConditions1"));
+    const QString lcd = shell.copyExample("cargo.lcd");
+    bool floated = false;
+    WhenShown<TLoadingWindow> script([&](TLoadingWindow* window) {
+      shell.files.openAnswers.push_back(ChosenFile{lcd, 1});
+      floated = window->Open() && window->Float();
+      window->accept();
+    });
+    shell.form->trigger(QStringLiteral("LoadingConditions1"));
+    QCOMPARE(script.shown, 1);
+    QVERIFY(floated);
+    QVERIFY(shell.prompter.errors.empty());
   }
 
   void refusesBadCellsBeforeAnythingChanges() {
