@@ -15,6 +15,7 @@
 #include "files/text_io.h"
 #include "loading/condition_file.h"
 #include "loading/loading_cells.h"
+#include "loading/loading_report.h"
 #include "loading/loading_window.h"
 #include "shell_fixtures.h"
 #include "support/same_bytes.h"
@@ -133,6 +134,28 @@ class LoadingWindowTest : public QObject {
     // The free surfaces lower G: fluid GM below solid.
     QVERIFY(e.gmtFluid < e.gmtSolid);
     QVERIFY(!f.window->modified());
+  }
+
+  // A row not found is neither drawn nor bridged; its heel shows "not found".
+  void rowsNotFoundBreakTheCurve() {
+    LeverCurve curve;
+    const bool found[] = {true, true, false, true, false, false, true, true};
+    for (int k = 0; k < 8; ++k) {
+      LeverRow row;
+      row.heel = 10.0 * k;
+      row.found = found[k];
+      row.gz = found[k] ? 2.0 * k : 0.0;
+      curve.rows.push_back(row);
+    }
+    const std::vector<CurvePiece> pieces = FoundPieces(curve, 0.5);
+    QCOMPARE(pieces.size(), std::size_t(3));
+    QCOMPARE(pieces[0], (CurvePiece{{0.0, 0.0}, {10.0, 1.0}}));
+    QCOMPARE(pieces[1], (CurvePiece{{30.0, 3.0}}));
+    QCOMPARE(pieces[2], (CurvePiece{{60.0, 6.0}, {70.0, 7.0}}));
+    const TextRows rows = LeverRows(curve);
+    QCOMPARE(rows[2][0], std::string("20.0"));
+    QCOMPARE(rows[2][1], std::string());
+    QCOMPARE(rows[2].back(), std::string("not found"));
   }
 
   void calcMenuOpensTheWindowOnTheOpenHull() {

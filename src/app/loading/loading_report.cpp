@@ -99,6 +99,21 @@ TextRows LeverRows(const LeverCurve& curve) {
   return rows;
 }
 
+std::vector<CurvePiece> FoundPieces(const LeverCurve& curve, double scale) {
+  std::vector<CurvePiece> pieces;
+  bool open = false;
+  for (const LeverRow& r : curve.rows) {
+    if (!r.found) {
+      open = false;
+      continue;
+    }
+    if (!open) pieces.emplace_back();
+    open = true;
+    pieces.back().push_back({r.heel, r.gz * scale});
+  }
+  return pieces;
+}
+
 QStringList CriteriaHeadings() {
   return {QStringLiteral("Criterion"), QStringLiteral("Value"), QStringLiteral("Required"),
           QStringLiteral("Unit"), QStringLiteral("Result")};

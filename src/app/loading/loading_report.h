@@ -22,6 +22,11 @@ QStringList LeverHeadings(int32_t units);
 // A row not found shows its heel and "not found" in place of its values.
 TextRows LeverRows(const LeverCurve& curve);
 
+// The found rows as (heel, GZ x scale) in runs of neighbouring rows: a row
+// not found ends a run, so nothing is drawn across it.
+using CurvePiece = std::vector<std::pair<double, double>>;
+std::vector<CurvePiece> FoundPieces(const LeverCurve& curve, double scale);
+
 QStringList CriteriaHeadings();
 TextRows CriteriaRows(const std::vector<Criterion>& criteria);
 

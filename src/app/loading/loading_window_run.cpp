@@ -31,35 +31,26 @@ namespace skelmora::app {
 
 namespace {
 
-// A curve's found points as (heel, GZ); a row not found breaks the line so
-// that nothing is drawn across it.
-using CurvePoints = std::vector<std::pair<double, std::optional<double>>>;
-
+// A curve in pieces of one colour, one legend entry.
 void AddCurve(QChart* chart, QValueAxis* x, QValueAxis* y, const QString& name, const QColor& color,
-              const CurvePoints& points, double& low, double& high) {
-  QLineSeries* series = nullptr;
+              const std::vector<CurvePiece>& pieces, double& low, double& high) {
   bool named = false;
-  for (const auto& [heel, gz] : points) {
-    if (!gz) {
-      series = nullptr;
-      continue;
+  for (const CurvePiece& piece : pieces) {
+    auto* series = new QLineSeries;
+    series->setColor(color);
+    series->setName(name);
+    for (const auto& [heel, gz] : piece) {
+      series->append(heel, gz);
+      low = std::min(low, gz);
+      high = std::max(high, gz);
     }
-    if (!series) {
-      series = new QLineSeries;
-      series->setColor(color);
-      series->setName(name);
-      chart->addSeries(series);
-      series->attachAxis(x);
-      series->attachAxis(y);
-      // One legend entry per curve, however many pieces it has.
-      if (named) {
-        for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
-      }
-      named = true;
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    if (named) {
+      for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
     }
-    series->append(heel, *gz);
-    low = std::min(low, *gz);
-    high = std::max(high, *gz);
+    named = true;
   }
 }
 
@@ -268,17 +259,15 @@ void TLoadingWindow::Plot() {
   const double toChart = FactorsFor(state_.design.Units).length;
   double low = 0.0, high = 0.0, maxHeel = 90.0;
   if (run_ && run_->levers) {
-    CurvePoints free;
-    for (const LeverRow& r : run_->levers->rows) {
-      free.push_back({r.heel, r.found ? std::optional<double>(r.gz * toChart) : std::nullopt});
-      maxHeel = r.heel;
-    }
+    for (const LeverRow& r : run_->levers->rows) maxHeel = r.heel;
     AddCurve(chart_, xAxis_, yAxis_, QStringLiteral("Free trim (condition)"), QColor(0, 90, 200),
-             free, low, high);
-    CurvePoints fixed;
+             FoundPieces(*run_->levers, toChart), low, high);
+    CurvePiece fixed;
     for (const StabilityRow& r : fixedTrim_) fixed.push_back({r.heel, r.gz * toChart});
-    AddCurve(chart_, xAxis_, yAxis_, QStringLiteral("Fixed trim (stability run)"),
-             QColor(200, 60, 0), fixed, low, high);
+    if (!fixed.empty()) {
+      AddCurve(chart_, xAxis_, yAxis_, QStringLiteral("Fixed trim (stability run)"),
+               QColor(200, 60, 0), {fixed}, low, high);
+    }
   }
   const QString name = path_.isEmpty() ? QStringLiteral("new condition") : QFileInfo(path_).fileName();
   chart_->setTitle(QStringLiteral("Righting levers, %1").arg(name));
