@@ -179,6 +179,16 @@ class LoadingWindowTest : public QObject {
     Fixture f;
     QVERIFY(f.Open());
     const std::string before = f.ConditionText();
+    // Numbers are typed in the program's number field, names in a plain one.
+    QTableWidget* items = f.window->items();
+    QWidget* weightEditor = items->itemDelegate()->createEditor(
+        items->viewport(), QStyleOptionViewItem(), items->model()->index(1, kItemWeight));
+    QWidget* nameEditor = items->itemDelegate()->createEditor(
+        items->viewport(), QStyleOptionViewItem(), items->model()->index(1, kItemName));
+    QVERIFY(qobject_cast<RealField*>(weightEditor));
+    QVERIFY(!qobject_cast<RealField*>(nameEditor));
+    delete weightEditor;
+    delete nameEditor;
     struct Case {
       bool tank;
       int row, column;

@@ -35,11 +35,19 @@ QTableWidget* Grid(QWidget* parent, const char* name, const QStringList& heading
   return grid;
 }
 
-QTableWidgetItem* Cell(const std::string& text, bool editable, bool number) {
-  auto* item = new QTableWidgetItem(QString::fromStdString(text));
+// Cells are updated in place: a cell's own change signal may be what
+// refills the grid, and its item must outlive it.
+void SetCell(QTableWidget* grid, int row, int column, const std::string& text, bool editable,
+             bool number) {
+  QTableWidgetItem* item = grid->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    grid->setItem(row, column, item);
+  }
+  item->setText(QString::fromStdString(text));
   if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  if (!editable) item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-  return item;
+  item->setFlags(editable ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
+                          : Qt::ItemIsSelectable | Qt::ItemIsEnabled);
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
@@ -205,7 +213,7 @@ void TLoadingWindow::Fill() {
     const WeightItem& item = r == 0 ? condition_.lightship : condition_.items[r - 1];
     for (int c = 0; c < kItemColumns; ++c) {
       // The lightship keeps its name.
-      items_->setItem(r, c, Cell(ItemCellText(item, c), r > 0 || c != kItemName, c != kItemName));
+      SetCell(items_, r, c, ItemCellText(item, c), r > 0 || c != kItemName, c != kItemName);
     }
   }
   items_->resizeColumnsToContents();
@@ -221,8 +229,8 @@ void TLoadingWindow::FillTanks() {
   tanks_->setRowCount(static_cast<int>(condition_.tanks.size()));
   for (int r = 0; r < tanks_->rowCount(); ++r) {
     for (int c = 0; c < kTankColumns; ++c) {
-      tanks_->setItem(r, c, Cell(TankCellText(condition_.tanks[r], tankStates_[r], c),
-                                 TankColumnEditable(c), c != kTankName));
+      SetCell(tanks_, r, c, TankCellText(condition_.tanks[r], tankStates_[r], c),
+              TankColumnEditable(c), c != kTankName);
     }
   }
   tanks_->resizeColumnsToContents();
