@@ -118,6 +118,7 @@ const TMainForm::Command TMainForm::kCommands[] = {
     {"HydrostaticCurves1", &TMainForm::HydrostaticCurves1Click, Guard::kDesign, nullptr},
     {"CrossCurves1", &TMainForm::CrossCurves1Click, Guard::kDesign, nullptr},
     {"ResistancePower1", &TMainForm::ResistancePower1Click, Guard::kDesign, nullptr},
+    {"LoadingConditions1", &TMainForm::LoadingConditions1Click, Guard::kDesign, nullptr},
     // Tools
     {"Stretchshrinkhull1", &TMainForm::Stretchshrinkhull1Click, Guard::kDesign, nullptr},
     {"Shifthull1", &TMainForm::Shifthull1Click, Guard::kDesign, nullptr},

@@ -246,6 +246,7 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void HydrostaticCurves1Click();
   void CrossCurves1Click();
   void ResistancePower1Click();
+  void LoadingConditions1Click();
   // Output (main_form_output.cpp)
   void printoffsets1Click();
   void printvertices1Click();
