@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "design_io.h"
+#include "files/file_messages.h"
 #include "files/ghs_import.h"
 #include "files/text_io.h"
 #include "model/silent_prompter.h"
@@ -185,8 +186,9 @@ int RunGhs(const Args& args, std::ostream&, std::ostream& err) {
     return 2;
   }
   std::string ghs;
-  if (ReadWholeFile(args.positional[0], ghs, 64u << 20) != ReadFileResult::kOk) {
-    err << "Cannot open the file: " << args.positional[0] << '\n';
+  std::string message;
+  if (!ReadGhsFileText(args.positional[0], ghs, message)) {
+    err << message << '\n';
     return 1;
   }
   const GhsUnits units = !args.units        ? GhsUnits::kAsk
@@ -195,7 +197,6 @@ int RunGhs(const Args& args, std::ostream&, std::ostream& err) {
   HullDesign design;
   SilentPrompter nobody;  // nobody to ask: a file without units needs --units
   std::string text;
-  std::string message;
   switch (ConvertGhsText(ghs, design, nobody, units, text, message)) {
     case GhsConvert::kDone:
       break;
@@ -207,7 +208,7 @@ int RunGhs(const Args& args, std::ostream&, std::ostream& err) {
       return 1;
   }
   if (!SaveFileAtomically(*args.out, text)) {
-    err << "Cannot save the file: " << *args.out << '\n';
+    err << CannotSaveMessage(*args.out) << '\n';
     return 1;
   }
   return 0;

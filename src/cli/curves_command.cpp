@@ -9,6 +9,8 @@
 #include "cli_args.h"
 #include "curves/hydrostatic_curves.h"
 #include "design_io.h"
+#include "files/text_io.h"
+#include "hydro/draft_search.h"
 #include "json_out.h"
 #include "stream_prompter.h"
 
@@ -70,6 +72,16 @@ int RunCurvesCommand(int argc, char** argv, int first, std::ostream& out, std::o
   StreamPrompter prompter(err);
   if (!Load(positional[0], session, err)) return 1;
   if (!HullGuard(design, *session.surface, prompter)) return 1;
+  // No draft change lies between a keel and a deck edge at one height: say
+  // that, rather than offer the empty range between them.
+  const double keel = session.surface->extents.lowestZ;
+  const double deckEdge = GridLowestTop(*session.surface);
+  if (!(deckEdge > keel)) {
+    err << "The hull in " << positional[0] << " has no depth: its keel and the lowest point of "
+        << "its deck edge are both at " << FormatEcho(keel, 3)
+        << ", so there is no draft to compute curves at.\n";
+    return 1;
+  }
   std::vector<CurveRow> rows;
   if (!ComputeHydrostaticCurves(design, *session.surface, *session.cuts, *drafts, prompter,
                                 rows, message)) {

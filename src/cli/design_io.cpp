@@ -41,10 +41,7 @@ class IgesPrompter : public SilentPrompter {
 bool ImportIges(const std::string& path, DesignSession& session, std::string& message,
                 const IgesAnswers& answers) {
   std::string text;
-  if (ReadWholeFile(path, text, 64u << 20) != ReadFileResult::kOk) {
-    message = "Cannot open the file: " + path;
-    return false;
-  }
+  if (!ReadIgesFileText(path, text, message)) return false;
   IgesSurface parsed;
   if (ParseIgesText(text, parsed, message) != IgesParse::kOk) return false;
   IgesPrompter prompter(answers.transpose.value_or(false),

@@ -129,7 +129,8 @@ int RunFair(const Args& args, std::ostream& out, std::ostream& err) {
   // A section too short for a curvature curve has none to report.
   if (curve->Found()) {
     for (int k = 0; k < curve->curvatureCount; ++k) {
-      curvature.push_back({{"at", curve->curvature[k].at}, {"value", curve->curvature[k].value}});
+      const CurvaturePoint& p = curve->curvature[k];
+      if (p.defined) curvature.push_back({{"at", p.at}, {"value", p.value}});
     }
   }
   const AxisTitles titles = ViewAxisTitles(selection.view);

@@ -1,5 +1,6 @@
 #include "new_command.h"
 
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,7 +16,9 @@
 
 namespace skelmora::cli {
 
-const char* const kNewUsage =
+namespace {
+
+constexpr char kNewLines[] =
     "  new sailboat|nochine|onechine|twochine|cargo [--units in|mm|ft|m] [--loa L] [--beam B]\n"
     "      [--freeboard F] [--draft D] [--bow A] [--stern A] [--stern-type F|R|O|C] --out FILE.s98\n"
     "      (--beam is the half beam at deck; the defaults are the dialog's for the unit)\n"
@@ -23,9 +26,24 @@ const char* const kNewUsage =
     "  new cone [--height H] [--base-diameter D] [--units in|mm] --out FILE.s98\n"
     "  new cylinder [--length L] [--diameter D] [--units in|mm] --out FILE.s98\n"
     "  new plate [--length L] [--width W] [--vertices-per-edge N] [--units in|mm] --out FILE.s98\n"
-    "  new sphere [--diameter D] [--units in|mm] --out FILE.s98\n"
+    "  new sphere [--diameter D] [--units in|mm] --out FILE.s98\n";
+constexpr char kDeckLines[] =
     "  deck IN OUT --camber C [--chine yes|no]   rows above the sheer; the chine at the joint\n"
     "      is made unless --chine no\n";
+
+// Both texts as one, for the program's help.
+template <size_t A, size_t B>
+constexpr std::array<char, A + B - 1> Joined(const char (&a)[A], const char (&b)[B]) {
+  std::array<char, A + B - 1> out{};
+  for (size_t k = 0; k + 1 < A; ++k) out[k] = a[k];
+  for (size_t k = 0; k < B; ++k) out[A - 1 + k] = b[k];
+  return out;
+}
+constexpr auto kBothUsages = Joined(kNewLines, kDeckLines);
+
+}  // namespace
+
+const char* const kNewUsage = kBothUsages.data();
 
 namespace {
 
@@ -107,10 +125,15 @@ void ShowAllViews(HullDesign& design) {
   design.PerspectiveElevation = -30;
 }
 
-int Usage(std::ostream& err, const std::string& problem) {
+// The problem and the command's own usage lines.
+int Usage(std::ostream& err, const std::string& problem, const char* lines = kNewLines) {
   if (!problem.empty()) err << problem << '\n';
-  err << "usage:\n" << kNewUsage;
+  err << "usage:\n" << lines;
   return 2;
+}
+
+int DeckUsage(std::ostream& err, const std::string& problem) {
+  return Usage(err, problem, kDeckLines);
 }
 
 const std::map<std::string, HullType>& HullTypes() {
@@ -263,19 +286,19 @@ int RunNew(int argc, char** argv, int first, std::ostream& out, std::ostream& er
 int RunDeck(int argc, char** argv, int first, std::ostream& out, std::ostream& err) {
   Options options;
   std::string message;
-  if (!ParseOptions(argc, argv, first, options, message)) return Usage(err, message);
-  if (options.positional.size() != 2) return Usage(err, "deck needs IN and OUT");
+  if (!ParseOptions(argc, argv, first, options, message)) return DeckUsage(err, message);
+  if (options.positional.size() != 2) return DeckUsage(err, "deck needs IN and OUT");
   if (const auto bad = Unexpected(options, {"--camber", "--chine"})) {
-    return Usage(err, "deck does not take " + *bad);
+    return DeckUsage(err, "deck does not take " + *bad);
   }
   const auto camberText = options.values.find("--camber");
-  if (camberText == options.values.end()) return Usage(err, "deck needs --camber C");
+  if (camberText == options.values.end()) return DeckUsage(err, "deck needs --camber C");
   const std::optional<double> camber = TryParseReal(camberText->second);
-  if (!camber) return Usage(err, "The camber is not a number: " + camberText->second);
+  if (!camber) return DeckUsage(err, "The camber is not a number: " + camberText->second);
   bool chine = true;
   if (const auto c = options.values.find("--chine"); c != options.values.end()) {
     if (c->second != "yes" && c->second != "no") {
-      return Usage(err, "--chine takes yes or no: " + c->second);
+      return DeckUsage(err, "--chine takes yes or no: " + c->second);
     }
     chine = c->second == "yes";
   }

@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -717,22 +718,29 @@ class HydroWindowsTest : public QObject {
     QCOMPARE(shell.state.design.UndoCount, 0);
   }
 
-  // A target the hull cannot displace is said so, not left to pass for the
-  // answer; Cancel puts the net back bit for bit.
-  void draftDialogSaysWhenTheTargetIsNotReached() {
+  // A target beyond what the closed hull displaces is refused before
+  // anything moves, naming it; the captions carry the design's units.
+  void draftDialogRefusesATargetBeyondTheHull() {
     Shell shell;
     QVERIFY(shell.open(shell.copyExample("sailboat.s98")));
     const auto before = std::make_unique<VertexNet>(shell.state.design.Net);
+    QString draftCaption, weightCaption;
     WhenShown<TDispDialog> dialog([&](TDispDialog* window) {
+      draftCaption = window->caption("InitialDraft")->text();
+      weightCaption = window->caption("Displacement")->text();
       window->field("NewDisplacement")->setText(QStringLiteral("1e9"));
       window->adjustButton()->click();
+      QVERIFY(window->adjustButton()->isEnabled());
       window->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
     });
     shell.form->trigger(QStringLiteral("Findwaterline1"));
     QCOMPARE(dialog.shown, 1);
-    QCOMPARE(shell.prompter.information.size(), std::size_t(1));
-    QVERIFY2(shell.prompter.information[0].rfind("The displacement 1000000000.0 was not reached", 0) == 0,
-             shell.prompter.information[0].c_str());
+    QCOMPARE(draftCaption, QStringLiteral("Initial Draft (in)"));
+    QCOMPARE(weightCaption, QStringLiteral("Displacement (lb)"));
+    QCOMPARE(shell.prompter.errors.size(), std::size_t(1));
+    QVERIFY2(shell.prompter.errors[0].rfind(
+                 "The new displacement 1.00000E+09 lb is more than this hull can displace", 0) == 0,
+             shell.prompter.errors[0].c_str());
     QVERIFY(skelmora::testing::SameNet(*before, shell.state.design.Net));
   }
 

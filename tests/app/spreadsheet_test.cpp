@@ -19,6 +19,7 @@
 #include "fairing/fairing_commands.h"
 #include "fairing/hull_spreadsheet.h"
 #include "files/design_file.h"
+#include "files/older_file.h"
 #include "shell_fixtures.h"
 #include "support/same_bytes.h"
 #include "views/real_field.h"
@@ -229,6 +230,31 @@ class SpreadsheetTest : public QObject {
     QCOMPARE(o.shell.prompter.questions.at(0), std::string("Save Design to Disk?"));
     QVERIFY(!o.shell.form->HasUnsavedChanges());
     QCOMPARE(o.design().UndoCount, 0);
+  }
+
+  // The spreadsheet's Save is File › Save after its question: a design
+  // read from a ".shl" file is offered the current format.
+  void saveOffersTheCurrentFormatForAnOlderFile() {
+    Shell shell;
+    nets::Hull hull = nets::MakeHull(6, 4, 3, 3, nets::BoatVertex);
+    const QString path = shell.dir.filePath(QStringLiteral("boat.shl"));
+    std::string message;
+    QVERIFY(WriteOlderFile(hull.d(), path.toStdString(), OlderVersion::kVersion6, message));
+    QVERIFY(shell.open(path, 5));
+    shell.prompter.answers = {1, 1};  // Save to disk: Yes; the current format: Yes
+    WhenShown<THullSpreadSheet> sheet([&](THullSpreadSheet* s) {
+      QVERIFY(s->Save());
+      QTest::mouseClick(s->button("CancelButton"), Qt::LeftButton);
+    });
+    shell.form->trigger(QStringLiteral("Vertexspreadsheet1"));
+    QCOMPARE(sheet.shown, 1);
+    QCOMPARE(shell.prompter.questions,
+             (std::vector<std::string>{"Save Design to Disk?",
+                                       "File is Older Skelmora 5/6 type. Save it as SKELMORA "
+                                       "V7 Version?"}));
+    const QString written = shell.dir.filePath(QStringLiteral("boat.s98"));
+    QCOMPARE(QString::fromStdString(shell.state.design.DesignFileName), written);
+    QVERIFY(QFile::exists(written));
   }
 
   void offsetEntryEndsInTheSpreadsheetWithTheBoxNet() {

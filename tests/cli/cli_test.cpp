@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include <sys/stat.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -152,6 +154,35 @@ TEST(CliErrors, FailuresGoToStandardErrorWithANonZeroStatus) {
     ExpectRefused(c.arguments, Cli(c.arguments), skelmora::clitest::kAnyFailure, c.message);
   }
   fs::remove(notHull);
+}
+
+// Inputs that are not what their extension says, and inputs that are not
+// files: a text under ".s98" is no design, and a named pipe given as any
+// input is refused at once instead of waiting for a writer for ever.
+TEST(CliErrors, InputsThatAreNotDesignsOrNotFilesAreRefused) {
+  const fs::path dir = fs::temp_directory_path() / "cli_inputs_test";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "notes.s98") << "Shopping list\r\n2 3 2 3 2\r\n";
+  const std::string pipe = (dir / "pipe").string();
+  for (const char* ext : {".s98", ".shl", ".igs", ".GF1"}) {
+    ASSERT_EQ(::mkfifo((pipe + ext).c_str(), 0600), 0);
+  }
+  const std::string notRegular = "is not a regular file (a folder, pipe or device)";
+  const struct {
+    std::string arguments;
+    std::string message;
+  } cases[] = {
+      {"info " + (dir / "notes.s98").string(), "This file type is NOT a SKELMORA hull file"},
+      {"info " + pipe + ".s98", notRegular},
+      {"info " + pipe + ".shl", notRegular},
+      {"info " + pipe + ".igs", notRegular},
+      {"ghs " + pipe + ".GF1 --out " + (dir / "tempdata").string(), notRegular},
+  };
+  for (const auto& c : cases) {
+    ExpectRefused(c.arguments, Cli(c.arguments), 1, c.message);
+  }
+  fs::remove_all(dir);
 }
 
 }  // namespace

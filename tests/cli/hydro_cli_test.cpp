@@ -283,9 +283,8 @@ TEST(CliDraft, UnreachedTargetFailsAndWritesNothing) {
     std::string design;
     std::string target;
   };
-  // A dry hull that one inch does not wet, and a target that sinks the box
-  // (it displaces at most about 7,000 lb per inch over 48 inches).
-  for (const Case& c : {Case{dry.string(), "500"}, Case{BargeFile(-18.0, "hydro_cli_box.s98").string(), "1e7"}}) {
+  // A dry hull that one inch does not wet.
+  for (const Case& c : {Case{dry.string(), "500"}}) {
     SCOPED_TRACE(c.design + " " + c.target);
     const CliRun run =
         Cli("draft " + c.design + " --displacement " + c.target + " --json --out " + out.string());
@@ -302,7 +301,40 @@ TEST(CliDraft, UnreachedTargetFailsAndWritesNothing) {
   const json reached = JsonOf("draft " + kWorkboat + " --displacement 1400 --json");
   EXPECT_EQ(reached["reached"], true);
   fs::remove(dry);
-  fs::remove(fs::temp_directory_path() / "hydro_cli_box.s98");
+}
+
+// A hull of no depth (keel and deck edge at one height) has no draft to
+// compute curves at, and says so rather than offer an empty range.
+TEST(CliCurves, AHullOfNoDepthIsRefused) {
+  skelmora::test::Hull hull;
+  skelmora::test::MakePrism(hull, skelmora::test::PrismShape{.draft = 2.0, .freeboard = -2.0});
+  const fs::path flat = fs::temp_directory_path() / "hydro_cli_flat.s98";
+  std::string message;
+  ASSERT_TRUE(skelmora::WriteDesignFile(hull.d(), flat.string(), message)) << message;
+  const std::string arguments = "curves " + flat.string() + " --drafts -1:1:1";
+  ExpectRefused(arguments, Cli(arguments), 1,
+                "has no depth: its keel and the lowest point of its deck edge are both at "
+                "-2.000");
+  fs::remove(flat);
+}
+
+// A target no draft can give is refused before the search, naming it in
+// a readable form; nothing is written.
+TEST(CliDraft, TargetsNoDraftCanGiveAreRefused) {
+  const fs::path out = fs::temp_directory_path() / "hydro_cli_refused.s98";
+  const struct {
+    const char* target;
+    const char* says;
+  } cases[] = {
+      {"-5", "The new displacement -5.0 lb cannot be sought: it must be greater than 0."},
+      {"1e308", "The new displacement 1.00000E+308 lb is more than this hull can displace"},
+  };
+  for (const auto& c : cases) {
+    const std::string arguments = "draft " + kSailboat + " --displacement " + c.target +
+                                  " --out " + out.string();
+    ExpectRefused(arguments, Cli(arguments), 1, c.says);
+    EXPECT_FALSE(fs::exists(out));
+  }
 }
 
 // An option the command does not take is a usage error, not ignored.

@@ -130,4 +130,19 @@ TEST_F(NewCommand, DeckAddsRowsAboveTheSheer) {
   EXPECT_EQ(Cli("deck " + out_.string() + " " + deck_.string() + " --camber x").status, 2);
 }
 
+// A camber the net cannot hold is refused as transform refuses its
+// overflows; a bad option shows deck's own usage, not new's.
+TEST_F(NewCommand, DeckRefusesOverflowsAndShowsItsOwnUsage) {
+  ASSERT_EQ(Cli("new sailboat --out " + out_.string()).status, 0);
+  CliRun run = Cli("deck " + out_.string() + " " + deck_.string() + " --camber 1e308");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("too large for the vertex net"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(deck_));
+  run = Cli("deck " + out_.string() + " " + deck_.string() + " --camber 3 --bogus 1");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("deck does not take --bogus"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("  deck IN OUT --camber C"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("new sailboat"), std::string::npos) << run.err;
+}
+
 }  // namespace

@@ -275,6 +275,7 @@ void FairingDialog::PlotCurvature() {
   points.reserve(c.curvatureCount);
   double h0 = 1e300, h1 = -1e300;
   for (int k = 0; k < c.curvatureCount; ++k) {
+    if (!c.curvature[k].defined) continue;  // coinciding samples: no value there
     points.append(QPointF(c.curvature[k].at, c.curvature[k].value));
     h0 = std::min(h0, c.curvature[k].at);
     h1 = std::max(h1, c.curvature[k].at);

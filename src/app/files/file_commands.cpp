@@ -207,15 +207,10 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveConfirmed() {
-  HullDesign& design = state_.design;
-  if (!design.DesignOpen) return false;
-  SaveOptions options;
-  options.confirm = true;
-  if (!SaveDesign(design, prompter_, options)) return false;
-  host_.UpdateCaption();
-  baseline_.Remember(design, *state_.surface);
-  host_.UpdateUndoState();
-  return true;
+  if (!state_.design.DesignOpen) return false;
+  // Past the question it is File › Save, the older-format choice included.
+  if (!prompter_.AskYesNo(kSaveToDiskQuestion)) return false;
+  return Save();
 }
 
 bool FileCommands::SaveUnder(const QString& path) {

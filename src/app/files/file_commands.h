@@ -96,7 +96,7 @@ class FileCommands {
   bool OpenPath(const QString& path);
   bool Save();
   bool SaveAs();
-  // The vertex spreadsheet's "Save": asks "Save Design to Disk?" first.
+  // The vertex spreadsheet's "Save": asks "Save Design to Disk?", then Save.
   bool SaveConfirmed();
   void ReadMarkerFile();
   // File › "I&mport GHS File": a ".GF1" file becomes "tempdata" in the work

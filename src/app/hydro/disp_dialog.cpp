@@ -2,9 +2,11 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "files/text_io.h"
 #include "hydro/calculation_records.h"
@@ -21,6 +23,7 @@ TDispDialog::TDispDialog(AppState& state, CalculationRecords& records, QWidget* 
   setObjectName(QStringLiteral("DispDialog"));
   setWindowTitle(QStringLiteral("Change Displacement Dialog"));
   auto* form = new QFormLayout;
+  form_ = form;
   auto add = [&](const char* caption, const char* name, bool readOnly) {
     auto* edit = new RealField(this);
     edit->setObjectName(QLatin1String(name));
@@ -63,6 +66,10 @@ QLineEdit* TDispDialog::field(const char* name) const {
   return findChild<QLineEdit*>(QLatin1String(name));
 }
 
+QLabel* TDispDialog::caption(const char* name) const {
+  return qobject_cast<QLabel*>(form_->labelForField(field(name)));
+}
+
 void TDispDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!begun_) Begin();
@@ -76,6 +83,20 @@ void TDispDialog::Begin() {
     *netBefore_ = state_.design.Net;
   }
   adjust_->setEnabled(true);
+  // The captions carry the units: the figures are the design's own.
+  const QString weight = QLatin1String(DisplacementUnit(state_.design.Units));
+  const QString length = QLatin1String(DraftUnit(state_.design.Units));
+  const std::pair<const char*, QString> captions[] = {
+      {"InitialDisplacement", QStringLiteral("Initial Displacement (%1)").arg(weight)},
+      {"InitialDraft", QStringLiteral("Initial Draft (%1)").arg(length)},
+      {"NewDisplacement", QStringLiteral("New Displacement (%1)").arg(weight)},
+      {"Displacement", QStringLiteral("Displacement (%1)").arg(weight)},
+      {"PPI", QStringLiteral("PPI/PPmm (%1/%2)").arg(weight, length)},
+      {"Draft", QStringLiteral("Draft (%1)").arg(length)},
+  };
+  for (const auto& [name, text] : captions) {
+    if (QLabel* label = caption(name)) label->setText(text);
+  }
   initialDraft_->setText(FixedText(search_.initialDraft, 2, 5));
   initialDisplacement_->setText(FixedText(search_.initialDisplacement, 1, 6));
   for (QLineEdit* edit : {displacement_, rate_, draft_, steps_}) edit->setText(QStringLiteral("0"));

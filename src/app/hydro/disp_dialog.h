@@ -8,6 +8,8 @@
 
 #include "hydro/draft_search.h"
 
+class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -32,6 +34,8 @@ class TDispDialog : public QDialog {
   bool Adjust();
 
   QLineEdit* field(const char* name) const;
+  // The caption beside a field; it carries the unit of the design shown.
+  QLabel* caption(const char* name) const;
   QPushButton* adjustButton() const { return adjust_; }
   const DraftSearch& search() const { return search_; }
 
@@ -49,6 +53,7 @@ class TDispDialog : public QDialog {
   DraftSearch search_;
   bool begun_ = false;
   std::unique_ptr<VertexNet> netBefore_ = std::make_unique<VertexNet>();
+  QFormLayout* form_ = nullptr;
   RealField* initialDisplacement_ = nullptr;
   RealField* initialDraft_ = nullptr;
   RealField* newDisplacement_ = nullptr;

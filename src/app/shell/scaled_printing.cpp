@@ -10,6 +10,7 @@
 
 #include "files/design_file.h"
 #include "files/older_file.h"
+#include "files/file_messages.h"
 #include "files/text_io.h"
 #include "model/shown_calculations.h"
 #include "model/silent_prompter.h"
@@ -118,7 +119,7 @@ bool LoadForPrint(const QString& file, AppState& state, std::string& message) {
       return false;
     }
   } else {
-    message = "This file type is NOT a SKELMORA hull file";
+    message = kNotHullFileMessage;
     return false;
   }
   state.design.DesignFileName = QFileInfo(file).absoluteFilePath().toStdString();
@@ -164,7 +165,7 @@ int RunBatchPrint(const QString& view, const QString& file, const QString& scale
                                              QString::fromStdString(state.design.DesignFileName)
                                        : label;
   if (!PrintScaledHull(printer, state, *printView, printScale, text, QFont())) {
-    err << "Cannot save the file: " << out.toStdString() << '\n';
+    err << CannotSaveMessage(out.toStdString()) << '\n';
     return 1;
   }
   return 0;

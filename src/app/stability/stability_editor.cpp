@@ -8,6 +8,7 @@
 #include <QTextCursor>
 
 #include "files/file_chooser.h"
+#include "files/file_messages.h"
 #include "files/text_io.h"
 #include "hydro/text_printing.h"
 #include "model/app_state.h"
@@ -70,7 +71,7 @@ bool TStabedit::WriteTo(const QString& path) {
   contents.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
   if (!contents.isEmpty() && !contents.endsWith(QStringLiteral("\r\n"))) contents += "\r\n";
   if (SaveFileAtomically(path.toStdString(), contents.toStdString())) return true;
-  state_.prompter->ShowError("Cannot save the file: " + path.toStdString());
+  state_.prompter->ShowError(CannotSaveMessage(path.toStdString()));
   return false;
 }
 

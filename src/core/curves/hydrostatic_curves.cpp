@@ -13,7 +13,7 @@ namespace skelmora {
 
 namespace {
 
-std::string Number(double value) { return FormatFixed(value, 0, 3); }
+std::string Number(double value) { return FormatEcho(value, 3); }
 
 }  // namespace
 

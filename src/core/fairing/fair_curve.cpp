@@ -54,13 +54,38 @@ PlanePoint Single(const PlanePoint& p) {
   return {static_cast<double>(static_cast<float>(p.h)), static_cast<double>(static_cast<float>(p.v))};
 }
 
+// Two samples closer than this share of the coordinates' size are taken as
+// one: single-precision samples of one point differ by about 1e-7 of it.
+constexpr double kCoincident = 1e-6;
+bool Coincide(const PlanePoint& p, const PlanePoint& q, double size) {
+  return !(std::hypot(q.h - p.h, q.v - p.v) > kCoincident * size);
+}
+
 void AddCurvature(FairCurve& curve, const PlanePoint& a, const PlanePoint& b, const PlanePoint& c,
                   double at, double scale) {
   CurvaturePoint& out = curve.curvature[curve.curvatureCount++];
+  out = CurvaturePoint{};
   out.at = at;
-  out.value = ThreePointCurvature(a.h, a.v, b.h, b.v, c.h, c.v) * scale;
+  const double size = std::max({std::fabs(a.h), std::fabs(a.v), std::fabs(b.h), std::fabs(b.v),
+                                std::fabs(c.h), std::fabs(c.v)});
+  const double value = ThreePointCurvature(a.h, a.v, b.h, b.v, c.h, c.v) * scale;
+  // A chord of no length has no direction: the formula's stand-in length
+  // would make a value of 1e8 out of nothing.
+  if (Coincide(a, b, size) || Coincide(b, c, size) || !std::isfinite(value)) {
+    out.defined = false;
+    return;
+  }
+  out.value = value;
   out.sign = TurnSign(a, b, c);
   curve.maxCurvature = std::max(curve.maxCurvature, out.value);
+}
+
+// The first defined value; 0 when there is none.
+double FirstDefined(const FairCurve& curve) {
+  for (int k = 0; k < curve.curvatureCount; ++k) {
+    if (curve.curvature[k].defined) return curve.curvature[k].value;
+  }
+  return 0.0;
 }
 
 // The 51-point rule: samples k, k + 3, k + 6 in single precision, scaled.
@@ -246,7 +271,7 @@ double RememberedCurvature(const HullDesign& design, const FairSelection& select
                            const FairCurve& curve) {
   if (curve.curvatureCount == 0) return 0.0;
   if (curve.tooShort) return 1.0;
-  if (selection.vertex <= 0) return curve.curvature[0].value;
+  if (selection.vertex <= 0) return FirstDefined(curve);
   int column = 0, row = 0;
   SelectedVertex(design, selection, column, row);
   const PlanePoint at = VertexInView(design.Net[column][row], selection.view);
@@ -255,10 +280,12 @@ double RememberedCurvature(const HullDesign& design, const FairSelection& select
     for (int k = 0; k < curve.curvatureCount && k + 4 < curve.sampleCount; ++k) {
       const double a = abscissa ? curve.samples[k + 2].h : curve.samples[k + 2].v;
       const double b = abscissa ? curve.samples[k + 4].h : curve.samples[k + 4].v;
-      if (std::min(a, b) <= target && target <= std::max(a, b)) return curve.curvature[k].value;
+      if (curve.curvature[k].defined && std::min(a, b) <= target && target <= std::max(a, b)) {
+        return curve.curvature[k].value;
+      }
     }
   }
-  return curve.curvature[0].value;
+  return FirstDefined(curve);
 }
 
 int CurvatureSignChanges(const FairCurve& curve) {
@@ -268,7 +295,7 @@ int CurvatureSignChanges(const FairCurve& curve) {
   int previous = 0;
   for (int k = 0; k < curve.curvatureCount; ++k) {
     const CurvaturePoint& p = curve.curvature[k];
-    if (p.sign == 0 || p.value <= straight) continue;
+    if (!p.defined || p.sign == 0 || p.value <= straight) continue;
     if (previous != 0 && p.sign != previous) ++changes;
     previous = p.sign;
   }

@@ -43,6 +43,11 @@ struct CurvaturePoint {
   double at = 0.0;     // abscissa of the middle sample
   double value = 0.0;  // never negative
   int sign = 0;        // which way the line turns there: +1 left, -1 right, 0 straight
+  // False where two of the three samples coincide (a line that stops along
+  // a collapsed edge, as a sheer running into the transom's centre) or the
+  // value is not a number: the turn has no direction there, and the value
+  // (0 then) is left out of the plot, the largest value and the sign count.
+  bool defined = true;
 };
 
 // The interior rows the chine dialog steps through: the row chines, or every
@@ -90,8 +95,8 @@ struct FairCurve {
   // A section of fewer than six points: its points are plotted at
   // curvature 1 in place of a curvature curve.
   bool tooShort = false;
-  double maxCurvature = kNoCurvature;
-  bool Found() const { return curvatureCount > 0 && !tooShort; }
+  double maxCurvature = kNoCurvature;  // over the defined values
+  bool Found() const { return !tooShort && maxCurvature > kNoCurvature; }
   // The top of the vertex marker: the largest curvature, or 1 when none.
   double MarkerHeight() const { return Found() ? maxCurvature : 1.0; }
 };
@@ -109,8 +114,8 @@ int LineVertices(const HullDesign& design, const FairSelection& selection,
 // The curvature the zoom centres on: the value at the first k whose samples
 // k + 2 and k + 4 bracket the selected vertex's abscissa in the view (the
 // coordinate the curvature is plotted against), else its ordinate; the
-// value at k = 0 for the first vertex of the line or when nothing brackets;
-// 0 without a curvature curve.
+// first value for the first vertex of the line or when nothing brackets;
+// 0 without a curvature curve. Values that are not defined are passed over.
 double RememberedCurvature(const HullDesign& design, const FairSelection& selection,
                            const FairCurve& curve);
 

@@ -70,8 +70,8 @@ std::string FormatDesignText(const HullDesign& design, bool snapshotLayout) {
 }
 
 void SetWrittenWeights(HullDesign& design) {
-  const int lastColumn = std::clamp<int>(design.LastColumn, 0, kMaxIndex);
-  const int lastRow = std::clamp<int>(design.LastRow, 0, kMaxIndex);
+  const int lastColumn = ClampIndex(design.LastColumn);
+  const int lastRow = ClampIndex(design.LastRow);
   for (int a = 0; a <= lastColumn; ++a) {
     for (int b = 0; b <= lastRow; ++b) {
       Vertex& v = design.Net[a][b];
@@ -82,6 +82,12 @@ void SetWrittenWeights(HullDesign& design) {
 
 bool ParseDesignText(HullDesign& design, Surface& surface, std::string_view text,
                      std::string& message, const std::string& fileName) {
+  // A text file or a PDF under ".s98" is not a damaged design: say what it
+  // is rather than which of its lines fails as one.
+  if (!StartsWithDesignMarker(text)) {
+    message = kNotHullFileMessage;
+    return false;
+  }
   LineReader reader(text);
   layout::ReadOptions options;
   options.subject = Subject(fileName);
@@ -146,7 +152,7 @@ bool WriteDesignFile(HullDesign& design, const std::string& path, std::string& m
 
 bool SaveDesign(HullDesign& design, Prompter& prompter, const SaveOptions& options) {
   if (!design.DesignOpen) return false;
-  if (options.confirm && !prompter.AskYesNo("Save Design to Disk?")) return false;
+  if (options.confirm && !prompter.AskYesNo(kSaveToDiskQuestion)) return false;
 
   const std::string name = design.DesignFileName;
   // Names are matched without regard to case: files from other systems
@@ -155,8 +161,7 @@ bool SaveDesign(HullDesign& design, Prompter& prompter, const SaveOptions& optio
   if (!thisFormat) {
     // Without an older-format writer a No could not be honoured; don't ask.
     thisFormat = !options.writeOlder ||
-                 prompter.AskYesNo(
-                     "File is Older Skelmora 5/6 type. Save it as SKELMORA V7 Version?");
+                 prompter.AskYesNo(kOlderFormatQuestion);
   }
 
   std::string message;

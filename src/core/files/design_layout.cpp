@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_messages.h"
+#include "files/text_io.h"
+
 namespace skelmora {
 
 namespace {
@@ -235,8 +238,8 @@ DesignTable MakeTable(bool snapshot) {
     lines.push_back(layout::Text<D>(
         [](const D& d) { return "Undocount=" + std::to_string(d.UndoCount); }, nullptr));
   } else {
-    // Not checked on reading: the Open dialog chose this reader.
-    lines.push_back(layout::Keyword<D>("111234"));
+    // Checked before the table is read (StartsWithDesignMarker).
+    lines.push_back(layout::Keyword<D>(kDesignFileMarker));
   }
   lines.push_back(DesignHeaderLine());
   lines.push_back(layout::Each<D>(
@@ -274,6 +277,15 @@ const DesignTable& DesignFileTable() {
 const DesignTable& SnapshotTable() {
   static const DesignTable table = MakeTable(true);
   return table;
+}
+
+bool StartsWithDesignMarker(std::string_view text) {
+  std::string_view first;
+  LineReader(text).Next(first);
+  const size_t start = first.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return false;
+  const size_t end = first.find_last_not_of(" \t");
+  return first.substr(start, end - start + 1) == kDesignFileMarker;
 }
 
 }  // namespace skelmora

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/layout_table.h"
@@ -23,16 +24,18 @@ const DesignTable& DesignFileTable();
 // the first four flags of flags line 1 are the open flags, not the draw flags.
 const DesignTable& SnapshotTable();
 
+// Whether the text's first line is the design file's marker (blanks around
+// it allowed). A file without it is no design, whatever its extension.
+bool StartsWithDesignMarker(std::string_view text);
+
 // Pieces the older hull file's tables share with this one.
 
 // The vertices of the net, column by column: (LastColumn + 1) x
 // (LastRow + 1), each kept within the 51 x 51 net so that a bad count can
 // never index past it (the reader checks the counts before the net).
-inline int NetRowsWritten(const HullDesign& d) {
-  return std::clamp<int>(d.LastRow, 0, kMaxIndex) + 1;
-}
+inline int NetRowsWritten(const HullDesign& d) { return ClampIndex(d.LastRow) + 1; }
 inline int NetVertexCount(const HullDesign& d) {
-  return (std::clamp<int>(d.LastColumn, 0, kMaxIndex) + 1) * NetRowsWritten(d);
+  return (ClampIndex(d.LastColumn) + 1) * NetRowsWritten(d);
 }
 // Coordinate C of vertex i, in that order.
 template <float Vertex::*C>

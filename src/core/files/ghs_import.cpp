@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "files/file_messages.h"
 #include "files/text_io.h"
 
 namespace skelmora {
@@ -124,7 +125,9 @@ GhsConvert ConvertGhsText(std::string_view ghs, HullDesign& design, Prompter& pr
                 std::to_string(count) + " points.";
       return GhsConvert::kFailed;
     }
-    smallest = std::min(smallest, position);
+    // The zero point is the foremost section written: one without points
+    // leaves nothing in the file to measure from.
+    if (count > 0) smallest = std::min(smallest, position);
     for (int n = 0; n < count; ++n) {
       if (!reader.Next(line)) {
         message = "This GHS file ends inside section " + std::to_string(k) + ".";
@@ -147,11 +150,15 @@ GhsConvert ConvertGhsText(std::string_view ghs, HullDesign& design, Prompter& pr
   return GhsConvert::kDone;
 }
 
+bool ReadGhsFileText(const std::string& path, std::string& text, std::string& message) {
+  return ReadWholeFile(path, text, kMaxGhsFileBytes, "a GHS geometry file", message);
+}
+
 GhsConvert ImportGhsFile(HullDesign& design, const std::string& ghsPath,
                          const std::string& workDirectory, Prompter& prompter,
                          std::string& message, GhsUnits units) {
   std::string ghs;
-  if (!ReadWholeFile(ghsPath, ghs, kMaxGhsFileBytes, "a GHS geometry file", message)) return GhsConvert::kFailed;
+  if (!ReadGhsFileText(ghsPath, ghs, message)) return GhsConvert::kFailed;
   std::string text;
   const GhsConvert result = ConvertGhsText(ghs, design, prompter, units, text, message);
   if (result == GhsConvert::kCancelled) {
@@ -164,13 +171,13 @@ GhsConvert ImportGhsFile(HullDesign& design, const std::string& ghsPath,
   const std::filesystem::path target = dir / kGhsPointFile;
   std::error_code ec;
   if (!SaveFileAtomically(work, text)) {
-    message = "Cannot save the file: " + work.string();
+    message = CannotSaveMessage(work.string());
     return GhsConvert::kFailed;
   }
   std::filesystem::rename(work, target, ec);
   if (ec) {
     std::filesystem::remove(work, ec);
-    message = "Cannot save the file: " + target.string();
+    message = CannotSaveMessage(target.string());
     return GhsConvert::kFailed;
   }
   design.RefHullLoaded = true;

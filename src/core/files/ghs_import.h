@@ -34,6 +34,10 @@ enum class GhsConvert {
 // case) is given; that answer also sets the design's unit (its vertices are
 // not converted). A file without a "*" line, without sections or that ends
 // inside a section is refused.
+// The GHS file's text; false with the message a user sees (it cannot be
+// opened, is too large to be one, is not a regular file).
+bool ReadGhsFileText(const std::string& path, std::string& text, std::string& message);
+
 GhsConvert ConvertGhsText(std::string_view ghs, HullDesign& design, Prompter& prompter,
                           GhsUnits units, std::string& text, std::string& message);
 

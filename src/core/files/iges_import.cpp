@@ -379,8 +379,8 @@ void ImportIgesSurface(HullDesign& design, Surface& surface, const IgesSurface& 
   ResetNet(d);
   ClearTransientDrawFlags(d);
   d.UserBowOffset = 0.0;
-  d.LastColumn = std::clamp(iges.k1, 0, kMaxIndex);
-  d.LastRow = std::clamp(iges.k2, 0, kMaxIndex);
+  d.LastColumn = ClampIndex(iges.k1);
+  d.LastRow = ClampIndex(iges.k2);
   d.WaterlineTension = std::max(iges.m1, 1);
   d.StationTension = std::max(iges.m2, 1);
   const size_t stride = static_cast<size_t>(d.LastColumn) + 1;
@@ -401,7 +401,11 @@ void ImportIgesSurface(HullDesign& design, Surface& surface, const IgesSurface& 
   ApplyImportReset(d);
   RebuildSurface(d, surface);
   RecomputeExtents(d, surface);
-  if (d.Units == kMillimetres && surface.extents.halfBreadth < 1000.0) {
+  // The half-beam is the largest |x|: a hull modelled on the negative side
+  // has no positive x at all.
+  float halfBeam = 0.0f;
+  EachVertex(d, [&halfBeam](Vertex& v) { halfBeam = std::max(halfBeam, std::fabs(v.x)); });
+  if (d.Units == kMillimetres && halfBeam < 1000.0f) {
     // A metric hull less than a metre wide was drawn in metres.
     EachVertex(d, [](Vertex& v) {
       v.x *= 1000.0f;
@@ -427,10 +431,14 @@ std::string IgesDesignName(const std::string& path) {
   return name.string();
 }
 
+bool ReadIgesFileText(const std::string& path, std::string& text, std::string& message) {
+  return ReadWholeFile(path, text, kMaxIgesFileBytes, "an IGES hull surface", message);
+}
+
 bool ImportIgesFile(HullDesign& design, Surface& surface, const std::string& path,
                     Prompter& prompter, std::string& message) {
   std::string text;
-  if (!ReadWholeFile(path, text, kMaxIgesFileBytes, "an IGES hull surface", message)) return false;
+  if (!ReadIgesFileText(path, text, message)) return false;
   return ImportIgesText(design, surface, text, path, prompter, message);
 }
 

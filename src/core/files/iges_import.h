@@ -60,6 +60,10 @@ void ImportIgesSurface(HullDesign& design, Surface& surface, const IgesSurface& 
 // large, unreadable) change nothing and say why in message. The design's
 // file name becomes the IGES name with the extension ".s98"; the history
 // is the caller's to reset.
+// The IGES file's text; false with the message a user sees (it cannot be
+// opened, is too large to be one, is not a regular file).
+bool ReadIgesFileText(const std::string& path, std::string& text, std::string& message);
+
 bool ImportIgesFile(HullDesign& design, Surface& surface, const std::string& path,
                     Prompter& prompter, std::string& message);
 

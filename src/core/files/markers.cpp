@@ -51,7 +51,12 @@ bool ReadMarkers(HullDesign& design, Prompter& prompter, std::vector<MarkerPoint
     return false;
   }
   std::string text;
-  if (ReadWholeFile(path, text, kMaxMarkerFileBytes) != ReadFileResult::kOk) {
+  if (const ReadFileResult read = ReadWholeFile(path, text, kMaxMarkerFileBytes);
+      read != ReadFileResult::kOk) {
+    // Said once: the markers are off until the user shows them again.
+    if (read != ReadFileResult::kCannotOpen) {
+      prompter.ShowError(ReadFileMessage(read, path, "a marker file"));
+    }
     design.MarkersShown = false;
     return false;
   }

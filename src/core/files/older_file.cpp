@@ -10,6 +10,7 @@
 #include "files/file_messages.h"
 #include "files/layout_table.h"
 #include "files/text_io.h"
+#include "model/net_lines.h"
 #include "model/shape_changed.h"
 
 namespace skelmora {
@@ -32,15 +33,15 @@ std::string Subject(const std::string& fileName) {
   return fileName.empty() ? std::string("The older hull file") : "The file " + fileName;
 }
 
-int ColumnChinesListed(const D& d) { return std::clamp<int>(d.ColumnChineCount, 0, kMaxChines); }
-int RowChinesListed(const D& d) { return std::clamp<int>(d.RowChineCount, 0, kMaxChines); }
+int ColumnChinesListed(const D& d) { return ChineSlots(d.ColumnChineCount); }
+int RowChinesListed(const D& d) { return ChineSlots(d.RowChineCount); }
 
 // ---- version 6 ------------------------------------------------------------
 
 layout::Table<D> MakeVersion6Table() {
   layout::Table<D> table;
   auto& lines = table.lines;
-  lines.push_back(layout::Keyword<D>("111234"));
+  lines.push_back(layout::Keyword<D>(kDesignFileMarker));
   lines.push_back(DesignHeaderLine());
   lines.push_back(layout::Fields<D>({Value<&D::ColumnChineCount>().WrittenWithin(0, kMaxChines),
                                      Value<&D::RowChineCount>().WrittenWithin(0, kMaxChines)})
@@ -344,6 +345,14 @@ OlderRead ParseOlderText(HullDesign& design, Surface& surface, std::string_view 
   std::string_view first;
   reader.Next(first);
   const bool version6 = first.size() > 1;
+  // Version 6 starts with the design file's marker, version 5 with its
+  // unit code: anything else is not a hull file at all.
+  const bool marked = version6 ? StartsWithDesignMarker(text)
+                               : TryParseInt(TokenLine(first).Token()).has_value();
+  if (!marked) {
+    message = kNotHullFileMessage;
+    return OlderRead::kRefused;
+  }
   if (version6 && LooksCurrentFormat(reader)) {
     message = options.subject + " is in S98 format.";
     return OlderRead::kCurrent;

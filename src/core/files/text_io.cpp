@@ -10,10 +10,12 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <random>
 #include <system_error>
 #include <type_traits>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,6 +74,23 @@ std::string FormatFixed(double value, int width, int decimals) {
   const size_t field = static_cast<size_t>(std::max(width, 0));
   if (digits.size() < field) out.assign(field - digits.size(), ' ');
   out.append(digits);
+  return out;
+}
+
+std::string FormatEcho(double value, int decimals) {
+  value = CleanNumber(value);
+  if (std::fabs(value) < 1e9) {
+    const std::string fixed = FormatFixed(value, 0, decimals);
+    // A tiny value that would read as 0 keeps its digits.
+    if (value == 0.0 || fixed.find_first_not_of("-0.") != std::string::npos) return fixed;
+  }
+  std::array<char, 64> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, 5);
+  std::string out(buffer.data(), result.ec == std::errc() ? result.ptr : buffer.data());
+  for (char& c : out) {
+    if (c == 'e') c = 'E';
+  }
   return out;
 }
 
@@ -235,7 +254,99 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+constexpr std::string_view kSavingInfix = ".saving-";
+constexpr size_t kSavingSuffixLength = 6;
+constexpr std::string_view kSuffixCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+bool IsSaveFileOf(const std::string& name, const std::string& target) {
+  const std::string prefix = target + std::string(kSavingInfix);
+  if (name.size() != prefix.size() + kSavingSuffixLength || name.rfind(prefix, 0) != 0) return false;
+  return name.find_first_not_of(kSuffixCharacters, prefix.size()) == std::string::npos;
+}
+
+std::string RandomSuffix() {
+  static std::random_device device;
+  static std::mt19937_64 generator(device());
+  std::string suffix;
+  for (size_t k = 0; k < kSavingSuffixLength; ++k) {
+    suffix.push_back(kSuffixCharacters[generator() % kSuffixCharacters.size()]);
+  }
+  return suffix;
+}
+
+// A temporary file with no name (O_TMPFILE), so that a save killed while
+// writing leaves nothing; -1 where the file system cannot make one.
+int OpenUnnamed(const std::filesystem::path& directory) {
+#ifdef O_TMPFILE
+  return ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+#else
+  (void)directory;
+  errno = EOPNOTSUPP;
+  return -1;
+#endif
+}
+
+// Gives the unnamed file fd a unique name beside the target. Linking by
+// file descriptor needs a privilege; linking its /proc entry does not.
+bool NameUnnamed(int fd, const std::filesystem::path& directory, const std::string& base,
+                 std::filesystem::path& name) {
+  const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = directory / (base + std::string(kSavingInfix) + RandomSuffix());
+    if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      return true;
+    }
+    if (errno == EEXIST) continue;
+#ifdef AT_EMPTY_PATH
+    if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) return true;
+    if (errno == EEXIST) continue;
+#endif
+    return false;
+  }
+  return false;
+}
+
+// The contents and the mode into fd, then to disk.
+bool FillTemporary(int fd, std::string_view contents, bool exists, const struct stat& old) {
+  bool ok = WriteAll(fd, contents);
+  if (exists) {
+    // Keep the old file's permission bits, and its owner where allowed
+    // (only a privileged process may give a file away).
+    ok = ok && ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (ok && ::fchown(fd, old.st_uid, old.st_gid) != 0) errno = 0;
+  } else {
+    ok = ok && ::fchmod(fd, NewFileMode()) == 0;
+  }
+  return ok && ::fsync(fd) == 0;
+}
+
 }  // namespace
+
+int RemoveStaleSaveFiles(const std::filesystem::path& target) {
+  namespace fs = std::filesystem;
+  if (!target.has_filename()) return 0;
+  const std::string base = target.filename().string();
+  const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::error_code ec;
+  fs::directory_iterator entries(directory, ec);
+  if (ec) return 0;
+  int removed = 0;
+  for (const fs::directory_entry& entry : entries) {
+    if (!IsSaveFileOf(entry.path().filename().string(), base)) continue;
+    const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat info {};
+    // A running save holds its temporary file locked until it is renamed;
+    // one that can be locked was left by a save that died.
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::unlink(entry.path().c_str()) == 0) {
+      ++removed;
+    }
+    ::close(fd);
+  }
+  return removed;
+}
 
 bool SaveFileAtomically(const std::filesystem::path& requested, std::string_view contents) {
   namespace fs = std::filesystem;
@@ -249,71 +360,97 @@ bool SaveFileAtomically(const std::filesystem::path& requested, std::string_view
   if (!exists && errno != ENOENT) return false;
   // A directory, device node, pipe or socket is not a file we may replace.
   if (exists && !S_ISREG(old.st_mode)) return false;
+  RemoveStaleSaveFiles(target);
   if (exists && old.st_nlink > 1) return RewriteInPlace(target, contents);
 
-  // A unique name beside the target (the rename must not cross file
-  // systems); leftovers of an interrupted save never collide with it.
+  // The temporary file sits beside the target (the rename must not cross
+  // file systems) and stays locked until it is renamed, so that no other
+  // save takes it for a leftover.
   const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (directory / (target.filename().string() + ".saving-XXXXXX")).string();
-  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  const fs::path temp = pattern;
-
-  bool ok = WriteAll(fd, contents);
-  if (exists) {
-    // Keep the old file's permission bits, and its owner where allowed
-    // (only a privileged process may give a file away).
-    ok = ok && ::fchmod(fd, old.st_mode & 07777) == 0;
-    if (ok && ::fchown(fd, old.st_uid, old.st_gid) != 0) errno = 0;
-  } else {
-    ok = ok && ::fchmod(fd, NewFileMode()) == 0;
+  const std::string base = target.filename().string();
+  fs::path temp;
+  bool ok = false;
+  int fd = OpenUnnamed(directory);
+  if (fd >= 0) {
+    ::flock(fd, LOCK_EX);
+    ok = FillTemporary(fd, contents, exists, old);
+    if (ok && !NameUnnamed(fd, directory, base, temp)) {
+      // No way to name it here (no /proc): write a named one instead.
+      ::close(fd);
+      fd = -1;
+    }
   }
-  ok = SyncAndClose(fd) && ok;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
+  if (fd < 0) {
+    std::string pattern = (directory / (base + std::string(kSavingInfix) + "XXXXXX")).string();
+    fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    ::flock(fd, LOCK_EX);
+    temp = pattern;
+    ok = FillTemporary(fd, contents, exists, old);
   }
+  ok = ok && !temp.empty() && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok && !temp.empty()) ::unlink(temp.c_str());
+  ok = ::close(fd) == 0 && ok;
+  if (!ok) return false;
   return SyncDirectory(directory);
 }
 
 ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& text,
                              std::uintmax_t maxBytes) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return ReadFileResult::kCannotOpen;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return ReadFileResult::kCannotOpen;
+  // Checked before opening: opening a named pipe for reading waits for a
+  // writer, and a device may never end.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return ReadFileResult::kCannotOpen;
+  if (!S_ISREG(info.st_mode)) return ReadFileResult::kNotRegular;
+  // Non-blocking and checked again, should the name have been replaced
+  // between the two.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return ReadFileResult::kCannotOpen;
+  ReadFileResult result = ReadFileResult::kOk;
+  if (::fstat(fd, &info) != 0) {
+    result = ReadFileResult::kCannotOpen;
+  } else if (!S_ISREG(info.st_mode)) {
+    result = ReadFileResult::kNotRegular;
+  }
   std::string data;
   std::array<char, 65536> buffer;
-  ReadFileResult result = ReadFileResult::kOk;
-  for (;;) {
-    const size_t n = std::fread(buffer.data(), 1, buffer.size(), file);
-    if (n == 0) break;
-    if (data.size() + n > maxBytes) {
+  while (result == ReadFileResult::kOk) {
+    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) result = ReadFileResult::kCannotOpen;
+    if (n <= 0) break;
+    if (data.size() + static_cast<size_t>(n) > maxBytes) {
       result = ReadFileResult::kTooLarge;
       break;
     }
-    data.append(buffer.data(), n);
+    data.append(buffer.data(), static_cast<size_t>(n));
   }
-  if (result == ReadFileResult::kOk && std::ferror(file)) result = ReadFileResult::kCannotOpen;
-  std::fclose(file);
+  ::close(fd);
   if (result == ReadFileResult::kOk) text = std::move(data);
   return result;
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& text, std::uintmax_t maxBytes,
-                   std::string_view kind, std::string& message) {
-  switch (ReadWholeFile(path, text, maxBytes)) {
+std::string ReadFileMessage(ReadFileResult result, const std::filesystem::path& path,
+                            std::string_view kind) {
+  switch (result) {
     case ReadFileResult::kOk:
-      return true;
+      return {};
     case ReadFileResult::kCannotOpen:
-      message = "Cannot open the file: " + path.string();
-      return false;
+      return "Cannot open the file: " + path.string();
     case ReadFileResult::kTooLarge:
+      return "The file " + path.string() + " is too large to be " + std::string(kind) + ".";
+    case ReadFileResult::kNotRegular:
       break;
   }
-  message = "The file " + path.string() + " is too large to be " + std::string(kind) + ".";
-  return false;
+  return "The file " + path.string() +
+         " is not a regular file (a folder, pipe or device); it cannot be read.";
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string& text, std::uintmax_t maxBytes,
+                   std::string_view kind, std::string& message) {
+  const ReadFileResult result = ReadWholeFile(path, text, maxBytes);
+  message = ReadFileMessage(result, path, kind);
+  return result == ReadFileResult::kOk;
 }
 
 bool ContainsNoCase(std::string_view text, std::string_view part, size_t* last) {

@@ -22,6 +22,12 @@ double CleanNumber(double value);
 // a value that rounds to zero carries no minus sign.
 std::string FormatFixed(double value, int width, int decimals);
 
+// A value echoed in a message: fixed with `decimals` decimals while it is
+// of a size a person reads that way, else in scientific notation with six
+// significant digits ("1.00000E+308"), so that a huge entry never runs to
+// hundreds of digits. NaN and infinities read as 0, as in FormatFixed.
+std::string FormatEcho(double value, int decimals = 3);
+
 // Token parsers. A token that is not wholly a number, or whose value the
 // type cannot hold (int beyond 32 bits, a real beyond double or, for float,
 // beyond float range, NaN, infinity), reads as 0: a damaged value becomes
@@ -121,22 +127,37 @@ class LineWriter {
 // sharing it (not all-or-nothing then). Anything that is not a regular file
 // (directory, device node, pipe) is refused. Should only the directory sync
 // fail, false is returned with the new contents already in place.
+// Where the file system allows it the temporary file has no name until it
+// is complete, so a save killed while writing leaves nothing behind; the
+// named leftovers of saves killed on other systems ("NAME.saving-XXXXXX",
+// no longer held by a running save) are removed by the next save of NAME.
 bool SaveFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+// The leftovers of killed saves of target, as above; the number removed.
+int RemoveStaleSaveFiles(const std::filesystem::path& target);
 
 // Whether text holds part, ignoring ASCII case; last gets where its last
 // occurrence starts. File names from other systems often carry ".S98".
 bool ContainsNoCase(std::string_view text, std::string_view part, size_t* last = nullptr);
 
-enum class ReadFileResult { kOk, kCannotOpen, kTooLarge };
+enum class ReadFileResult { kOk, kCannotOpen, kTooLarge, kNotRegular };
 
 // The whole file into text, refusing one larger than maxBytes (a reader
-// should not try to hold a file that cannot be what it expects).
+// should not try to hold a file that cannot be what it expects) and,
+// before it is opened, anything that is not a regular file: a named pipe
+// or a device would block the reader or never end.
 ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& text,
                              std::uintmax_t maxBytes);
 
-// ReadWholeFile for a reader: false with the message a user sees ("Cannot
-// open the file: ..." or "The file ... is too large to be " + kind + ".").
+// ReadWholeFile for a reader: false with the message a user sees
+// (ReadFileMessage).
 bool ReadWholeFile(const std::filesystem::path& path, std::string& text, std::uintmax_t maxBytes,
                    std::string_view kind, std::string& message);
+
+// What a refused read says: "Cannot open the file: ...", "The file ... is
+// too large to be " + kind + "." or "The file ... is not a regular file
+// (a folder, pipe or device); it cannot be read." Empty for kOk.
+std::string ReadFileMessage(ReadFileResult result, const std::filesystem::path& path,
+                            std::string_view kind);
 
 }  // namespace skelmora

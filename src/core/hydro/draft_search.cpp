@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "exchange/hull_mesh.h"
 #include "files/text_io.h"
 #include "hydro/hydro_common.h"
 #include "model/net_edit.h"
@@ -74,6 +75,29 @@ double DisplacementWeight(double volume, int32_t units) {
   return volume * FactorsFor(units).seawater;
 }
 
+const char* DisplacementUnit(int32_t units) { return FactorsFor(units).metric ? "kg" : "lb"; }
+
+const char* DraftUnit(int32_t units) { return FactorsFor(units).metric ? "mm" : "in"; }
+
+double ClosedHullDisplacement(const Surface& surface, int32_t units) {
+  const UnitFactors f = FactorsFor(units);
+  return std::fabs(SignedVolume(BuildHullMesh(surface))) * f.volume * f.seawater;
+}
+
+std::string DraftTargetRefusal(double target, double capacity, int32_t units) {
+  const std::string unit = DisplacementUnit(units);
+  const std::string value = FormatEcho(target, 1) + " " + unit;
+  if (!(target > 0.0)) {
+    return "The new displacement " + value + " cannot be sought: it must be greater than 0.";
+  }
+  if (target > capacity) {
+    return "The new displacement " + value + " is more than this hull can displace: closed " +
+           "by a flat deck at its sheer and wholly immersed it displaces " +
+           FormatEcho(capacity, 1) + " " + unit + ".";
+  }
+  return {};
+}
+
 double DraftProbeStep(int32_t units) { return FactorsFor(units).metric ? 25.4 : 1.0; }
 
 double GridLowestZ(const Surface& surface) {
@@ -87,8 +111,8 @@ double GridLowestZ(const Surface& surface) {
 }
 
 std::string DraftNotReachedMessage(double target, const DraftSearch& search) {
-  return "The displacement " + FormatFixed(target, 0, 1) +
-         " was not reached: the search stopped at " + FormatFixed(search.finalDisplacement, 0, 1) +
+  return "The displacement " + FormatEcho(target, 1) +
+         " was not reached: the search stopped at " + FormatEcho(search.finalDisplacement, 1) +
          " after " + std::to_string(search.iterations) + " steps";
 }
 
@@ -122,6 +146,7 @@ DraftSearch BeginDraftSearch(HullDesign& design, Surface& surface, CutBuffers& c
   StoreDesignDraft(results, design);
   search.initialDisplacement =
       DisplacementWeight(StationVolume(design, surface, cuts), design.Units);
+  search.capacity = ClosedHullDisplacement(surface, design.Units);
   return search;
 }
 
@@ -131,6 +156,12 @@ bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
   if (search.adjusted) return false;
   if (target == 0.0) {
     prompter.ShowInformation(kNoTargetDisplacementMessage);
+    return false;
+  }
+  // Nothing moves for a target no draft can give.
+  if (const std::string refusal = DraftTargetRefusal(target, search.capacity, design.Units);
+      !refusal.empty()) {
+    prompter.ShowError(refusal);
     return false;
   }
   const double w0 = search.initialDisplacement;

@@ -25,6 +25,19 @@ double StationVolume(const HullDesign& design, const Surface& surface, CutBuffer
 // Seawater weight of a station volume: pounds or kilograms.
 double DisplacementWeight(double volume, int32_t units);
 
+// The units the dialog and the CLI show: "lb" or "kg" for displacements,
+// "in" or "mm" for drafts (model units).
+const char* DisplacementUnit(int32_t units);
+const char* DraftUnit(int32_t units);
+
+// What the closed hull (a flat deck at the sheer) weighs in seawater when
+// wholly immersed, lb / kg, from the evaluated grid: no draft displaces more.
+double ClosedHullDisplacement(const Surface& surface, int32_t units);
+
+// Why a target cannot be sought, or empty: it is not above 0, or above what
+// the closed hull can displace (capacity). The message names the value.
+std::string DraftTargetRefusal(double target, double capacity, int32_t units);
+
 // The probe step in model units: one inch.
 double DraftProbeStep(int32_t units);
 
@@ -56,6 +69,7 @@ struct DraftSearch {
   int iterations = 0;                // "Number of steps"
   double finalDisplacement = 0.0;
   double finalDraft = 0.0;
+  double capacity = 0.0;  // ClosedHullDisplacement on show
   // The hull as it stands displaces the target within kDraftTolerance. Not
   // so for a hull that stays dry or a target beyond what it can displace.
   bool reached = false;
@@ -64,13 +78,15 @@ struct DraftSearch {
 };
 
 // On show: the initial draft (also stored in lowestZ and the design's draft
-// slot) and the initial displacement.
+// slot), the initial displacement and the closed hull's capacity.
 DraftSearch BeginDraftSearch(HullDesign& design, Surface& surface, CutBuffers& cuts,
                              HydrostaticResults& results);
 
 // The adjustment towards target (lb / kg): a probe step, then at most 8
-// secant steps. A target of 0 is refused with kNoTargetDisplacementMessage;
-// a second call does nothing. True when the hull was moved.
+// secant steps. A target of 0 is refused with kNoTargetDisplacementMessage,
+// one below 0 or beyond the capacity with DraftTargetRefusal's message, both
+// before anything moves; a second call does nothing. True when the hull was
+// moved.
 bool AdjustDisplacement(HullDesign& design, Surface& surface, CutBuffers& cuts,
                         HydrostaticResults& results, Prompter& prompter, DraftSearch& search,
                         double target);

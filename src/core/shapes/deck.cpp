@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "files/text_io.h"
+#include "model/net_edit.h"
 
 namespace skelmora {
 
@@ -38,15 +39,39 @@ void TakeChineBack(HullDesign& design, bool chined) {
   UpdateWorkingCounts(design);
 }
 
+// The new vertex i of n above the sheer vertex s. The rise is written as
+// c (1 - (x / xs)^2) rather than c - x^2 c / xs^2: the same parabola, but a
+// large camber no longer cancels to nothing at the centreline.
+Vertex DeckVertex(const Vertex& s, int i, int rows, double c, double& x, double& z) {
+  x = (rows - i) * static_cast<double>(s.x) / rows;
+  // A sheer vertex on the centreline gets no rise (k = c there).
+  const double share = s.x != 0.0f ? x / s.x : 1.0;
+  z = s.z + c * (1.0 - share * share);
+  return Vertex{static_cast<float>(x), s.y, static_cast<float>(z), 1.0f};
+}
+
+// Whether every new vertex fits the single-precision net (a camber such as
+// 1e308 would be held as infinities and written as 0).
+bool DeckFits(const HullDesign& design, int rows, double c) {
+  if (!FitsNet(c)) return false;
+  const int sheer = design.LastRow;
+  for (int column = 0; column <= ClampIndex(design.LastColumn); ++column) {
+    for (int i = 1; i <= rows; ++i) {
+      double x = 0.0, z = 0.0;
+      DeckVertex(design.Net[column][sheer], i, rows, c, x, z);
+      if (!FitsNet(x) || !FitsNet(z)) return false;
+    }
+  }
+  return true;
+}
+
 void AddDeckRows(HullDesign& design, int rows, double c) {
   const int sheer = design.LastRow;
   for (int column = 0; column <= ClampIndex(design.LastColumn); ++column) {
     const Vertex s = design.Net[column][sheer];
     for (int i = 1; i <= rows; ++i) {
-      const double x = (rows - i) * static_cast<double>(s.x) / rows;
-      const double drop = s.x != 0.0f ? x * x * c / (static_cast<double>(s.x) * s.x) : c;
-      design.Net[column][sheer + i] = Vertex{static_cast<float>(x), s.y,
-                                             static_cast<float>(s.z + c - drop), 1.0f};
+      double x = 0.0, z = 0.0;
+      design.Net[column][sheer + i] = DeckVertex(s, i, rows, c, x, z);
     }
   }
   design.LastRow += rows;
@@ -66,8 +91,7 @@ bool AddDeck(HullDesign& design, Prompter& prompter) {
     return false;
   }
 
-  std::optional<double> camber;
-  while (!camber) {
+  for (;;) {
     const std::optional<std::string> text =
         prompter.AskText("Set Deck Camber", "Enter Deck Camber in Inches or MM", "3.0");
     if (!text) {
@@ -76,10 +100,16 @@ bool AddDeck(HullDesign& design, Prompter& prompter) {
     }
     const size_t first = text->find_first_not_of(' ');
     const size_t last = text->find_last_not_of(' ');
-    if (first != std::string::npos) camber = TryParseReal(text->substr(first, last - first + 1));
+    if (first == std::string::npos) continue;
+    const std::optional<double> camber = TryParseReal(text->substr(first, last - first + 1));
+    if (!camber) continue;
+    if (DeckFits(design, rows, *camber)) {
+      AddDeckRows(design, rows, *camber);
+      return true;
+    }
+    // A camber the net cannot hold is said so and asked again.
+    prompter.ShowError(kNetOverflowMessage);
   }
-  AddDeckRows(design, rows, *camber);
-  return true;
 }
 
 std::optional<std::string> AddDeck(HullDesign& design, double camber, bool chineAtJoint) {
@@ -88,6 +118,10 @@ std::optional<std::string> AddDeck(HullDesign& design, double camber, bool chine
   if (rows <= 1) {
     TakeChineBack(design, chined);
     return std::string(kTooFewDeckVertices);
+  }
+  if (!DeckFits(design, rows, camber)) {
+    TakeChineBack(design, chined);
+    return std::string(kNetOverflowMessage);
   }
   AddDeckRows(design, rows, camber);
   return std::nullopt;

@@ -24,14 +24,16 @@ std::string DeckFileName(const std::string& hullFileName);
 int DeckRowCount(const HullDesign& design);
 
 // Asks about the chine at the sheer (while the row chine list has room) and
-// for the camber, then adds the rows; working counts updated. Returns false
+// for the camber (again after a camber whose deck the net cannot hold,
+// kNetOverflowMessage), then adds the rows; working counts updated. Returns false
 // with the design as it was when there is no room for a deck (after the
 // message) or the camber question is cancelled.
 bool AddDeck(HullDesign& design, Prompter& prompter);
 
 // The same with the answers given (a script's): the chine at the joint when
 // asked for and the list has room, then the rows with this camber. The
-// refusal's message, with the design as it was, when there is no room.
+// refusal's message, with the design as it was, when there is no room or
+// the net cannot hold the deck (kNetOverflowMessage).
 std::optional<std::string> AddDeck(HullDesign& design, double camber, bool chineAtJoint);
 
 }  // namespace skelmora

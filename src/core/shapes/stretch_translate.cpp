@@ -138,7 +138,7 @@ bool StretchHull(HullDesign& design, Surface& surface, const UndoHistory& histor
   } else {
     k = 1.0 + value / 100.0;
     if (!(k > 0.0)) {
-      prompter.ShowError("Scaling by " + FormatFixed(value, 0, 1) +
+      prompter.ShowError("Scaling by " + FormatEcho(value, 1) +
                          " % would collapse or mirror the hull: the percentage must be above "
                          "-100.");
       return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/file_messages.h"
 #include "files/text_io.h"
 
 namespace skelmora {
@@ -97,7 +98,7 @@ bool ReadBallastFile(const std::filesystem::path& path, BallastTable& table,
 bool WriteBallastFile(const std::filesystem::path& path, const BallastTable& table,
                       std::string& message) {
   if (SaveFileAtomically(path, FormatBallastFile(table))) return true;
-  message = "Cannot save the file: " + path.string();
+  message = CannotSaveMessage(path.string());
   return false;
 }
 

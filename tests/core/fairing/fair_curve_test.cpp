@@ -6,6 +6,8 @@
 
 #include "core/surface/test_nets.h"
 #include "fairing/fair_curve.h"
+#include "files/design_file.h"
+#include "model/design_session.h"
 
 namespace skelmora {
 namespace {
@@ -188,6 +190,46 @@ TEST(FairCurve, RememberedCurvatureBracketsTheVertexAlongTheView) {
   EXPECT_GT(k, 0);
   EXPECT_EQ(RememberedCurvature(s.hull.d(), selection, c), c.curvature[k].value);
   EXPECT_NE(c.curvature[k].value, c.curvature[0].value);
+}
+
+}  // namespace
+}  // namespace skelmora
+
+namespace skelmora {
+namespace {
+
+// The shipped sailboat's sheer runs along the flat transom into its centre,
+// where the Profile view's samples coincide: the three-point formula's
+// stand-in chord made 1.7e8 of them. Those samples carry no value; the real
+// sheer's curvature (below 1 scaled) is what remains.
+TEST(FairCurve, CoincidingSamplesAreLeftOut) {
+  DesignSession session;
+  std::string message;
+  ASSERT_TRUE(ReadDesignFile(session.design, *session.surface,
+                             SKELMORA_EXAMPLES_DIR "/sailboat.s98", message))
+      << message;
+  auto curve = std::make_unique<FairCurve>();
+  FairSelection selection{FairLine::kSheer, 0, 0, kProfileView};
+  SampleFairCurve(session.design, *session.surface, *session.cuts, selection, *curve);
+  ASSERT_EQ(curve->curvatureCount, kFairCurvatureCount);
+  int left = 0;
+  for (int k = 0; k < curve->curvatureCount; ++k) {
+    const CurvaturePoint& p = curve->curvature[k];
+    if (!p.defined) {
+      ++left;
+      EXPECT_EQ(p.value, 0.0);
+      EXPECT_EQ(p.sign, 0);
+      // Two of its samples coincide in single precision.
+      const PlanePoint& b = curve->samples[k + 3];
+      const PlanePoint& c = curve->samples[k + 6];
+      EXPECT_EQ(static_cast<float>(b.h), static_cast<float>(c.h)) << k;
+    }
+  }
+  EXPECT_GE(left, 7);
+  EXPECT_TRUE(curve->Found());
+  EXPECT_LT(curve->maxCurvature, 1.0);
+  EXPECT_LT(RememberedCurvature(session.design, selection, *curve), 1.0);
+  EXPECT_EQ(CurvatureSignChanges(*curve), 1);
 }
 
 }  // namespace

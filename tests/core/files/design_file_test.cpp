@@ -331,7 +331,13 @@ TEST_F(DesignFileTest, RefusedFilesLeaveTheDesignAsItWas) {
        "working columns"},
       {"cut inside the net", Prefix(kFullFile, 10), "ends early"},
       {"cut before the angles", Prefix(kFullFile, 32), "ends early, after line 32"},
-      {"empty", {}, "ends early"},
+      // Not designs at all: no marker on the first line.
+      {"empty", {}, "This file type is NOT a SKELMORA hull file"},
+      {"a text file", {"Shopping list", "2 3 2 3 2"}, "This file type is NOT a SKELMORA hull file"},
+      {"a PDF", {"%PDF-1.4", "%\xe2\xe3\xcf\xd3", "1 0 obj"},
+       "This file type is NOT a SKELMORA hull file"},
+      {"the marker damaged", Replaced(kFullFile, 0, "11234"),
+       "This file type is NOT a SKELMORA hull file"},
   };
 
   ParseOk(JoinCrLf(kPlainFile));

@@ -56,6 +56,19 @@ TEST_F(GhsImportTest, FeetLineScalesByTwelveFromTheForemostSection) {
   EXPECT_EQ(design->Units, kMillimetres);  // a units line leaves the design's unit
 }
 
+// The zero point is the foremost section written: a section ahead of it
+// with no points leaves nothing to measure from.
+TEST_F(GhsImportTest, ASectionWithoutPointsIsNotTheZeroPoint) {
+  std::vector<std::string> lines = {"P:F", "*", "Test hull", "3", "1.0,0", "2.0,1",
+                                    "1.5,2.25", "4.0,1", "1.0,0.5"};
+  ScriptedPrompter prompter;
+  ASSERT_EQ(Convert(JoinCrLf(lines), prompter), GhsConvert::kDone) << message;
+  EXPECT_EQ(SplitCrLf(text), (std::vector<std::string>{
+                                 "2 0    18.00000     0.00000    27.00000",
+                                 "3 0    12.00000    24.00000     6.00000",
+                             }));
+}
+
 TEST_F(GhsImportTest, MetresLineAndLfLineEnds) {
   std::string lf;
   for (const std::string& line : GhsLines("P:M")) lf += line + "\n";

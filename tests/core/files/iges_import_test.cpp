@@ -188,6 +188,23 @@ TEST_F(IgesImportTest, RefusedFilesChangeNothing) {
   }
 }
 
+// The metres rule looks at the largest |x|: a millimetre hull 1500 wide
+// modelled on the negative side has no positive x, and stays as it is.
+TEST_F(IgesImportTest, AMillimetreHullOnTheNegativeSideIsNotScaled) {
+  TempDir dir;
+  WriteFileText(dir.File("port.igs"),
+                ParameterLines({"128,1,1,1,1,0,0,0,0,0,0.,0.,1.,1.,0.,0.,1.,1.,1.,1.,1.,1.,",
+                                "0.,0.,-500.,0.,6000.,-500.,-1500.,0.,1000.,-1500.,6000.,1000.;"}));
+  ScriptedPrompter prompter({false, false});
+  std::string message;
+  ASSERT_TRUE(ImportIgesFile(*design, *surface, dir.File("port.igs"), prompter, message))
+      << message;
+  EXPECT_EQ(design->Units, kMillimetres);
+  EXPECT_FLOAT_EQ(design->Net[1][1].x, -1500.0f);
+  EXPECT_FLOAT_EQ(design->Net[1][1].y, 6000.0f);
+  EXPECT_FLOAT_EQ(design->Net[0][0].z, -500.0f);
+}
+
 TEST_F(IgesImportTest, WeightsNotAboveZeroBecomeOne) {
   // 2 x 2 points, degree 1: weights 0 and -1 would divide by zero.
   TempDir dir;

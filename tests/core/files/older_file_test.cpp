@@ -302,7 +302,9 @@ TEST_F(OlderFileTest, RefusedFilesLeaveTheDesignUntouched) {
        Joined(Joined(Version5Head("3.0000", "3.0000"), {"N", " 0", "60"}), Version5Net()),
        "60 row chines"},
       {"version 5, ends after the header", Version5Head("3.0000", "3.0000"), "ends early"},
-      {"empty", {}, "ends early"},
+      {"empty", {}, "This file type is NOT a SKELMORA hull file"},
+      {"a text file", {"Shopping list", "2 3 2 3 2"}, "This file type is NOT a SKELMORA hull file"},
+      {"one letter first", {"x", "3.0000"}, "This file type is NOT a SKELMORA hull file"},
   };
   auto last = Version5Head("3.0000", "3.0000");
   last[10] = "-1";

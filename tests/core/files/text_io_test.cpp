@@ -1,6 +1,8 @@
 #include "files/text_io.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -288,23 +290,76 @@ TEST(SaveFileAtomically, FailedRewriteOfAHardLinkedFileKeepsTheOldContents) {
   EXPECT_EQ(ReadFileText(second), "old");
 }
 
-// Leftovers of interrupted saves, however many, neither block a save nor
-// get written into.
-TEST(SaveFileAtomically, LeftoverTemporaryFilesAreHarmless) {
+// The leftovers of killed saves of this target ("NAME.saving-XXXXXX", not
+// held by a running save) go with the next save; a running save's locked
+// file, other names and other targets' leftovers stay.
+TEST(SaveFileAtomically, StaleTemporaryFilesOfTheTargetAreRemoved) {
   TempDir dir;
   const auto target = dir.path() / "hull.s98";
   for (int k = 0; k < 120; ++k) {
-    WriteFileText(dir.path() / ("hull.s98.saving" + std::to_string(k)), "stale");
+    WriteFileText(dir.path() / ("hull.s98.saving" + std::to_string(k)), "other");
   }
   WriteFileText(dir.path() / "hull.s98.saving-AAAAAA", "stale");
+  WriteFileText(dir.path() / "hull.s98.saving-b9Zk2Q", "stale");
+  WriteFileText(dir.path() / "other.s98.saving-CCCCCC", "another target");
+  WriteFileText(dir.path() / "hull.s98.saving-DDDDDDD", "not the pattern");
+  const auto held = dir.path() / "hull.s98.saving-HELD00";
+  WriteFileText(held, "running");
+  const int fd = ::open(held.c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX), 0);
   ASSERT_TRUE(SaveFileAtomically(target, "new"));
+  ::close(fd);
   EXPECT_EQ(ReadFileText(target), "new");
-  EXPECT_EQ(dir.Listing().size(), 122u);
-  EXPECT_EQ(ReadFileText(dir.path() / "hull.s98.saving-AAAAAA"), "stale");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "hull.s98.saving-AAAAAA"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "hull.s98.saving-b9Zk2Q"));
+  EXPECT_EQ(ReadFileText(held), "running");
+  EXPECT_EQ(ReadFileText(dir.path() / "other.s98.saving-CCCCCC"), "another target");
+  EXPECT_EQ(ReadFileText(dir.path() / "hull.s98.saving-DDDDDDD"), "not the pattern");
+  EXPECT_EQ(dir.Listing().size(), 124u);
+  // Once the save that held it is gone, it is a leftover too.
+  EXPECT_EQ(RemoveStaleSaveFiles(target), 1);
 }
 
-// Saving through a link writes the file it names; the link stays a link.
-// A dangling link creates its target; a loop is refused.
+// A save killed while it writes leaves no file behind, however far it got.
+TEST(SaveFileAtomically, AKilledSaveLeavesNothingBehind) {
+  TempDir dir;
+  const auto target = dir.path() / "hull.s98";
+  WriteFileText(target, "old");
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    // Killed by the parent part way through a write of 256 MB.
+    ::close(pipeEnds[0]);
+    const std::string big(size_t{1} << 28, 'x');
+    if (::write(pipeEnds[1], "x", 1) != 1) ::_exit(1);
+    SaveFileAtomically(target, big);
+    ::_exit(0);
+  }
+  ASSERT_GT(pid, 0);
+  ::close(pipeEnds[1]);
+  char byte = 0;
+  ASSERT_EQ(::read(pipeEnds[0], &byte, 1), 1);
+  ::close(pipeEnds[0]);
+  ::usleep(20000);
+  ::kill(pid, SIGKILL);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  // Either the old file or, should the save have finished first, the new.
+  const auto size = std::filesystem::file_size(target);
+  EXPECT_TRUE(size == 3 || size == (size_t{1} << 28)) << size;
+  const std::vector<std::string> left = dir.Listing();
+  // Where the file system cannot make unnamed files the leftover goes with
+  // the next save.
+  if (left.size() > 1) {
+    ASSERT_TRUE(SaveFileAtomically(target, "new"));
+    EXPECT_EQ(dir.Listing(), std::vector<std::string>{"hull.s98"});
+  } else {
+    EXPECT_EQ(left, std::vector<std::string>{"hull.s98"});
+  }
+}
+
 TEST(SaveFileAtomically, SymbolicLinksAreFollowed) {
   TempDir dir;
   namespace fs = std::filesystem;
@@ -396,9 +451,41 @@ TEST(ReadWholeFile, RefusesMissingDirectoryAndOversizedFiles) {
   EXPECT_EQ(ReadWholeFile(file, text, 9), ReadFileResult::kTooLarge);
   EXPECT_EQ(text, "unchanged");
   EXPECT_EQ(ReadWholeFile(dir.path() / "none", text, 100), ReadFileResult::kCannotOpen);
-  EXPECT_EQ(ReadWholeFile(dir.path(), text, 100), ReadFileResult::kCannotOpen);
   ASSERT_EQ(ReadWholeFile(file, text, 10), ReadFileResult::kOk);
   EXPECT_EQ(text, "0123456789");
+}
+
+// What is not a regular file is refused before it is opened: a named pipe
+// would block the reader until something writes to it, for ever.
+TEST(ReadWholeFile, RefusesWhatIsNotARegularFile) {
+  TempDir dir;
+  const auto pipe = dir.path() / "hull.s98";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::string text = "unchanged";
+  EXPECT_EQ(ReadWholeFile(pipe, text, 100), ReadFileResult::kNotRegular);
+  EXPECT_EQ(ReadWholeFile(dir.path(), text, 100), ReadFileResult::kNotRegular);
+  EXPECT_EQ(ReadWholeFile("/dev/zero", text, 100), ReadFileResult::kNotRegular);
+  EXPECT_EQ(text, "unchanged");
+  std::string message;
+  EXPECT_FALSE(ReadWholeFile(pipe, text, 100, "a hull design file", message));
+  EXPECT_EQ(message, "The file " + pipe.string() +
+                         " is not a regular file (a folder, pipe or device); it cannot be read.");
+  // A link to a regular file is read.
+  const auto file = dir.path() / "a.txt";
+  WriteFileText(file, "text");
+  std::filesystem::create_symlink(file, dir.path() / "link.txt");
+  ASSERT_EQ(ReadWholeFile(dir.path() / "link.txt", text, 100), ReadFileResult::kOk);
+  EXPECT_EQ(text, "text");
+}
+
+TEST(FormatEcho, ReadableSizesFixedTheRestScientific) {
+  EXPECT_EQ(FormatEcho(-5.0, 1), "-5.0");
+  EXPECT_EQ(FormatEcho(12345.678, 3), "12345.678");
+  EXPECT_EQ(FormatEcho(1e308, 1), "1.00000E+308");
+  EXPECT_EQ(FormatEcho(-3e38, 3), "-3.00000E+38");
+  EXPECT_EQ(FormatEcho(1e-9, 3), "1.00000E-09");
+  EXPECT_EQ(FormatEcho(0.0, 2), "0.00");
+  EXPECT_EQ(FormatEcho(std::numeric_limits<double>::infinity(), 1), "0.0");
 }
 
 }  // namespace

@@ -153,32 +153,62 @@ TEST(DraftSearch, HullAboveTheWaterlineStaysAtTheProbe) {
   EXPECT_DOUBLE_EQ(search.accumulatedShift, -1.0);
 }
 
-// An absurd target moves the hull no further than its own height per step,
-// so Cancel still brings every height back.
-TEST(DraftSearch, AbsurdTargetKeepsTheHullRecoverable) {
+// The closed box (a flat deck at its sheer) holds 240 x 96 x 48 cubic
+// inches: 640 ft^3, 40960 lb of seawater, exactly, as the grid of a box is.
+TEST(DraftSearch, ClosedHullDisplacementOfTheBox) {
   Hull hull;
-  MakeSailboat(hull);
+  MakePrism(hull, PrismShape{});
+  EXPECT_NEAR(ClosedHullDisplacement(*hull.surface, kInches), 40960.0, 1e-6);
+  Hull metric;
+  MakePrism(metric, PrismShape{.units = kMillimetres, .scale = 25.4});
+  EXPECT_NEAR(ClosedHullDisplacement(*metric.surface, kMillimetres),
+              240.0 * 96.0 * 48.0 * std::pow(0.0254, 3) * 1025.0, 1e-3);  // float net
+}
+
+// A target no draft can give is refused before anything moves, with a
+// message naming it: below 0, or above what the closed hull displaces.
+TEST(DraftSearch, TargetsNoDraftCanGiveAreRefusedBeforeAnythingMoves) {
+  const struct {
+    double target;
+    std::string says;
+  } cases[] = {
+      {-5.0, "The new displacement -5.0 lb cannot be sought: it must be greater than 0."},
+      {1e15, "The new displacement 1.00000E+15 lb is more than this hull can displace: closed by "
+             "a flat deck at its sheer and wholly immersed it displaces 40960.0 lb."},
+      {100.0 * kBoxPoundsPerInch, "is more than this hull can displace"},
+      {std::nan(""), "must be greater than 0"},
+  };
+  for (const auto& c : cases) {
+    Hull hull;
+    MakePrism(hull, PrismShape{});
+    const VertexNet before = hull.d().Net;
+    DraftSearch search = BeginDraftSearch(hull.d(), *hull.surface, *hull.cuts, hull.results);
+    EXPECT_FALSE(AdjustDisplacement(hull.d(), *hull.surface, *hull.cuts, hull.results,
+                                    hull.prompter, search, c.target));
+    ASSERT_EQ(hull.prompter.errors.size(), 1u) << c.target;
+    EXPECT_NE(hull.prompter.errors[0].find(c.says), std::string::npos) << hull.prompter.errors[0];
+    EXPECT_TRUE(search.steps.empty());
+    EXPECT_FALSE(search.adjusted);
+    EXPECT_EQ(std::memcmp(&before, &hull.d().Net, sizeof before), 0);
+  }
+}
+
+// Within the closed hull's capacity but past where the deck edge goes
+// under (48 inches of the box's station volume is 40823 lb): the search
+// runs, ends short of the target, and says so.
+TEST(DraftSearch, TargetPastTheDeckEdgeIsNotReached) {
+  Hull hull;
+  MakePrism(hull, PrismShape{});
   const VertexNet before = hull.d().Net;
   DraftSearch search = BeginDraftSearch(hull.d(), *hull.surface, *hull.cuts, hull.results);
   ASSERT_TRUE(AdjustDisplacement(hull.d(), *hull.surface, *hull.cuts, hull.results,
-                                 hull.prompter, search, 1e15));
+                                 hull.prompter, search, 40950.0));
   EXPECT_FALSE(search.reached);
-  for (const DraftStep& step : search.steps) EXPECT_LE(std::fabs(step.shift), 20.0 + 45.0 + 1.0);
+  EXPECT_LT(search.finalDisplacement, 49.0 * kBoxPoundsPerInch);
+  for (const DraftStep& step : search.steps) EXPECT_LE(std::fabs(step.shift), 48.0 + 1.0);
   const double moved = std::fabs(search.accumulatedShift);
   CancelDraftSearch(hull.d(), *hull.surface, search);
   ExpectHeightsRestored(hull.d(), before, moved);
-}
-
-// A target beyond what the hull can displace (the box is 48 inches deep)
-// ends the search short of it, and says so.
-TEST(DraftSearch, TargetThatWouldSinkTheHullIsNotReached) {
-  Hull hull;
-  MakePrism(hull, PrismShape{});
-  DraftSearch search = BeginDraftSearch(hull.d(), *hull.surface, *hull.cuts, hull.results);
-  ASSERT_TRUE(AdjustDisplacement(hull.d(), *hull.surface, *hull.cuts, hull.results,
-                                 hull.prompter, search, 100.0 * kBoxPoundsPerInch));
-  EXPECT_FALSE(search.reached);
-  EXPECT_LT(search.finalDisplacement, 49.0 * kBoxPoundsPerInch);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/net_edit.h"
+
 namespace skelmora {
 namespace {
 
@@ -147,6 +149,31 @@ TEST(Deck, ThirtyRowsWithoutChinesGetTwentyAndTheCamberAtTheCentreline) {
   EXPECT_FLOAT_EQ(d->Net[0][50].z, sheer.z + 3.0f);
   EXPECT_FLOAT_EQ(d->Net[0][31].x, 9.5f);
   EXPECT_NEAR(d->Net[0][31].z, sheer.z + 3.0 - 3.0 * 0.95 * 0.95, 1e-5);
+}
+
+// A camber the single-precision net cannot hold is refused with nothing
+// changed (1e308 used to be written as infinities, that is as 0); a large
+// one that fits keeps the centreline crown above the sheer instead of
+// cancelling to 0 there.
+TEST(Deck, ACamberTheNetCannotHoldIsRefused) {
+  for (const double camber : {1e308, -1e308, 3.5e38}) {
+    auto d = Net(2, 8);
+    EXPECT_EQ(AddDeck(*d, camber, true), std::string(kNetOverflowMessage)) << camber;
+    EXPECT_EQ(d->LastRow, 8);
+    EXPECT_EQ(d->RowChineCount, 0);
+  }
+  auto d = Net(2, 8);
+  d->Net[1][8].x = 0.0f;  // a sheer on the centreline gets no camber
+  ASSERT_FALSE(AddDeck(*d, 3e38, false).has_value());
+  EXPECT_FLOAT_EQ(d->Net[0][16].z, 3e38f);
+  for (int r = 9; r <= 16; ++r) EXPECT_EQ(d->Net[1][r].z, d->Net[1][8].z) << r;
+  // The program's box asks again after the refusal.
+  auto asked = Net(2, 8);
+  ScriptedPrompter prompter;
+  prompter.texts = {std::string("1e308"), std::string("2")};
+  ASSERT_TRUE(AddDeck(*asked, prompter));
+  EXPECT_EQ(prompter.errors, std::vector<std::string>{kNetOverflowMessage});
+  EXPECT_FLOAT_EQ(asked->Net[0][16].z, asked->Net[0][8].z + 2.0f);
 }
 
 TEST(Deck, TheJointChineAndTheRefusal) {
