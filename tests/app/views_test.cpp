@@ -751,3 +751,4 @@ void ViewsTest::singleLineSelector() {
 
 QTEST_MAIN(ViewsTest)
 #include "views_test.moc"
+#include "surface/surface_build.h"

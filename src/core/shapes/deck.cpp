@@ -16,8 +16,8 @@ std::string DeckFileName(const std::string& hullFileName) {
 }
 
 int DeckRowCount(const HullDesign& design) {
-  if (design.LastRow + design.WorkingLastRow <= kMaxIndex) return design.LastRow;
-  return kMaxIndex - design.WorkingLastRow;
+  if (design.LastRow + WorkingLastRow(design) <= kMaxIndex) return design.LastRow;
+  return kMaxIndex - WorkingLastRow(design);
 }
 
 namespace {
@@ -27,7 +27,6 @@ namespace {
 bool ChineTheJoint(HullDesign& design, bool wanted) {
   if (!wanted || design.RowChineCount >= kMaxChines) return false;
   design.RowChines[design.RowChineCount++] = design.LastRow;
-  UpdateWorkingCounts(design);
   return true;
 }
 
@@ -35,7 +34,6 @@ void TakeChineBack(HullDesign& design, bool chined) {
   if (!chined) return;
   --design.RowChineCount;
   design.RowChines[design.RowChineCount] = 0;
-  UpdateWorkingCounts(design);
 }
 
 void AddDeckRows(HullDesign& design, int rows, double c) {
@@ -50,7 +48,6 @@ void AddDeckRows(HullDesign& design, int rows, double c) {
     }
   }
   design.LastRow += rows;
-  UpdateWorkingCounts(design);
 }
 
 }  // namespace
