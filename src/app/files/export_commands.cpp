@@ -98,12 +98,12 @@ bool RunExport(AppState& state, QWidget* parent, FileChooser& files, Prompter& p
   if (!chosen) return false;
   const std::string path = chosen->path.toStdString();
   // The writers read the extents (placements, the hull's ends): take them afresh.
-  state.RefreshExtents();
+  state.Regenerate(Change::kExtents);
   return Write(path, Contents(state, kind, path), prompter);
 }
 
 std::string OffsetsText(AppState& state) {
-  state.RefreshExtents();
+  state.Regenerate(Change::kExtents);
   return FormatOffsetTable(state.design, ComputeOffsetTable(state.design, *state.surface, *state.cuts));
 }
 
