@@ -26,6 +26,7 @@
 #include "views/line_colors_dialog.h"
 #include "views/paint_list.h"
 #include "views/picking.h"
+#include "surface/surface_build.h"
 #include "views/single_line_dialog.h"
 #include "views/view_window.h"
 
