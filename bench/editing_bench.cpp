@@ -55,7 +55,7 @@ struct EditBench {
     d.UndoFileFresh = true;
     d.RowChineCount = 1;
     d.RowChines[0] = lastRow / 2;
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
     saved = std::make_unique<HullDesign>(d);
     std::string pattern =
         (std::filesystem::temp_directory_path() / "skelmora-bench-XXXXXX").string();

@@ -19,7 +19,7 @@ namespace {
 
 void Prepare(DesignSession& session) {
   bench::FillBenchHull(session.design, 12, 8);
-  session.ShapeChanged();
+  session.Regenerate(Change::kTopology);
 }
 
 void BM_StlClosedHull(benchmark::State& state) {

@@ -16,7 +16,7 @@ namespace {
 void FairingNudge(benchmark::State& state, FairLine line, int lastColumn, int lastRow) {
   DesignSession session;
   bench::FillBenchHull(session.design, lastColumn, lastRow);
-  session.ShapeChanged();
+  session.Regenerate(Change::kTopology);
   HullDesign& design = session.design;
   FairSelection selection;
   selection.line = line;

@@ -11,6 +11,7 @@
 #include "model/silent_prompter.h"
 #include "hydro/hydrostatics.h"
 #include "model/design_session.h"
+#include "surface/surface_build.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ struct Bench {
                              float(rowZ[r]), 1.0f};
       }
     }
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
   }
 };
 

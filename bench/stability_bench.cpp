@@ -44,7 +44,7 @@ struct Bench {
                              float(rowZ[r]), 1.0f};
       }
     }
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
   }
 };
 

@@ -10,6 +10,7 @@
 #include "model/hull_design.h"
 #include "surface/sections.h"
 #include "surface/surface.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 namespace {
@@ -27,7 +28,7 @@ struct BenchHull {
     d.ColumnChines[1] = 8;
     d.ColumnDivisions = divisions;
     d.RowDivisions = divisions;
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
   }
   HullDesign& design() { return session.design; }
   Surface& surface() { return *session.surface; }

@@ -42,7 +42,7 @@ struct DragBench {
     d.RowDivisions = rowDivisions;
     d.ShowStations = d.ShowWaterlines = d.ShowButtocks = d.ShowVertexNet = true;
     d.BodyViewOpen = true;
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
 
     view.view = kBodyView;
     view.clientWidth = 800;
@@ -104,7 +104,7 @@ struct CentresBench {
     bench::FillBenchHull(session.design, 12, 8);
     session.design.ShowStations = session.design.ShowWaterlines = true;
     session.design.BodyViewOpen = true;
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
     SilentPrompter prompter;
     if (!ComputeHydrostatics(session.design, *session.surface, *session.cuts, records.results,
                              prompter)) {

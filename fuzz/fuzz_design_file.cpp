@@ -20,6 +20,7 @@
 #include "model/silent_prompter.h"
 #include "surface/sections.h"
 #include "surface/surface.h"
+#include "surface/surface_build.h"
 
 using namespace skelmora;
 

@@ -11,6 +11,7 @@
 #include "files/older_file.h"
 #include "model/hull_design.h"
 #include "surface/surface.h"
+#include "surface/surface_build.h"
 
 using namespace skelmora;
 

@@ -21,7 +21,7 @@ void DialogNudge(benchmark::State& state) {
   AppState app;
   bench::FillBenchHull(app.design, static_cast<int>(state.range(0)),
                        static_cast<int>(state.range(1)));
-  app.ShapeChanged();
+  app.Regenerate(Change::kTopology);
   Dialog dialog(app);
   dialog.resize(980, 720);
   dialog.show();

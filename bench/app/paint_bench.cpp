@@ -42,7 +42,7 @@ struct ViewFixture {
     design.BodyViewOpen = design.PlanViewOpen = design.ProfileViewOpen = true;
     design.PerspectiveViewOpen = true;
     design.ColumnDivisions = design.RowDivisions = divisions;
-    session.Rebuild();
+    session.Regenerate(Change::kTopology);
     state.view = view;
     state.clientWidth = 800;
     state.clientHeight = 600;
@@ -114,7 +114,7 @@ void BM_HullKey51x51(benchmark::State& state) {
       d.Net[c][r] = Vertex{float(r), float(10 * c), float(r - 25), 1.0f};
     }
   }
-  session.ShapeChanged();
+  session.Regenerate(Change::kTopology);
   for (auto _ : state) benchmark::DoNotOptimize(HullKey(d, *session.surface));
 }
 BENCHMARK(BM_HullKey51x51)->Unit(benchmark::kMicrosecond);

@@ -36,7 +36,7 @@ struct RenderFixture {
   bool UseNet(int last) {
     if (netLast == last) return points->valid;
     bench::FillBenchHull(session.design, last, last);
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
     BuildRenderControlPoints(*session.surface, *points);
     netLast = last;
     return points->valid && session.surface->working.lastColumn == last &&

@@ -62,8 +62,8 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
   doc["lastRow"] = d.LastRow;
   doc["waterlineTension"] = d.WaterlineTension;
   doc["stationTension"] = d.StationTension;
-  doc["workingLastColumn"] = d.WorkingLastColumn;
-  doc["workingLastRow"] = d.WorkingLastRow;
+  doc["workingLastColumn"] = WorkingLastColumn(d);
+  doc["workingLastRow"] = WorkingLastRow(d);
   doc["columnChines"] = IntList(d.ColumnChines, d.ColumnChineCount);
   doc["rowChines"] = IntList(d.RowChines, d.RowChineCount);
   doc["extents"] = {{"hullLength", e.hullLength},

@@ -72,7 +72,7 @@ bool LoadDesign(const std::string& path, DesignSession& session, std::string& me
     return false;
   }
   session.design.DesignFileName = path;
-  session.RefreshExtents();
+  session.Regenerate(Change::kExtents);
   return true;
 }
 

@@ -187,10 +187,10 @@ class CentresTest : public QObject {
     ViewWindow* profile = s.form->views().profile();
     QVERIFY(HasCentres(s.painted(profile)));
     // The views and the hull guard touch nothing that counts.
-    s.state.RefreshExtents();
+    s.state.Regenerate(Change::kExtents);
     QVERIFY(HasCentres(s.painted(profile)));
     s.edit([](HullDesign& d) { d.Net[1][1].z += 3.0f; });
-    s.state.ShapeChanged();  // what a drag's release does with the grid
+    s.state.Regenerate(Change::kTopology);  // what a drag's release does with the grid
     QVERIFY(!AnyCentre(s.painted(profile)));
     QVERIFY(!s.state.hydro->centres);
     // Undo gives the hull back, not the dropped centres.
@@ -200,7 +200,7 @@ class CentresTest : public QObject {
     QVERIFY(HasCentres(s.painted(profile)));
     // So does a vertex weight.
     s.edit([](HullDesign& d) { d.Net[2][2].w = 2.0f; });
-    s.state.ShapeChanged();
+    s.state.Regenerate(Change::kTopology);
     QVERIFY(!AnyCentre(s.painted(profile)));
     QVERIFY(s.hydrostatics());
     // A file read replaces the hull too (the edit is not saved).
@@ -383,7 +383,7 @@ class CentresTest : public QObject {
       for (int c = 0; c <= d.LastColumn; ++c)
         for (int r = 0; r <= d.LastRow; ++r) d.Net[c][r].z += 500.0f;
     });
-    s.state.ShapeChanged();
+    s.state.Regenerate(Change::kTopology);
     const VertexNet raised = s.state.design.Net;
     const int undoRaised = s.state.design.UndoCount;
     for (bool byAngle : {true, false}) {

@@ -268,7 +268,7 @@ class FairingTest : public QObject {
     QCOMPARE(o.shell.prompter.information.back(), std::string("No Chines Present"));
     // Tension 1: every interior row is a chine while the dialog is open.
     o.design().StationTension = 1;
-    o.shell.state.ShapeChanged();
+    o.shell.state.Regenerate(Change::kTopology);
     int chines = 0;
     WhenShown<TFair_chineDlg> chine([&](TFair_chineDlg* d) {
       chines = d->chineSpin()->maximum();

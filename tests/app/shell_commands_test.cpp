@@ -25,6 +25,19 @@ using namespace skelmora;
 using namespace skelmora::app;
 using namespace skelmora::app::testing;
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
 class ShellCommandsTest : public QObject {
   Q_OBJECT
 
@@ -41,6 +54,32 @@ class ShellCommandsTest : public QObject {
     QTRY_VERIFY(shell.form->views().body()->usesSelectCursor());
     shell.form->resize(800, 600);
     QTRY_VERIFY(!shell.form->views().body()->usesSelectCursor());
+  }
+
+  // The main window's views are the session's hooks: a change said through
+  // the session repaints them, and the hook goes with the window.
+  void sessionChangesRepaintTheViews() {
+    Shell shell;
+    QCOMPARE(shell.state.hooks, static_cast<ViewHooks*>(&shell.form->views()));
+    QVERIFY(shell.open(shell.copyExample("runabout.s98")));
+    shell.form->resize(1200, 800);
+    shell.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shell.form.get()));
+    ViewWindow* open = nullptr;
+    for (ViewWindow* window : shell.form->views().all()) {
+      if (window->isOpen()) open = window;
+    }
+    QVERIFY(open);
+    PaintCounter paints(open);
+    QTRY_VERIFY(paints.count > 0);
+    QTest::qWait(50);
+    paints.count = 0;
+    shell.state.design.Net[2][2].x += 1.0f;
+    shell.state.Regenerate(Change::kVertices);
+    QTRY_VERIFY(paints.count > 0);
+    QVERIFY(SurfaceIsCurrent(shell.state.design, *shell.state.surface));
+    shell.form.reset();
+    QVERIFY(shell.state.hooks == nullptr);
   }
 
   void dimmedItemsSayWhy() {

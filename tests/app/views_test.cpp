@@ -27,6 +27,7 @@
 #include "views/paint_list.h"
 #include "views/picking.h"
 #include "views/row_column_move_dialog.h"
+#include "surface/surface_build.h"
 #include "views/single_line_dialog.h"
 #include "views/view_window.h"
 
@@ -779,3 +780,4 @@ void ViewsTest::rowColumnMoveDialog() {
 
 QTEST_MAIN(ViewsTest)
 #include "views_test.moc"
+#include "surface/surface_build.h"

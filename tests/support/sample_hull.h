@@ -40,7 +40,6 @@ inline std::unique_ptr<HullDesign> MakeSampleHull(const SampleHullSize& size = {
       vertex.z = static_cast<float>(-size.draft + (size.draft + size.freeboard) * v);
     }
   }
-  UpdateWorkingCounts(*d);
   SetViewOpen(*d, kBodyView, true);
   return d;
 }

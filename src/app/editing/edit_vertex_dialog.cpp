@@ -95,7 +95,7 @@ void Teditvertex::done(int result) {
       session_.changed = false;
     } else if (session_.changed) {
       // The history could not give the net back: what was stored stays.
-      EvaluateSurfaceGrid(state_.design, *state_.surface);
+      state_.Regenerate(Change::kVertices);
     }
     QDialog::done(result);
     return;

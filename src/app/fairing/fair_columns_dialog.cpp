@@ -71,7 +71,7 @@ void TFair_columnsDlg::ChangeWeight(double delta) {
   int column = 0, row = 0;
   SelectedVertex(design(), selection_, column, row);
   skelmora::ChangeWeight(design().Net[column][row], delta);
-  RefreshAfterNudge(design(), *state_.surface);
+  state_.Regenerate(Change::kVertices);
   ShowVertex();
   Replot();
 }

@@ -78,8 +78,7 @@ bool RunSpreadsheetCommand(AppState& state, std::function<bool()> save, QWidget*
   } else if (!sheet.savedHere() && !(stepTaken && state.Undo())) {
     design.Net = *before;
   }
-  RebuildSurface(design, *state.surface);
-  state.RefreshExtents();
+  state.Regenerate(Change::kTopology);
   return accepted;
 }
 

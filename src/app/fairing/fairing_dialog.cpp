@@ -220,7 +220,7 @@ void FairingDialog::Move(Nudge direction) {
   int column = 0, row = 0;
   SelectedVertex(design(), selection_, column, row);
   NudgeVertex(design().Net[column][row], selection_.view, direction, step);
-  RefreshAfterNudge(design(), *state_.surface);
+  state_.Regenerate(Change::kVertices);
   ShowVertex();
   Replot();
 }
@@ -316,7 +316,7 @@ void FairingDialog::UndoZoom() {
 
 void FairingDialog::reject() {
   design().Net = design().ScratchNet;
-  RefreshAfterNudge(design(), *state_.surface);
+  state_.Regenerate(Change::kVertices);
   QDialog::reject();
 }
 

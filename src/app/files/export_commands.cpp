@@ -99,7 +99,7 @@ bool RunExport(AppState& state, QWidget* parent, FileChooser& files, Prompter& p
   if (!chosen) return false;
   const std::string path = chosen->path.toStdString();
   // The writers read the extents (placements, the hull's ends): take them afresh.
-  state.RefreshExtents();
+  state.Regenerate(Change::kExtents);
   if (!Write(path, Contents(state, kind, path), prompter)) return false;
   if (written) *written = QFileInfo(chosen->path).absoluteFilePath();
   return true;
@@ -113,7 +113,7 @@ QString ExportedMessage(ExportKind kind, const QString& path) {
 }
 
 std::string OffsetsText(AppState& state) {
-  state.RefreshExtents();
+  state.Regenerate(Change::kExtents);
   return FormatOffsetTable(state.design, ComputeOffsetTable(state.design, *state.surface, *state.cuts));
 }
 

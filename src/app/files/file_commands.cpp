@@ -15,7 +15,6 @@
 #include "files/iges_import.h"
 #include "files/markers.h"
 #include "files/text_io.h"
-#include "model/shape_changed.h"
 #include "model/undo.h"
 #include "views/picking.h"
 
@@ -41,7 +40,6 @@ std::optional<NewDesignKind> RunNewTypeDialog(QWidget* parent) {
 void KeepFileContentsReset(HullDesign& design) {
   design.HighlightPending = false;
   design.RefHullShown = false;
-  InvalidateExtents(design);
 }
 
 OlderVersion RunFileFormatDialog(QWidget* parent) {
@@ -107,7 +105,7 @@ void FileCommands::TakeReadDesign(const QString& path) {
   design.DesignFileName = QFileInfo(path).absoluteFilePath().toStdString();
   ForgetPreviousDesign();
   KeepFileContentsReset(design);
-  state_.RefreshExtents();
+  state_.Regenerate(Change::kExtents);
   baseline_.Remember(design, *state_.surface);
   host_.DesignReplaced();
 }
@@ -297,7 +295,7 @@ bool FileCommands::ImportIges() {
       return false;
     }
     ForgetPreviousDesign();
-    state_.RefreshExtents();
+    state_.Regenerate(Change::kExtents);
     // No design file holds the import yet.
     baseline_.Forget();
     host_.DesignReplaced();
@@ -385,7 +383,7 @@ void FileCommands::CloseKeelRudder() {
   if (!design.KeelRudderShown) return;
   design.KeelRudderShown = false;
   // The parts widened the fit boxes downwards.
-  state_.RefreshExtents();
+  state_.Regenerate(Change::kExtents);
   host_.AttachmentsChanged();
   host_.RefitViews();
   host_.RepaintOpenViews();
@@ -462,8 +460,7 @@ void FileCommands::CreateDeck() {
   for (ViewId view : {kBodyView, kPlanView, kProfileView, kPerspectiveView}) {
     SetViewOpen(design, view, true);
   }
-  RebuildSurface(design, *state_.surface);
-  state_.RefreshExtents();
+  state_.Regenerate(Change::kTopology);
   // No file holds the deck yet.
   baseline_.Forget();
   freshName_ = design.DesignFileName;
@@ -499,7 +496,7 @@ void FileCommands::ConvertVerticesToMarkers() {
   ForgetPreviousDesign();
   ApplyNewDesignDefaults(design);
   SetViewOpen(design, kPerspectiveView, false);
-  state_.RefreshExtents();
+  state_.Regenerate(Change::kExtents);
   baseline_.Remember(design, *state_.surface);
   host_.DesignReplaced();
   host_.CloseView(kPerspectiveView);
@@ -526,8 +523,7 @@ void FileCommands::NewFromOffsets() {
   THullSpreadSheet sheet(state_, [this] { return SaveConfirmed(); }, parent_);
   if (sheet.exec() != QDialog::Accepted) {
     design = std::move(*previous);
-    RebuildSurface(design, *state_.surface);
-    state_.RefreshExtents();
+    state_.Regenerate(Change::kTopology);
     host_.UpdateCaption();
     host_.RepaintOpenViews();
     return;
@@ -539,8 +535,7 @@ void FileCommands::NewFromOffsets() {
   design.ShowVertexNet = true;
   design.ShowStations = true;
   design.BodyViewOpen = true;
-  RebuildSurface(design, *state_.surface);
-  state_.RefreshExtents();
+  state_.Regenerate(Change::kTopology);
   baseline_.Forget();
   host_.DesignReplaced();
 }

@@ -30,7 +30,7 @@ void FileCommands::ShowNewDesign(bool allViews) {
   } else {
     design.BodyViewOpen = true;
   }
-  state_.RefreshExtents();
+  state_.Regenerate(Change::kExtents);
   // No file holds the new design yet.
   baseline_.Forget();
   freshName_ = design.DesignFileName;

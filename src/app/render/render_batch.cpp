@@ -75,7 +75,7 @@ int RunRenderBatch(const RenderBatchRequest& request, std::ostream& err) {
     err << message << '\n';
     return 1;
   }
-  session.RefreshExtents();
+  session.Regenerate(Change::kExtents);
   auto points = std::make_unique<RenderControlPoints>();
   BuildRenderControlPoints(*session.surface, *points);
   if (!points->valid) {

@@ -172,7 +172,7 @@ void TfrmNURBS::Redraw() {
 }
 
 void TfrmNURBS::RebuildControlPoints() {
-  if (!session_.design.ExtentsValid) session_.RefreshExtents();
+  if (!session_.design.ExtentsValid) session_.Regenerate(Change::kExtents);
   BuildRenderControlPoints(*session_.surface, *points_);
 }
 

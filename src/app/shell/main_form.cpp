@@ -240,6 +240,7 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
 
 TMainForm::~TMainForm() {
   if (state_.prompter == prompter_) state_.prompter = nullptr;
+  if (state_.hooks == views_) state_.hooks = nullptr;
 }
 
 QString TMainForm::CaptionFor(const HullDesign& design) {
@@ -375,6 +376,8 @@ void TMainForm::Run(const Command& entry) {
 
 void TMainForm::SetUpViews() {
   views_ = new ViewSet(state_, this);
+  // Every change the session regenerates ends in these windows.
+  state_.hooks = views_;
   // Start-up order: profile, perspective, body, plan.
   for (ViewWindow* window : {static_cast<ViewWindow*>(views_->profile()),
                              static_cast<ViewWindow*>(views_->perspective()),
@@ -485,10 +488,7 @@ void TMainForm::DesignReplaced() {
   Status(QStringLiteral("%1 open.").arg(QString::fromStdString(state_.design.DesignFileName)));
 }
 
-void TMainForm::RefitViews() {
-  views_->RefitViews();
-  for (ViewWindow* window : views_->all()) window->refit();
-}
+void TMainForm::RefitViews() { state_.Regenerate(Change::kViews); }
 
 void TMainForm::RepaintOpenViews() {
   for (ViewWindow* window : views_->all()) window->update();

@@ -179,12 +179,7 @@ void TMainForm::Changehulldrawingmode1Click() {
 void TMainForm::drawkeelClick() {
   HullDesign& design = state_.design;
   design.KeelRudderShown = ui_->drawkeel->isChecked() && design.KeelRudderCount > 0;
-  if (design.DesignOpen) {
-    state_.RefreshExtents();
-  } else {
-    state_.InvalidateExtents();
-  }
-  RefitViews();
+  state_.Regenerate(design.DesignOpen ? Change::kExtents : Change::kViews);
   RepaintOpenViews();
 }
 

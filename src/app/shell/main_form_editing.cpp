@@ -22,8 +22,7 @@ void TMainForm::SetUpEditing() {
 }
 
 void TMainForm::NetEdited() {
-  state_.InvalidateExtents();
-  RepaintAllViews();
+  state_.Regenerate(Change::kViews);
   UpdateUndoState();
   UpdateTensionLabels();
   SyncSwitches();

@@ -44,7 +44,6 @@ void TMainForm::Curveofwettedlengths1Click() {
 void TMainForm::Findwaterline1Click() {
   if (state_.design.DesignOpen) RunDraftCommand(state_, this, StageStatus(statusBar()));
   // The hull may have moved: new extents, views refitted and redrawn.
-  state_.InvalidateExtents();
   UpdateUndoState();
   RefitViews();
   RepaintAllViews();

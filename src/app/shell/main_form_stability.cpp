@@ -7,7 +7,6 @@ namespace skelmora::app {
 void TMainForm::Stability1Click() {
   RunStabilityCommand(state_, this, *reportPrinter_, *fileChooser_);
   // Closing the dialog puts the hull back; the views follow whatever it did.
-  state_.InvalidateExtents();
   RefitViews();
   RepaintAllViews();
 }

@@ -123,7 +123,7 @@ bool LoadForPrint(const QString& file, AppState& state, std::string& message) {
     return false;
   }
   state.design.DesignFileName = QFileInfo(file).absoluteFilePath().toStdString();
-  state.RefreshExtents();
+  state.Regenerate(Change::kExtents);
   return true;
 }
 

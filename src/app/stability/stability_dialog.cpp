@@ -347,7 +347,7 @@ bool Tdraw_stability_Dlg::MoveHull(double dz) {
   {
     WaitCursor wait;
     moved = RaiseHull(state_.design, *state_.surface, dz);
-    state_.RefreshExtents();
+    state_.Regenerate(Change::kExtents);
   }
   if (!moved) state_.prompter->ShowError(kNetOverflowMessage);
   return moved;
@@ -448,7 +448,7 @@ void Tdraw_stability_Dlg::MoveHullBack() {
   if (!netAsFound_) return;
   state_.design.Net = *netAsFound_;
   netAsFound_.reset();
-  state_.Rebuild();
+  state_.Regenerate(Change::kTopology);
 }
 
 void Tdraw_stability_Dlg::ResetWaterline() {

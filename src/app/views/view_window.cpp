@@ -138,12 +138,12 @@ ViewWindow::ViewWindow(ViewId view, AppState& state, QWidget* parent)
   if (perspective) {
     connect(hBar_, &QScrollBar::valueChanged, this, [this](int value) {
       state_.design.PerspectiveAzimuth = value;
-      state_.InvalidateExtents();
+      state_.Regenerate(Change::kOneView);
       update();
     });
     connect(vBar_, &QScrollBar::valueChanged, this, [this](int value) {
       state_.design.PerspectiveElevation = value;
-      state_.InvalidateExtents();
+      state_.Regenerate(Change::kOneView);
       update();
     });
   } else {
@@ -519,7 +519,7 @@ void ViewWindow::onScroll() {
 void ViewWindow::openView() {
   SetViewOpen(state_.design, view_, true);
   // The perspective's fit box is only computed while its view is open.
-  state_.InvalidateExtents();
+  state_.Regenerate(Change::kOneView);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
     sub->show();
     if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
@@ -539,7 +539,7 @@ void ViewWindow::closeView() {
 }
 
 void ViewWindow::refit() {
-  state_.InvalidateExtents();
+  state_.Regenerate(Change::kOneView);
   update();
 }
 
@@ -677,7 +677,7 @@ void Tfperspective::animationTick() {
     return;
   }
   d.PerspectiveAzimuth += 25;
-  state_.InvalidateExtents();
+  state_.Regenerate(Change::kOneView);
   QCoreApplication::processEvents();
   repaint();
   if (d.PerspectiveAzimuth > 25) {
@@ -719,7 +719,12 @@ ViewWindow* ViewSet::window(ViewId view) const {
   return perspective_;
 }
 
-void ViewSet::RefitViews() { state_.InvalidateExtents(); }
+void ViewSet::RefitViews() {
+  // The session has taken the extents; each window fits them when it paints.
+  for (ViewWindow* window : all()) {
+    if (window) window->update();
+  }
+}
 
 void ViewSet::RepaintViews() { repaintAll(); }
 

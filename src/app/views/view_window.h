@@ -29,7 +29,7 @@
 //     box of its own when that is null too).
 //
 // ViewSet holds the four windows, creates them in the start-up order and
-// implements the core's ViewHooks, so ShapeChanged repaints them.
+// implements the core's ViewHooks, so every DesignSession::Regenerate repaints them.
 #pragma once
 
 #include <QPointer>
@@ -42,7 +42,6 @@
 
 #include "model/app_state.h"
 #include "model/prompter.h"
-#include "model/shape_changed.h"
 #include "views/display_list.h"
 #include "views/draw_design.h"
 #include "views/picking.h"
@@ -231,8 +230,8 @@ class Tfperspective : public ViewWindow {
 };
 
 // The four windows of the program, created in the start-up order (profile,
-// perspective, body, plan). As ViewHooks, RepaintViews repaints the open
-// ones; RefitViews clears ExtentsValid so the next paints fit afresh.
+// perspective, body, plan). They are the session's ViewHooks: after every
+// regeneration the windows fit the session's extents and repaint.
 class ViewSet : public QObject, public ViewHooks {
   Q_OBJECT
  public:

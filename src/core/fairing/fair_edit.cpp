@@ -1,4 +1,5 @@
 #include "fairing/fair_edit.h"
+#include "surface/surface_build.h"
 
 #include <algorithm>
 #include <cmath>

@@ -353,7 +353,6 @@ void Orient(HullDesign& d, Prompter& prompter) {
   if (prompter.AskYesNo(kExchangeRowsQuestion)) TransposeNet(d);
   d.ColumnChineCount = 0;
   d.RowChineCount = 0;
-  UpdateWorkingCounts(d);
 
   const int lastColumn = LastIndex(d, true);
   const int lastRow = LastIndex(d, false);

@@ -7,6 +7,7 @@
 #include "files/text_io.h"
 #include "hydro/hydro_common.h"
 #include "model/net_edit.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 

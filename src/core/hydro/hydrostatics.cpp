@@ -159,6 +159,7 @@ void StoreDesignDraft(const HydrostaticResults& results, HullDesign& design) {
 }
 
 bool HullGuard(HullDesign& design, Surface& surface, Prompter& prompter) {
+  ExpectCurrentSurface(design, surface);
   RecomputeExtents(design, surface);
   if (surface.extents.lowestZ > 0.0) {
     prompter.ShowInformation(kNoDisplacementMessage);
@@ -431,6 +432,7 @@ ResistanceParameters ComputeResistanceParameters(const HullDesign& design,
 
 bool ComputeHydrostatics(HullDesign& design, const Surface& surface, CutBuffers& cuts,
                          HydrostaticResults& results, Prompter& prompter, HydroStatus* status) {
+  ExpectCurrentSurface(design, surface);
   const bool floating = ComputeHullExtents(design, surface, cuts, results, prompter);
   StoreDesignDraft(results, design);
   if (!floating) return false;

@@ -9,12 +9,42 @@
 
 #include "hydro/calculation_records.h"
 #include "model/hull_design.h"
-#include "model/shape_changed.h"
 #include "model/undo_history.h"
 #include "surface/sections.h"
 #include "surface/surface.h"
 
 namespace skelmora {
+
+// What an edit changed, from the least to the most. Regenerate runs the
+// steps a level needs (each level's own and those of the levels below it)
+// and then the view hooks.
+enum class Change {
+  // One view's framing (turned, opened, closed, refitted): the extents are
+  // taken afresh when the views are next built. The window repaints itself;
+  // the hooks are not run.
+  kOneView,
+  // Nothing of the hull (a highlight, a calculation shown or taken back):
+  // the extents are taken afresh at the next build; every view refits and
+  // repaints.
+  kViews,
+  // What the extents read changed, or they are needed now (parts shown, the
+  // hull guard, printing, export): extents and fit boxes afresh from the
+  // current grid; views.
+  kExtents,
+  // Vertices moved: the grid evaluated again, extents afresh; views.
+  kVertices,
+  // Counts, tensions or chines changed, or a whole design came in: working
+  // net, knot vectors, grid, extents afresh; views.
+  kTopology,
+};
+
+// What the views do after a change; the program connects its view set.
+class ViewHooks {
+ public:
+  virtual ~ViewHooks() = default;
+  virtual void RefitViews() {}
+  virtual void RepaintViews() {}
+};
 
 class DesignSession {
  public:
@@ -32,20 +62,11 @@ class DesignSession {
   // What the views do after a change; null without views.
   ViewHooks* hooks = nullptr;
 
-  // After an edit of the net, the tensions or the chines: working counts,
-  // knots, grid, fresh extents, then the views refit and repaint.
-  void ShapeChanged() { skelmora::ShapeChanged(design, *surface, hooks); }
-  // What readers and undo run: working counts, knots and grid, with the
-  // extents recomputed from the new grid.
-  void Rebuild();
-  // The extents and fit boxes taken afresh from the current grid (the hull
-  // guard, a view that stops being zoomed).
-  void RefreshExtents() { RecomputeExtents(design, *surface); }
-  // The extents are taken afresh when a view is next built (a view opened,
-  // closed or turned).
-  void InvalidateExtents() { skelmora::InvalidateExtents(design); }
+  // The one recompute path: the steps `what` needs, then the hooks.
+  void Regenerate(Change what);
 
   void TakeSnapshot() { history.Take(design); }
+  // The snapshot's design, regenerated (a refused snapshot changes nothing).
   bool Undo();
 };
 

@@ -57,12 +57,6 @@ void ResetNet(HullDesign& design) {
   }
 }
 
-void UpdateWorkingCounts(HullDesign& design) {
-  design.WorkingLastColumn =
-      design.ColumnChineCount * (design.WaterlineTension - 1) + design.LastColumn;
-  design.WorkingLastRow = design.RowChineCount * (design.StationTension - 1) + design.LastRow;
-}
-
 void ClearTransientDrawFlags(HullDesign& design) {
   design.ViewZoomed.fill(false);
   InvalidateExtents(design);
@@ -74,13 +68,11 @@ void ClearTransientDrawFlags(HullDesign& design) {
 void SetWaterlineTension(HullDesign& design, int32_t tension) {
   design.WaterlineTension = tension;
   if (tension == 1) design.ColumnChineCount = 0;
-  UpdateWorkingCounts(design);
 }
 
 void SetStationTension(HullDesign& design, int32_t tension) {
   design.StationTension = tension;
   if (tension == 1) design.RowChineCount = 0;
-  UpdateWorkingCounts(design);
 }
 
 void ApplyImportReset(HullDesign& design) {

@@ -79,8 +79,6 @@ struct HullDesign {
   std::array<int32_t, kMaxChines> ColumnChines{};
   int32_t RowChineCount = 0;
   std::array<int32_t, kMaxChines> RowChines{};
-  int32_t WorkingLastColumn = 0;
-  int32_t WorkingLastRow = 0;
 
   // --- curve settings -----------------------------------------------------
   int32_t StationCount = 15;
@@ -203,8 +201,15 @@ int32_t TruncClamped(double value);
 // x, y, z of every vertex to 0 and every weight to 1.
 void ResetNet(HullDesign& design);
 
-// WorkingLastColumn / WorkingLastRow from the counts, tensions and chines.
-void UpdateWorkingCounts(HullDesign& design);
+// The last working column and row the chine lists ask for, from the
+// counts, tensions and chines. Derived, never stored, so never stale; the
+// surface's working net holds the counts it was actually built with.
+inline int32_t WorkingLastColumn(const HullDesign& design) {
+  return design.ColumnChineCount * (design.WaterlineTension - 1) + design.LastColumn;
+}
+inline int32_t WorkingLastRow(const HullDesign& design) {
+  return design.RowChineCount * (design.StationTension - 1) + design.LastRow;
+}
 
 // Transient drawing flags cleared by every design or snapshot read.
 void ClearTransientDrawFlags(HullDesign& design);

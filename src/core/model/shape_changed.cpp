@@ -1,9 +1,10 @@
 #include "model/shape_changed.h"
 
+#include "surface/surface_build.h"
+
 namespace skelmora {
 
 void RebuildSurface(HullDesign& design, Surface& surface) {
-  UpdateWorkingCounts(design);
   BuildKnotVectors(design, surface);
   EvaluateSurfaceGrid(design, surface);
 }
@@ -13,13 +14,9 @@ void RecomputeExtents(HullDesign& design, Surface& surface) {
   ComputeExtents(design, surface);
 }
 
-void ShapeChanged(HullDesign& design, Surface& surface, ViewHooks* hooks) {
+void ShapeChanged(HullDesign& design, Surface& surface) {
   RebuildSurface(design, surface);
   RecomputeExtents(design, surface);
-  if (hooks) {
-    hooks->RefitViews();
-    hooks->RepaintViews();
-  }
 }
 
 }  // namespace skelmora

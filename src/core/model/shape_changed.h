@@ -1,4 +1,8 @@
-// The fixed recomputation after a change of the net, the tensions or the chines.
+// The fixed recomputation after a change of the net, the tensions or the
+// chines, over the records themselves. The design session runs these for the
+// program and the CLI (DesignSession::Regenerate); the core's algorithms
+// that work on records directly (readers, undo, trims, stretches) run them
+// on the records they were handed.
 #pragma once
 
 #include "model/hull_design.h"
@@ -6,22 +10,14 @@
 
 namespace skelmora {
 
-// What the views do after a change; the program fills these in.
-class ViewHooks {
- public:
-  virtual ~ViewHooks() = default;
-  virtual void RefitViews() {}
-  virtual void RepaintViews() {}
-};
-
-// Working counts, knot vectors and grid (the part every reader runs).
+// Working net, knot vectors and grid (the part every reader runs).
 void RebuildSurface(HullDesign& design, Surface& surface);
 
 // Clears the extents and takes them afresh from the grid and the net: the
 // one place the extents are invalidated outside the readers.
 void RecomputeExtents(HullDesign& design, Surface& surface);
 
-// RebuildSurface, fresh extents, then the view hooks.
-void ShapeChanged(HullDesign& design, Surface& surface, ViewHooks* hooks = nullptr);
+// RebuildSurface, then fresh extents.
+void ShapeChanged(HullDesign& design, Surface& surface);
 
 }  // namespace skelmora

@@ -7,6 +7,7 @@
 #include "model/net_edit.h"
 #include "model/net_lines.h"
 #include "model/undo_history.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 

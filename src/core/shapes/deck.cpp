@@ -17,8 +17,8 @@ std::string DeckFileName(const std::string& hullFileName) {
 }
 
 int DeckRowCount(const HullDesign& design) {
-  if (design.LastRow + design.WorkingLastRow <= kMaxIndex) return design.LastRow;
-  return kMaxIndex - design.WorkingLastRow;
+  if (design.LastRow + WorkingLastRow(design) <= kMaxIndex) return design.LastRow;
+  return kMaxIndex - WorkingLastRow(design);
 }
 
 namespace {
@@ -28,7 +28,6 @@ namespace {
 bool ChineTheJoint(HullDesign& design, bool wanted) {
   if (!wanted || design.RowChineCount >= kMaxChines) return false;
   design.RowChines[design.RowChineCount++] = design.LastRow;
-  UpdateWorkingCounts(design);
   return true;
 }
 
@@ -36,7 +35,6 @@ void TakeChineBack(HullDesign& design, bool chined) {
   if (!chined) return;
   --design.RowChineCount;
   design.RowChines[design.RowChineCount] = 0;
-  UpdateWorkingCounts(design);
 }
 
 // The new vertex i of n above the sheer vertex s. The rise is written as
@@ -75,7 +73,6 @@ void AddDeckRows(HullDesign& design, int rows, double c) {
     }
   }
   design.LastRow += rows;
-  UpdateWorkingCounts(design);
 }
 
 }  // namespace

@@ -33,7 +33,6 @@ void EndHull(HullDesign& design, int lastColumn, int lastRow, int waterlineTensi
   design.LastRow = lastRow;
   design.WaterlineTension = waterlineTension;
   design.StationTension = stationTension;
-  UpdateWorkingCounts(design);
   design.PickedColumn = -1;
   design.PickedRow = -1;
   design.DesignOpen = true;
@@ -280,7 +279,7 @@ std::optional<std::string> GenerateHull(DesignSession& session, HullType type,
                                         const HullInputs& inputs) {
   if (auto refusal = CheckHullInputs(type, inputs)) return refusal;
   GenerateHullType(session.design, type, inputs);
-  session.Rebuild();
+  session.Regenerate(Change::kTopology);
   return std::nullopt;
 }
 

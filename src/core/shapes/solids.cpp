@@ -27,7 +27,6 @@ void EndSolid(HullDesign& design, int lastColumn, int lastRow, int degree) {
   design.LastRow = lastRow;
   design.WaterlineTension = degree;
   design.StationTension = degree;
-  UpdateWorkingCounts(design);
   design.PickedColumn = -1;
   design.PickedRow = -1;
   design.DesignOpen = true;
@@ -190,7 +189,7 @@ std::optional<std::string> GenerateSolid(DesignSession& session, SolidType type,
                                          const SolidInputs& inputs) {
   if (auto refusal = CheckSolidInputs(type, inputs)) return refusal;
   GenerateSolidType(session.design, type, inputs);
-  session.Rebuild();
+  session.Regenerate(Change::kTopology);
   return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 #include "model/net_edit.h"
 #include "model/shape_changed.h"
 #include "model/undo_history.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 

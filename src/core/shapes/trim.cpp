@@ -6,6 +6,7 @@
 #include "model/net_edit.h"
 #include "model/shape_changed.h"
 #include "stability/heeled_section.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 

@@ -6,6 +6,7 @@
 
 #include "files/text_io.h"
 #include "hydro/hydro_common.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 

@@ -1,4 +1,5 @@
 #include "surface/section_settings.h"
+#include "surface/surface_build.h"
 
 #include <algorithm>
 #include <cmath>

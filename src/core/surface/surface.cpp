@@ -1,7 +1,11 @@
 #include "surface/surface.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
+#include <cstring>
+
+#include "surface/surface_build.h"
 
 namespace skelmora {
 
@@ -148,14 +152,86 @@ void BuildWorkingNet(const HullDesign& design, Surface& surface) {
 }
 
 void BuildKnotVectors(const HullDesign& design, Surface& surface) {
+  // The working net's counts are the one record of them: the knots always
+  // match the net that was built.
+  BuildWorkingNet(design, surface);
   KnotVectors& knots = surface.knots;
-  knots.lastColumn = ClampIndex(design.WorkingLastColumn);
-  knots.lastRow = ClampIndex(design.WorkingLastRow);
+  knots.lastColumn = surface.working.lastColumn;
+  knots.lastRow = surface.working.lastRow;
   knots.degreeU = EffectiveDegree(design.WaterlineTension, knots.lastColumn);
   knots.degreeV = EffectiveDegree(design.StationTension, knots.lastRow);
   BuildKnots(knots.lastColumn, knots.degreeU, knots.u.data());
   BuildKnots(knots.lastRow, knots.degreeV, knots.v.data());
+  surface.knotsKey = TopologyKey(design);
 }
+
+namespace {
+
+// FNV-style mixing, word by word; a fingerprint, not a checksum.
+class KeyHasher {
+ public:
+  void Add(int64_t value) { Mix(static_cast<uint64_t>(value)); }
+  void Add(const void* data, size_t bytes) {
+    const auto* p = static_cast<const unsigned char*>(data);
+    for (; bytes >= 8; bytes -= 8, p += 8) {
+      uint64_t word;
+      std::memcpy(&word, p, 8);
+      Mix(word);
+    }
+    uint64_t tail = 0;
+    std::memcpy(&tail, p, bytes);
+    Mix(tail ^ bytes);
+  }
+  uint64_t value() const { return hash_; }
+
+ private:
+  void Mix(uint64_t word) {
+    hash_ ^= word * 0x9E3779B97F4A7C15ULL;
+    hash_ = ((hash_ << 27) | (hash_ >> 37)) * 0x100000001b3ULL;
+  }
+  uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+void AddTopology(KeyHasher& h, const HullDesign& design) {
+  h.Add(design.LastColumn);
+  h.Add(design.LastRow);
+  h.Add(design.WaterlineTension);
+  h.Add(design.StationTension);
+  h.Add(design.ColumnChineCount);
+  h.Add(design.RowChineCount);
+  h.Add(design.ColumnChines.data(), sizeof(design.ColumnChines));
+  h.Add(design.RowChines.data(), sizeof(design.RowChines));
+}
+
+}  // namespace
+
+uint64_t TopologyKey(const HullDesign& design) {
+  KeyHasher h;
+  AddTopology(h, design);
+  return h.value();
+}
+
+uint64_t ShapeKey(const HullDesign& design) {
+  KeyHasher h;
+  AddTopology(h, design);
+  const int lastColumn = ClampIndex(design.LastColumn);
+  const int lastRow = ClampIndex(design.LastRow);
+  // A column's used rows lie side by side (four floats a vertex).
+  for (int c = 0; c <= lastColumn; ++c) {
+    h.Add(design.Net[c].data(), sizeof(Vertex) * static_cast<size_t>(lastRow + 1));
+  }
+  return h.value();
+}
+
+bool SurfaceIsCurrent(const HullDesign& design, const Surface& surface) {
+  return surface.knotsKey == TopologyKey(design) && surface.gridKey == ShapeKey(design);
+}
+
+#ifndef NDEBUG
+void ExpectCurrentSurface(const HullDesign& design, const Surface& surface) {
+  assert(SurfaceIsCurrent(design, surface) && "the surface is older than the net");
+}
+#endif
 
 int FindKnotSpan(int n, int degree, const float* knots, double t) {
   if (t == knots[n + 1]) return n;
@@ -216,6 +292,7 @@ SurfacePoint EvaluateSurfacePoint(const Surface& surface, double u, double v) {
 
 void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
   BuildWorkingNet(design, surface);
+  surface.gridKey = ShapeKey(design);
   const int nu = std::clamp(design.ColumnDivisions, 1, kMaxDivisions);
   const int nv = std::clamp(design.RowDivisions, 1, kMaxDivisions);
   surface.columnDivisions = nu;

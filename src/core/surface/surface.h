@@ -67,13 +67,11 @@ struct Surface {
   int32_t rowDivisions = 50;
   HullExtents extents;
   ViewFitBoxes fit;
+  // What the knots and the grid were made from (ShapeKey, TopologyKey), so
+  // that a surface older than the net can be told apart.
+  uint64_t knotsKey = 0;
+  uint64_t gridKey = 0;
 };
-
-// Expands the net by the chine lists into surface.working.
-void BuildWorkingNet(const HullDesign& design, Surface& surface);
-
-// Clamped uniform knots from the working counts and the tensions.
-void BuildKnotVectors(const HullDesign& design, Surface& surface);
 
 int FindKnotSpan(int n, int degree, const float* knots, double t);
 
@@ -82,12 +80,19 @@ void BasisFunctions(int span, double t, int degree, const float* knots, double* 
 
 SurfacePoint EvaluateSurfacePoint(const Surface& surface, double u, double v);
 
-// BuildWorkingNet, then every grid point at the design's divisions.
-void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface);
-
-// When ExtentsValid is clear: hull extents from the grid and the views' fit
-// boxes from the vertex net, then sets ExtentsValid.
-void ComputeExtents(HullDesign& design, Surface& surface);
+// Fingerprints of what the surface is made from: the counts, tensions and
+// chines (the knots), and those with the used part of the net (the grid).
+uint64_t TopologyKey(const HullDesign& design);
+uint64_t ShapeKey(const HullDesign& design);
+// The knots and the grid were made from the design as it is now.
+bool SurfaceIsCurrent(const HullDesign& design, const Surface& surface);
+// Debug builds stop when a calculation reads a surface older than the net:
+// an edit that did not regenerate. Release builds check nothing.
+#ifdef NDEBUG
+inline void ExpectCurrentSurface(const HullDesign&, const Surface&) {}
+#else
+void ExpectCurrentSurface(const HullDesign& design, const Surface& surface);
+#endif
 
 // Curvature at the middle of three plane points, radians per length unit.
 double ThreePointCurvature(double a, double b, double c, double d, double e, double f);

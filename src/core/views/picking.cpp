@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "views/projection.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 

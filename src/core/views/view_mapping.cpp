@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "files/text_io.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 

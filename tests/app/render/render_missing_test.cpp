@@ -48,7 +48,7 @@ struct OpenDesign {
     for (int c = 0; c <= 4; ++c)
       for (int r = 0; r <= 3; ++r)
         d.Net[c][r] = Vertex{float(r), float(25 * c), float(3 * r - 4), 1.0f};
-    session.ShapeChanged();
+    session.Regenerate(Change::kTopology);
   }
 };
 

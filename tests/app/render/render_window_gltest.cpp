@@ -131,7 +131,7 @@ void RenderWindowTest::opensWithItsResetsAndDrawsTheHull() {
   QVERIFY(shell.open(shell.copyExample(qPrintable(FirstExample()))));
   // Weights other than 1 are drawn unweighted.
   shell.state.design.Net[1][1].w = 3.0f;
-  shell.state.ShapeChanged();
+  shell.state.Regenerate(Change::kTopology);
   std::fesetround(FE_UPWARD);
 
   TfrmNURBS* render = shell.form->renderWindow();

@@ -34,8 +34,8 @@ TEST(IgesRoundTrip, ExportThenImportGivesTheSameSurface) {
     imported->RowDivisions = design->RowDivisions;
     testing::ScriptedPrompter prompter({false, design->Units == kInches});
     ASSERT_TRUE(ImportIgesText(*imported, *back, text, "hull.igs", prompter, message)) << message;
-    EXPECT_EQ(imported->LastColumn, design->WorkingLastColumn);
-    EXPECT_EQ(imported->LastRow, design->WorkingLastRow);
+    EXPECT_EQ(imported->LastColumn, WorkingLastColumn(*design));
+    EXPECT_EQ(imported->LastRow, WorkingLastRow(*design));
     EXPECT_EQ(back->knots.degreeU, surface->knots.degreeU);
     EXPECT_EQ(back->knots.degreeV, surface->knots.degreeV);
     EXPECT_EQ(imported->Units, design->Units);

@@ -205,8 +205,8 @@ TEST_F(DesignFileTest, ReadSetsRunTimeStateAndRebuildsSurface) {
   EXPECT_FALSE(design->ViewZoomed[kPlanView]);
   EXPECT_FALSE(design->ExtentsValid);
   // One chine each way: 1 * (3 - 1) + 3 columns, 1 * (2 - 1) + 2 rows.
-  EXPECT_EQ(design->WorkingLastColumn, 5);
-  EXPECT_EQ(design->WorkingLastRow, 3);
+  EXPECT_EQ(WorkingLastColumn(*design), 5);
+  EXPECT_EQ(WorkingLastRow(*design), 3);
   EXPECT_EQ(surface->working.lastColumn, 5);
   EXPECT_EQ(surface->working.lastRow, 3);
   // The grid was evaluated: its corner is the corner vertex.
@@ -267,7 +267,7 @@ TEST_F(DesignFileTest, FileEndingBeforeChineBlockClearsChines) {
   EXPECT_EQ(design->ColumnChineCount, 0);
   EXPECT_EQ(design->RowChineCount, 0);
   EXPECT_EQ(design->ColumnChines[0], 0);
-  EXPECT_EQ(design->WorkingLastColumn, 3);
+  EXPECT_EQ(WorkingLastColumn(*design), 3);
   const auto written = SplitCrLf(FormatDesignText(*design, false));
   ASSERT_EQ(written.size(), kFullFile.size());
   EXPECT_EQ(written[33], "0 0");

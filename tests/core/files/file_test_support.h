@@ -111,7 +111,7 @@ inline std::string Fingerprint(const HullDesign& design) {
   for (bool zoomed : design.ViewZoomed) out << zoomed;
   out << '|' << design.SpecialStationCount << ' ' << design.SpecialWaterlineCount << ' '
       << design.SpecialButtockCount << ' ' << design.ColumnChineCount << ' '
-      << design.RowChineCount << ' ' << design.WorkingLastColumn << ' ' << design.WorkingLastRow
+      << design.RowChineCount << ' ' << WorkingLastColumn(design) << ' ' << WorkingLastRow(design)
       << ' ' << design.DesignOpen << ' ' << design.DesignFileName << '|'
       << design.ProgramDirectory << '|' << design.DesignDirectory << '|' << design.UndoCount
       << ' ' << design.UndoFileFresh << ' ' << design.UserBowOffset << ' '

@@ -125,8 +125,8 @@ TEST_F(IgesImportTest, FreeFormatGirthFirstRecordIsTransposedOnYes) {
   // first direction runs round the girth, so its degree goes with it.
   Import("girth_first_free.igs", {true, true});
   ExpectSurface(*ExpectedHull(40.0, 0.0));
-  EXPECT_EQ(design->WorkingLastColumn, 6);
-  EXPECT_EQ(design->WorkingLastRow, 3);
+  EXPECT_EQ(WorkingLastColumn(*design), 6);
+  EXPECT_EQ(WorkingLastRow(*design), 3);
 }
 
 TEST_F(IgesImportTest, GlobalSectionGivesTheFileUnit) {

@@ -96,7 +96,6 @@ std::unique_ptr<HullDesign> SampleDesign() {
   d->ColumnChines[0] = 2;
   d->RowChineCount = 1;
   d->RowChines[0] = 1;
-  UpdateWorkingCounts(*d);
   d->StationSpacing = 2.5;
   d->SurfaceAccuracy = 0.02;
   d->StationColor = 7;
@@ -139,7 +138,7 @@ TEST_F(OlderFileTest, Version6IsReadFieldByFieldAndWrittenBackByteForByte) {
   EXPECT_EQ(d.ColumnChineCount, 1);
   EXPECT_EQ(d.ColumnChines[0], 2);
   EXPECT_EQ(d.RowChines[0], 1);
-  EXPECT_EQ(d.WorkingLastColumn, 5);
+  EXPECT_EQ(WorkingLastColumn(d), 5);
   EXPECT_FLOAT_EQ(d.Net[1][1].x, 1.25f);
   EXPECT_FLOAT_EQ(d.Net[3][2].x, -1.1f);
   EXPECT_FLOAT_EQ(d.Net[1][1].w, 1.0f);  // no weights in the file
@@ -195,7 +194,7 @@ TEST_F(OlderFileTest, Version5RealTensionsAreTruncatedAndATensionOfOneDropsItsCh
   EXPECT_EQ(design->RowChineCount, 1);
   EXPECT_EQ(design->RowChines[0], 1);
   EXPECT_EQ(design->RowChines[1], 999);
-  EXPECT_EQ(design->WorkingLastRow, 4);
+  EXPECT_EQ(WorkingLastRow(*design), 4);
   // 2.9999 is not 3.
   ParseOk(JoinCrLf(Joined(Joined(Version5Head("2.9999", "1.0000"), {"Y"}), Version5Net())));
   EXPECT_EQ(design->StationTension, 2);

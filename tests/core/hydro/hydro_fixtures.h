@@ -22,7 +22,7 @@ struct Hull : DesignSession {
   RecordingPrompter prompter;
 
   HullDesign& d() { return design; }
-  void Rebuild() { ShapeChanged(); }
+  void Rebuild() { Regenerate(Change::kTopology); }
 };
 
 // Straight-sided hull of degree 1 both ways: two columns (bow y = 0, stern

@@ -17,7 +17,7 @@ TEST_F(Chines, ChinesAreKeptSortedAndRebuildTheWorkingNet) {
     ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, column));
   }
   EXPECT_EQ(ColumnChines(), (std::vector<int>{3, 5, 7}));
-  EXPECT_EQ(design().WorkingLastColumn, 8 + 3 * 2);
+  EXPECT_EQ(WorkingLastColumn(design()), 8 + 3 * 2);
   EXPECT_EQ(surface().working.lastColumn, 14);
   EXPECT_EQ(design().UndoCount, 3);
 
@@ -33,7 +33,7 @@ TEST_F(Chines, DeletingAChineClosesTheGapInTheList) {
   ASSERT_TRUE(DeleteChine(design(), surface(), history(), prompter, ChineKind::kRow, 4));
   EXPECT_EQ(RowChines(), (std::vector<int>{2, 6}));
   EXPECT_EQ(design().RowChines[2], 999);  // the freed slot, as older files fill it
-  EXPECT_EQ(design().WorkingLastRow, 6 + 2 * 2);
+  EXPECT_EQ(WorkingLastRow(design()), 6 + 2 * 2);
   EXPECT_EQ(design().UndoCount, 1);
 }
 
@@ -105,7 +105,7 @@ TEST_F(Chines, TheEleventhChineAndAnOverfullWorkingNetAreRefused) {
   prompter.errors.clear();
   ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, 10));
   ASSERT_TRUE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, 20));
-  EXPECT_EQ(design().WorkingLastColumn, 50);
+  EXPECT_EQ(WorkingLastColumn(design()), 50);
   const std::string before = State();
   EXPECT_FALSE(MakeChine(design(), surface(), history(), prompter, ChineKind::kColumn, 30));
   ASSERT_EQ(prompter.errors.size(), 1u);

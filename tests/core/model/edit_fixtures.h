@@ -82,7 +82,7 @@ class EditTest : public ::testing::Test {
     }
     const HullDesign& d = design();
     out << '|' << d.LastColumn << ' ' << d.LastRow << ' ' << d.WaterlineTension << ' '
-        << d.StationTension << ' ' << d.WorkingLastColumn << ' ' << d.WorkingLastRow << ' '
+        << d.StationTension << ' ' << WorkingLastColumn(d) << ' ' << WorkingLastRow(d) << ' '
         << d.ColumnChineCount << ' ' << d.RowChineCount << '|';
     for (int k = 0; k < kMaxChines; ++k) out << d.ColumnChines[k] << ',' << d.RowChines[k] << ' ';
     return out.str();

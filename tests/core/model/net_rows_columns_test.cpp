@@ -29,8 +29,8 @@ TEST_F(NetRowsColumns, InsertRowAboveAddsTheMidpointRowAndRenumbersHigherChines)
   const HullDesign& d = design();
   EXPECT_EQ(d.LastRow, 7);
   EXPECT_EQ(RowChines(), (std::vector<int>{1, 2, 6}));
-  EXPECT_EQ(d.WorkingLastRow, 7 + 3 * 2);
-  EXPECT_EQ(surface().working.lastRow, d.WorkingLastRow);
+  EXPECT_EQ(WorkingLastRow(d), 7 + 3 * 2);
+  EXPECT_EQ(surface().working.lastRow, WorkingLastRow(d));
   EXPECT_EQ(d.UndoCount, 1);
   for (int c = 0; c <= 8; ++c) {
     for (int r = 0; r <= 2; ++r) ExpectVertex(d.Net[c][r], before.Net[c][r]);
@@ -111,7 +111,7 @@ TEST_F(NetRowsColumns, RefusedInsertionsAndDeletionsChangeNothing) {
     prompter.errors.clear();
     if (!c.run) {
       EXPECT_TRUE(InsertRowAbove(design(), surface(), history(), prompter, 10));
-      EXPECT_EQ(design().WorkingLastRow, 50);
+      EXPECT_EQ(WorkingLastRow(design()), 50);
       continue;
     }
     const std::string before = State();
@@ -129,7 +129,7 @@ TEST_F(NetRowsColumns, DeleteColumnDropsItsChineAndRenumbersTheRest) {
   const HullDesign& d = design();
   EXPECT_EQ(d.LastColumn, 7);
   EXPECT_EQ(ColumnChines(), std::vector<int>{6});
-  EXPECT_EQ(d.WorkingLastColumn, 7 + 2);
+  EXPECT_EQ(WorkingLastColumn(d), 7 + 2);
   for (int r = 0; r <= 6; ++r) {
     ExpectVertex(d.Net[3][r], before.Net[3][r]);
     for (int c = 4; c <= 7; ++c) ExpectVertex(d.Net[c][r], before.Net[c + 1][r]);

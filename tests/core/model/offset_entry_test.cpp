@@ -26,8 +26,8 @@ TEST(OffsetEntry, BuildsTheBoxNetFromTheThreeDimensions) {
   EXPECT_EQ(d.Units, kMillimetres);
   EXPECT_EQ(d.LastColumn, 4);
   EXPECT_EQ(d.LastRow, 3);
-  EXPECT_EQ(d.WorkingLastColumn, 4);
-  EXPECT_EQ(d.WorkingLastRow, 3);
+  EXPECT_EQ(WorkingLastColumn(d), 4);
+  EXPECT_EQ(WorkingLastRow(d), 3);
   EXPECT_EQ(d.WaterlineTension, 2);
   EXPECT_EQ(d.StationTension, 2);
   EXPECT_EQ(d.RowChineCount, 0);

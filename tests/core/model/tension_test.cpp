@@ -30,8 +30,8 @@ TEST_F(Tension, StoresBothAndATensionOfOneEmptiesThatDirectionsChines) {
   EXPECT_EQ(d.StationTension, 1);
   EXPECT_EQ(d.RowChineCount, 0);
   EXPECT_EQ(ColumnChines(), std::vector<int>{3});
-  EXPECT_EQ(d.WorkingLastColumn, 8 + 3);
-  EXPECT_EQ(d.WorkingLastRow, 6);
+  EXPECT_EQ(WorkingLastColumn(d), 8 + 3);
+  EXPECT_EQ(WorkingLastRow(d), 6);
   EXPECT_EQ(surface().knots.degreeU, 4);
   EXPECT_EQ(surface().knots.degreeV, 1);
   EXPECT_EQ(d.UndoCount, 1);
@@ -55,7 +55,7 @@ TEST_F(Tension, RefusedOutsideItsRangeOrPastFiftyWorkingLines) {
   EXPECT_EQ(design().UndoCount, 0);
   // Degree 1 empties the chines, so it always fits.
   EXPECT_TRUE(ChangeTension(design(), surface(), history(), prompter, 1, 3));
-  EXPECT_EQ(design().WorkingLastColumn, 40);
+  EXPECT_EQ(WorkingLastColumn(design()), 40);
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(UndoTest, ThreeEditsUndoneRestoreTheDesignAndEmptyTheHistory) {
     ASSERT_TRUE(Undo(*design, *surface, dir.path())) << k;
     EXPECT_EQ(design->UndoCount, k - 1);
     EXPECT_EQ(State(), states[k - 1]) << "after undoing step " << k;
-    EXPECT_EQ(surface->working.lastColumn, design->WorkingLastColumn);
+    EXPECT_EQ(surface->working.lastColumn, WorkingLastColumn(*design));
   }
   EXPECT_EQ(ReadFileText(History()), "");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "tempundofile.txt"));
@@ -142,7 +142,7 @@ TEST_F(UndoTest, TenChinesEachWayAreRestored) {
   EXPECT_EQ(d.RowChineCount, 10);
   EXPECT_EQ(d.ColumnChines[9], 10);
   EXPECT_EQ(d.RowChines[9], 10);
-  EXPECT_EQ(d.WorkingLastColumn, 21);
+  EXPECT_EQ(WorkingLastColumn(d), 21);
   EXPECT_EQ(surface->working.lastRow, 21);
   EXPECT_EQ(State(), before);
 }

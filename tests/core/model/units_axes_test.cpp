@@ -104,8 +104,8 @@ TEST_F(UnitsAxes, LengthAndHeightTransposeTheNetWithEverythingTiedToItsDirection
   EXPECT_EQ(d.StationTension, 3);
   EXPECT_EQ(ColumnChines(), (std::vector<int>{2, 4}));
   EXPECT_EQ(RowChines(), std::vector<int>{5});
-  EXPECT_EQ(d.WorkingLastColumn, before.WorkingLastRow);
-  EXPECT_EQ(d.WorkingLastRow, before.WorkingLastColumn);
+  EXPECT_EQ(WorkingLastColumn(d), WorkingLastRow(before));
+  EXPECT_EQ(WorkingLastRow(d), WorkingLastColumn(before));
   EXPECT_EQ(d.PickedColumn, 1);
   EXPECT_EQ(d.PickedRow, 7);
   for (int c = 0; c <= 8; ++c) {

@@ -25,7 +25,6 @@ std::unique_ptr<HullDesign> Net(int lastColumn, int lastRow) {
                             1.0f};
     }
   }
-  UpdateWorkingCounts(*d);
   return d;
 }
 
@@ -91,7 +90,7 @@ TEST(Deck, AsksTheChineAndTheCamber) {
   ASSERT_TRUE(AddDeck(*chined, yes));
   EXPECT_EQ(chined->RowChineCount, 1);
   EXPECT_EQ(chined->LastRow, 16);
-  EXPECT_EQ(chined->WorkingLastRow, 18);
+  EXPECT_EQ(WorkingLastRow(*chined), 18);
 }
 
 TEST(Deck, RefusalsLeaveTheDesignAsItWas) {
@@ -109,7 +108,6 @@ TEST(Deck, RefusalsLeaveTheDesignAsItWas) {
     auto d = Net(2, c.lastRow);
     d->StationTension = 2;
     for (int k = 0; k < c.chines; ++k) d->RowChines[d->RowChineCount++] = 1 + k;
-    UpdateWorkingCounts(*d);
     const HullDesign before = *d;
     ScriptedPrompter prompter;
     prompter.yes = {c.chine};
@@ -121,7 +119,7 @@ TEST(Deck, RefusalsLeaveTheDesignAsItWas) {
     }
     EXPECT_EQ(d->LastRow, before.LastRow);
     EXPECT_EQ(d->RowChineCount, before.RowChineCount);
-    EXPECT_EQ(d->WorkingLastRow, before.WorkingLastRow);
+    EXPECT_EQ(WorkingLastRow(*d), WorkingLastRow(before));
   }
 }
 
@@ -142,7 +140,7 @@ TEST(Deck, ThirtyRowsWithoutChinesGetTwentyAndTheCamberAtTheCentreline) {
   auto d = Net(2, 30);
   ASSERT_FALSE(AddDeck(*d, 3.0, false).has_value());
   EXPECT_EQ(d->LastRow, 50);
-  EXPECT_EQ(d->WorkingLastRow, 50);
+  EXPECT_EQ(WorkingLastRow(*d), 50);
   const Vertex sheer = d->Net[0][30];
   ASSERT_EQ(sheer.x, 10.0f);
   EXPECT_EQ(d->Net[0][50].x, 0.0f);
@@ -182,16 +180,15 @@ TEST(Deck, TheJointChineAndTheRefusal) {
   EXPECT_EQ(d->RowChineCount, 1);
   EXPECT_EQ(d->RowChines[0], 8);
   EXPECT_EQ(d->LastRow, 16);
-  EXPECT_EQ(d->WorkingLastRow, 18);
+  EXPECT_EQ(WorkingLastRow(*d), 18);
 
   // 48 rows and the joint's chine leave one row: refused, chine taken back.
   auto full = Net(2, 48);
   full->StationTension = 2;
-  UpdateWorkingCounts(*full);
   EXPECT_EQ(AddDeck(*full, 3.0, true), std::string(kTooFewDeckVertices));
   EXPECT_EQ(full->RowChineCount, 0);
   EXPECT_EQ(full->LastRow, 48);
-  EXPECT_EQ(full->WorkingLastRow, 48);
+  EXPECT_EQ(WorkingLastRow(*full), 48);
 }
 
 }  // namespace

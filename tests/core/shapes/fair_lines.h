@@ -131,7 +131,7 @@ inline std::vector<LineReport> FairnessOf(DesignSession& session) {
   HullDesign& d = session.design;
   Surface& s = *session.surface;
   CutBuffers& cuts = *session.cuts;
-  session.RefreshExtents();
+  session.Regenerate(Change::kExtents);
   const std::vector<double> uCreases = Creases(s, true);
   const std::vector<double> vCreases = Creases(s, false);
   auto crosses = [](const std::vector<double>& creases, double a, double b) {

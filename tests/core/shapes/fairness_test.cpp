@@ -64,7 +64,7 @@ TEST(GeneratedHulls, TheExamplesAreFairAndFloat) {
                                std::string(SKELMORA_EXAMPLES_DIR) + "/" + name + ".s98", message))
         << name << ": " << message;
     session.design.ColumnDivisions = session.design.RowDivisions = 100;
-    session.Rebuild();
+    session.Regenerate(Change::kTopology);
     ExpectFair(session, name);
     SilentPrompter prompter;
     HydrostaticResults& h = session.hydro->results;
@@ -91,7 +91,7 @@ TEST(GeneratedHulls, TheFairnessCheckFindsAWave) {
     session.design.Net[6][r].x *= 0.85f;
     session.design.Net[8][r].x *= 0.85f;
   }
-  session.ShapeChanged();
+  session.Regenerate(Change::kTopology);
   int worst = 0;
   for (const auto& r : fairtest::FairnessOf(session)) {
     if (r.cut == fairtest::Cut::kWaterline) worst = std::max(worst, r.changes);

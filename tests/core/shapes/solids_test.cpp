@@ -37,7 +37,7 @@ TEST(Solids, NetSizesDegreesAndWeights) {
     EXPECT_EQ(d->WaterlineTension, c.degree);
     EXPECT_EQ(d->StationTension, c.degree);
     EXPECT_EQ(d->RowChineCount + d->ColumnChineCount, 0);
-    EXPECT_EQ(d->WorkingLastColumn, c.lastColumn);
+    EXPECT_EQ(WorkingLastColumn(*d), c.lastColumn);
     EXPECT_TRUE(d->DesignOpen);
     EXPECT_EQ(d->Net[6][6].w, 1.0f);
     for (int col = 0; col <= c.lastColumn; ++col) {

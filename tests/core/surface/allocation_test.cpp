@@ -8,6 +8,7 @@
 
 #include "surface/sections.h"
 #include "test_nets.h"
+#include "surface/surface_build.h"
 
 namespace {
 std::atomic<long> g_allocations{0};

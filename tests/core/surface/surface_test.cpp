@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/surface/test_nets.h"
+#include "surface/surface_build.h"
 
 namespace skelmora {
 namespace {
@@ -45,7 +46,6 @@ TEST(KnotVectors, ChinesLengthenTheColumnKnots) {
   design.StationTension = 1;
   design.ColumnChineCount = 2;
   design.ColumnChines = {2, 4};
-  UpdateWorkingCounts(design);
   auto surface = std::make_unique<Surface>();
   BuildKnotVectors(design, *surface);
   const KnotVectors& knots = surface->knots;

@@ -20,7 +20,7 @@ struct Hull {
   const HullDesign& d() const { return session->design; }
   const Surface& s() const { return *session->surface; }
 
-  void Rebuild() { session->ShapeChanged(); }
+  void Rebuild() { session->Regenerate(Change::kTopology); }
 };
 
 using VertexAt = std::function<Vertex(double s, double t)>;
