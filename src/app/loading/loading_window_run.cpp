@@ -75,7 +75,7 @@ class NetRestorer {
       : state_(state), net_(std::make_unique<VertexNet>(state.design.Net)) {}
   ~NetRestorer() {
     state_.design.Net = *net_;
-    state_.Rebuild();
+    state_.Regenerate(Change::kTopology);
   }
   NetRestorer(const NetRestorer&) = delete;
   NetRestorer& operator=(const NetRestorer&) = delete;
@@ -218,7 +218,7 @@ bool TLoadingWindow::RightingLevers() {
     WaitCursor wait;
     NetRestorer restore(state_);
     if (RaiseHull(state_.design, *state_.surface, -*level)) {
-      state_.RefreshExtents();
+      state_.Regenerate(Change::kExtents);
       HydrostaticResults results = state_.hydro->results;
       StabilityRecords records{state_.design, *state_.surface, *state_.cuts, results};
       StabilityInputs inputs;
