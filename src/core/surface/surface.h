@@ -4,12 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/hull_design.h"
 
 namespace skelmora {
 
 constexpr int kMaxKnots = 201;
+constexpr int kMaxDegree = kMaxIndex;  // a tension never exceeds the net
 constexpr int kGridSize = kMaxDivisions + 1;  // 201
 
 struct SurfacePoint {
@@ -81,6 +83,34 @@ int FindKnotSpan(int n, int degree, const float* knots, double t);
 void BasisFunctions(int span, double t, int degree, const float* knots, double* basis);
 
 SurfacePoint EvaluateSurfacePoint(const Surface& surface, double u, double v);
+
+// Points along one parameter line of the surface (v fixed when alongU, else
+// u fixed), bit-identical to EvaluateSurfacePoint, for the bisections of the
+// cuts, which evaluate many points on one edge: the fixed direction's span
+// and basis are found once, and along v each row's u-sum is made once.
+class IsoParameterCurve {
+ public:
+  IsoParameterCurve(const Surface& surface, bool alongU, double fixed);
+  SurfacePoint At(double t);
+
+ private:
+  struct RowPartialStore {
+    double x, y, z, w;
+  };
+  const Surface& surface_;
+  bool alongU_;
+  double fixed_;
+  int fixedSpan_ = 0;
+  double fixedBasis_[kMaxDegree + 1] = {};
+  uint64_t lineDone_ = 0;  // bit r: lines_[r] is made
+  RowPartialStore lines_[kNetSize];  // each row's u-sum at the fixed u
+};
+
+// The points at u = i / nu, v = j / nv (both ends included, divisions
+// clamped to 1..200) into points[i * (nv + 1) + j], bit-identical to
+// EvaluateSurfacePoint at the same parameters and several times faster.
+void EvaluateSurfaceLattice(const Surface& surface, int nu, int nv,
+                            std::vector<SurfacePoint>& points);
 
 // BuildWorkingNet, then every grid point at the design's divisions.
 void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface);
