@@ -14,14 +14,8 @@ namespace {
 // Lattice point (i, j) of an nu x nv lattice, both ends included.
 class Lattice {
  public:
-  Lattice(const Surface& surface, int nu, int nv)
-      : nu_(nu), nv_(nv), points_(static_cast<size_t>(nu + 1) * (nv + 1)) {
-    for (int i = 0; i <= nu; ++i) {
-      const double u = LatticeParameter(i, nu);
-      for (int j = 0; j <= nv; ++j) {
-        points_[Index(i, j)] = EvaluateSurfacePoint(surface, u, LatticeParameter(j, nv));
-      }
-    }
+  Lattice(const Surface& surface, int nu, int nv) : nu_(nu), nv_(nv) {
+    EvaluateSurfaceLattice(surface, nu, nv, points_);
   }
   const SurfacePoint& At(int i, int j) const { return points_[Index(i, j)]; }
   int nu() const { return nu_; }
@@ -257,10 +251,10 @@ PatchSums IntegrateSurfacePatches(const HullDesign& design, const Surface& surfa
 void SampleFreeboardAndDeckBeam(const Surface& surface, HydrostaticResults& results) {
   results.maxFreeboard = 0.0;
   results.halfBeamDeck = -10.0;
+  const Lattice lattice(surface, 30, 30);
   for (int i = 0; i <= 30; ++i) {
-    const double u = LatticeParameter(i, 30);
     for (int j = 0; j <= 30; ++j) {
-      const SurfacePoint p = EvaluateSurfacePoint(surface, u, LatticeParameter(j, 30));
+      const SurfacePoint& p = lattice.At(i, j);
       results.maxFreeboard = std::max(results.maxFreeboard, p.z);
       results.halfBeamDeck = std::max(results.halfBeamDeck, p.x);
     }
@@ -290,9 +284,10 @@ StationProperties StationSectionProperties(const HullDesign& design, const Surfa
       // The crossing by bisection on v at the pair's mean u.
       const double u = 0.5 * (p.u + q.u);
       double below = p.v, above = q.v;
+      IsoParameterCurve column(surface, false, u);
       auto probe = [&] {
         const double mid = 0.5 * (below + above);
-        const SurfacePoint point = EvaluateSurfacePoint(surface, u, mid);
+        const SurfacePoint point = column.At(mid);
         if (point.z < 0.0) {
           below = mid;
         } else {

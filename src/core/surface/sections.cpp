@@ -142,10 +142,10 @@ struct Cut {
   // the plane.
   SurfacePoint Bisect(bool alongU, double fixed, double lo, double hi, double d, int limit) const {
     SurfacePoint point;
+    IsoParameterCurve edge(surface, alongU, fixed);
     for (int n = 0; n < limit; ++n) {
       const double mid = 0.5 * (lo + hi);
-      point = alongU ? EvaluateSurfacePoint(surface, mid, fixed)
-                     : EvaluateSurfacePoint(surface, fixed, mid);
+      point = edge.At(mid);
       const double value = Coordinate(point, axis);
       if (d >= 0) {
         if (value > plane) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <vector>
 #include <cmath>
 #include <cstring>
 
@@ -11,7 +12,6 @@ namespace skelmora {
 
 namespace {
 
-constexpr int kMaxDegree = kMaxIndex;
 
 // Writes `copies` copies of source column a into dst columns starting at
 // `dest`; never past column 50.
@@ -60,15 +60,16 @@ void BuildKnots(int n, int d, float* knots) {
 
 // The u-direction partial sums of one working row: the weighted x, y, z and
 // the weight, combined with the u-basis of one parameter.
+// Left uninitialised by default: the evaluators fill only the rows they use.
 struct RowPartial {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
-  double w = 0.0;
+  double x;
+  double y;
+  double z;
+  double w;
 };
 
 RowPartial CombineRow(const VertexNet& net, int su, int p, const double* nu, int row) {
-  RowPartial partial;
+  RowPartial partial{0.0, 0.0, 0.0, 0.0};
   for (int k = 0; k <= p; ++k) {
     const Vertex& vertex = net[su - p + k][row];
     const double w = vertex.w;
@@ -81,12 +82,13 @@ RowPartial CombineRow(const VertexNet& net, int su, int p, const double* nu, int
   return partial;
 }
 
-// Combines the q + 1 row partials of a v-span. The point evaluator and the
-// grid both sum in this order, so the grid is bit-identical to single points.
-void CombineRows(const RowPartial* partials, int sv, int q, const double* nv, SurfacePoint& out) {
+// Combines the q + 1 row partials of a v-span, first being the span's
+// lowest row. The point evaluator and the grid both sum in this order, so
+// the grid is bit-identical to single points.
+void CombineRows(const RowPartial* first, int q, const double* nv, SurfacePoint& out) {
   double x = 0.0, y = 0.0, z = 0.0, weight = 0.0;
   for (int l = 0; l <= q; ++l) {
-    const RowPartial& partial = partials[sv - q + l];
+    const RowPartial& partial = first[l];
     weight += nv[l] * partial.w;
     x += nv[l] * partial.x;
     y += nv[l] * partial.y;
@@ -277,32 +279,88 @@ SurfacePoint EvaluateSurfacePoint(const Surface& surface, double u, double v) {
   BasisFunctions(su, u, knots.degreeU, knots.u.data(), nu);
   const int sv = FindKnotSpan(knots.lastRow, knots.degreeV, knots.v.data(), v);
   BasisFunctions(sv, v, knots.degreeV, knots.v.data(), nv);
-  RowPartial partials[kNetSize];
   const int p = knots.degreeU;
   const int q = knots.degreeV;
-  for (int row = sv - q; row <= sv; ++row) {
-    partials[row] = CombineRow(surface.working.net, su, p, nu, row);
+  RowPartial partials[kMaxDegree + 1];
+  for (int l = 0; l <= q; ++l) {
+    partials[l] = CombineRow(surface.working.net, su, p, nu, sv - q + l);
   }
   SurfacePoint point;
-  CombineRows(partials, sv, q, nv, point);
+  CombineRows(partials, q, nv, point);
   point.u = u;
   point.v = v;
   return point;
 }
 
-void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
-  BuildWorkingNet(design, surface);
-  surface.gridKey = ShapeKey(design);
-  const int nu = std::clamp(design.ColumnDivisions, 1, kMaxDivisions);
-  const int nv = std::clamp(design.RowDivisions, 1, kMaxDivisions);
-  surface.columnDivisions = nu;
-  surface.rowDivisions = nv;
+IsoParameterCurve::IsoParameterCurve(const Surface& surface, bool alongU, double fixed)
+    : surface_(surface), alongU_(alongU), fixed_(fixed) {
+  const KnotVectors& knots = surface.knots;
+  if (alongU) {
+    fixedSpan_ = FindKnotSpan(knots.lastRow, knots.degreeV, knots.v.data(), fixed);
+    BasisFunctions(fixedSpan_, fixed, knots.degreeV, knots.v.data(), fixedBasis_);
+  } else {
+    fixedSpan_ = FindKnotSpan(knots.lastColumn, knots.degreeU, knots.u.data(), fixed);
+    BasisFunctions(fixedSpan_, fixed, knots.degreeU, knots.u.data(), fixedBasis_);
+  }
+}
+
+SurfacePoint IsoParameterCurve::At(double t) {
+  const KnotVectors& knots = surface_.knots;
+  const VertexNet& net = surface_.working.net;
+  const int p = knots.degreeU;
+  const int q = knots.degreeV;
+  double basis[kMaxDegree + 1];
+  SurfacePoint point;
+  if (alongU_) {
+    // The v-span's rows combined with this u's basis, as the point evaluator.
+    const int su = FindKnotSpan(knots.lastColumn, p, knots.u.data(), t);
+    BasisFunctions(su, t, p, knots.u.data(), basis);
+    RowPartial partials[kMaxDegree + 1];
+    for (int l = 0; l <= q; ++l) {
+      partials[l] = CombineRow(net, su, p, basis, fixedSpan_ - q + l);
+    }
+    CombineRows(partials, q, fixedBasis_, point);
+    point.u = t;
+    point.v = fixed_;
+  } else {
+    // Every row's u-partial depends on the fixed u alone: each is made once.
+    const int sv = FindKnotSpan(knots.lastRow, q, knots.v.data(), t);
+    BasisFunctions(sv, t, q, knots.v.data(), basis);
+    for (int row = sv - q; row <= sv; ++row) {
+      if (!(lineDone_ >> row & 1)) {
+        static_assert(sizeof(RowPartialStore) == sizeof(double) * 4);
+        const auto partial = CombineRow(net, fixedSpan_, p, fixedBasis_, row);
+        lines_[row] = RowPartialStore{partial.x, partial.y, partial.z, partial.w};
+        lineDone_ |= uint64_t{1} << row;
+      }
+    }
+    RowPartial partials[kMaxDegree + 1];
+    for (int l = 0; l <= q; ++l) {
+      const RowPartialStore& stored = lines_[sv - q + l];
+      partials[l] = RowPartial{stored.x, stored.y, stored.z, stored.w};
+    }
+    CombineRows(partials, q, basis, point);
+    point.u = fixed_;
+    point.v = t;
+  }
+  return point;
+}
+
+namespace {
+
+// Every point of the (nu + 1) x (nv + 1) lattice at u = i / nu, v = j / nv,
+// handed to put(i, j, point). Spans and basis values are found once per
+// column parameter and once per row parameter, and each lattice column
+// combines its u-basis with every working row once (the tensor-product
+// factorisation); the sums run in the single-point evaluator's order, so
+// every point is bit-identical to EvaluateSurfacePoint.
+template <typename Put>
+void EvaluateLattice(const Surface& surface, int nu, int nv, Put put) {
+  nu = std::clamp(nu, 1, kMaxDivisions);
+  nv = std::clamp(nv, 1, kMaxDivisions);
   const KnotVectors& knots = surface.knots;
   const int p = knots.degreeU;
   const int q = knots.degreeV;
-
-  // Spans and basis values per column parameter and per row parameter,
-  // computed once instead of once per point.
   static_assert(kGridSize * (kMaxDegree + 1) < 20000);
   int spanU[kGridSize];
   int spanV[kGridSize];
@@ -318,8 +376,6 @@ void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
     spanV[j] = FindKnotSpan(knots.lastRow, q, knots.v.data(), v);
     BasisFunctions(spanV[j], v, q, knots.v.data(), basisV[j]);
   }
-  // Tensor-product factorisation: each grid column combines its u-basis with
-  // every working row once; each point then needs only its v-span's rows.
   const VertexNet& net = surface.working.net;
   const int lastRow = std::clamp(knots.lastRow, 0, kMaxIndex);
   RowPartial partials[kNetSize];
@@ -328,14 +384,37 @@ void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
       partials[row] = CombineRow(net, spanU[i], p, basisU[i], row);
     }
     const double u = GridParameter(i, nu);
-    auto& column = surface.grid[i];
     for (int j = 0; j <= nv; ++j) {
-      SurfacePoint& point = column[j];
-      CombineRows(partials, spanV[j], q, basisV[j], point);
+      SurfacePoint point;
+      CombineRows(partials + (spanV[j] - q), q, basisV[j], point);
       point.u = u;
       point.v = GridParameter(j, nv);
+      put(i, j, point);
     }
   }
+}
+
+}  // namespace
+
+void EvaluateSurfaceLattice(const Surface& surface, int nu, int nv,
+                            std::vector<SurfacePoint>& points) {
+  nu = std::clamp(nu, 1, kMaxDivisions);
+  nv = std::clamp(nv, 1, kMaxDivisions);
+  points.resize(static_cast<size_t>(nu + 1) * (nv + 1));
+  EvaluateLattice(surface, nu, nv, [&](int i, int j, const SurfacePoint& point) {
+    points[static_cast<size_t>(i) * (nv + 1) + j] = point;
+  });
+}
+
+void EvaluateSurfaceGrid(const HullDesign& design, Surface& surface) {
+  BuildWorkingNet(design, surface);
+  surface.gridKey = ShapeKey(design);
+  const int nu = std::clamp(design.ColumnDivisions, 1, kMaxDivisions);
+  const int nv = std::clamp(design.RowDivisions, 1, kMaxDivisions);
+  surface.columnDivisions = nu;
+  surface.rowDivisions = nv;
+  EvaluateLattice(surface, nu, nv,
+                  [&](int i, int j, const SurfacePoint& point) { surface.grid[i][j] = point; });
 }
 
 namespace {

@@ -4,12 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/hull_design.h"
 
 namespace skelmora {
 
 constexpr int kMaxKnots = 201;
+constexpr int kMaxDegree = kMaxIndex;  // a tension never exceeds the net
 constexpr int kGridSize = kMaxDivisions + 1;  // 201
 
 struct SurfacePoint {
@@ -93,6 +95,35 @@ inline void ExpectCurrentSurface(const HullDesign&, const Surface&) {}
 #else
 void ExpectCurrentSurface(const HullDesign& design, const Surface& surface);
 #endif
+
+// Points along one parameter line of the surface (v fixed when alongU, else
+// u fixed), bit-identical to EvaluateSurfacePoint, for the bisections of the
+// cuts, which evaluate many points on one edge: the fixed direction's span
+// and basis are found once, and along v each row's u-sum is made once.
+class IsoParameterCurve {
+ public:
+  IsoParameterCurve(const Surface& surface, bool alongU, double fixed);
+  SurfacePoint At(double t);
+
+ private:
+  struct RowPartialStore {
+    double x, y, z, w;
+  };
+  const Surface& surface_;
+  bool alongU_;
+  double fixed_;
+  int fixedSpan_ = 0;
+  double fixedBasis_[kMaxDegree + 1] = {};
+  uint64_t lineDone_ = 0;  // bit r: lines_[r] is made
+  RowPartialStore lines_[kNetSize];  // each row's u-sum at the fixed u
+};
+
+// The points at u = i / nu, v = j / nv (both ends included, divisions
+// clamped to 1..200) into points[i * (nv + 1) + j], bit-identical to
+// EvaluateSurfacePoint at the same parameters and several times faster.
+void EvaluateSurfaceLattice(const Surface& surface, int nu, int nv,
+                            std::vector<SurfacePoint>& points);
+
 
 // Curvature at the middle of three plane points, radians per length unit.
 double ThreePointCurvature(double a, double b, double c, double d, double e, double f);

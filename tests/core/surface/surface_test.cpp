@@ -217,6 +217,55 @@ TEST(EvaluateSurfaceGrid, EqualsPointEvaluationExactly) {
   }
 }
 
+// The hydrostatics evaluate lattices of other divisions than the grid's; each
+// must equal the single-point evaluator bit for bit, as the grid does.
+TEST(EvaluateSurfaceLattice, EqualsPointEvaluationExactlyAtAnyDivisions) {
+  Hull hull = MakeHull(9, 6, 3, 2, Lumpy, 37, 23);
+  hull.d().ColumnChineCount = 1;
+  hull.d().ColumnChines[0] = 4;
+  hull.Rebuild();
+  const Surface& s = hull.s();
+  struct Case {
+    int nu, nv;
+  };
+  for (const Case c : {Case{30, 30}, Case{1, 1}, Case{200, 3}, Case{7, 200}}) {
+    std::vector<SurfacePoint> lattice;
+    EvaluateSurfaceLattice(s, c.nu, c.nv, lattice);
+    ASSERT_EQ(lattice.size(), static_cast<size_t>(c.nu + 1) * (c.nv + 1));
+    for (int i = 0; i <= c.nu; ++i) {
+      for (int j = 0; j <= c.nv; ++j) {
+        const SurfacePoint& g = lattice[static_cast<size_t>(i) * (c.nv + 1) + j];
+        const SurfacePoint p =
+            EvaluateSurfacePoint(s, static_cast<double>(i) / c.nu, static_cast<double>(j) / c.nv);
+        ASSERT_TRUE(g.u == p.u && g.v == p.v && g.x == p.x && g.y == p.y && g.z == p.z)
+            << c.nu << "x" << c.nv << " at " << i << "," << j;
+      }
+    }
+  }
+}
+
+// The cuts' bisections walk one parameter line; every point must be the
+// single-point evaluator's, in either direction and across knot spans.
+TEST(IsoParameterCurve, EqualsPointEvaluationExactly) {
+  Hull hull = MakeHull(9, 6, 3, 2, Lumpy, 37, 23);
+  hull.d().RowChineCount = 1;
+  hull.d().RowChines[0] = 3;
+  hull.Rebuild();
+  const Surface& s = hull.s();
+  for (const bool alongU : {true, false}) {
+    for (const double fixed : {0.0, 0.37, 0.5, 1.0}) {
+      IsoParameterCurve line(s, alongU, fixed);
+      for (const double t : {0.0, 0.999, 0.01, 0.5, 0.25, 0.75, 1.0, 0.3}) {
+        const SurfacePoint a = line.At(t);
+        const SurfacePoint b =
+            alongU ? EvaluateSurfacePoint(s, t, fixed) : EvaluateSurfacePoint(s, fixed, t);
+        ASSERT_TRUE(a.u == b.u && a.v == b.v && a.x == b.x && a.y == b.y && a.z == b.z)
+            << (alongU ? "v = " : "u = ") << fixed << ", t = " << t;
+      }
+    }
+  }
+}
+
 TEST(ThreePointCurvature, TurningAngleOverChordLength) {
   // Near a cosine of +-1 the arccos turns a rounding error of 1e-16 into
   // about 1.5e-8, hence the looser tolerance of the diagonal cases.
