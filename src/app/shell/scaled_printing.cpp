@@ -158,7 +158,7 @@ int RunBatchPrint(const QString& view, const QString& file, const QString& scale
                                         DesignUnitsPerInch(state.design), width, height);
   const double printScale = ClampPrintScale(*wanted, maxScale);
   if (printScale < *wanted) {
-    err << "The scale " << FormatFixed(*wanted, 0, 4) << " does not fit the page; printed at "
+    err << "The scale " << FormatEcho(*wanted, 4) << " does not fit the page; printed at "
         << FormatFixed(printScale, 0, 4) << ", the largest that does.\n";
   }
   const QString text = label.isEmpty() ? QStringLiteral("Scaled Print of ") +

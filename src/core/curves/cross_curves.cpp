@@ -14,7 +14,7 @@ namespace skelmora {
 
 namespace {
 
-std::string Number(double value) { return FormatFixed(CleanNumber(value), 0, 3); }
+std::string Number(double value) { return FormatEcho(CleanNumber(value), 3); }
 
 // The calculations' messages, kept for the one message the caller gives
 // rather than shown as they come (the caller would show them twice).
