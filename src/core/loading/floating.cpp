@@ -18,7 +18,7 @@ constexpr double kHeelSearchEnd = 90.0;
 // What a search reaches, and what a row must reach to be counted.
 constexpr double kVolumeTolerance = 1e-9;
 constexpr double kLeverTolerance = 1e-9;
-constexpr double kFoundTolerance = 1e-3;
+constexpr double kSettledTolerance = 1e-3;
 
 Vec3 Normalised(Vec3 v) {
   const double length = std::sqrt(Dot(v, v));
@@ -83,7 +83,7 @@ class Floater {
       level = next;
     }
     a.level = level;
-    return std::fabs(cut.below.volume - volume_) <= kFoundTolerance * volume_;
+    return std::fabs(cut.below.volume - volume_) <= kSettledTolerance * volume_;
   }
 
   double Buoyancy(Vec3 axis) const { return Dot(cut.below.Centroid() - g_, axis); }
@@ -125,8 +125,8 @@ class Floater {
   }
 
   bool Settled(const Attitude&) const {
-    return std::fabs(cut.below.volume - volume_) <= kFoundTolerance * volume_ &&
-           std::fabs(Buoyancy(frame.along)) <= kFoundTolerance * Length();
+    return std::fabs(cut.below.volume - volume_) <= kSettledTolerance * volume_ &&
+           std::fabs(Buoyancy(frame.along)) <= kSettledTolerance * Length();
   }
 
  private:
@@ -240,7 +240,7 @@ Equilibrium FindEquilibrium(const FloatingHull& hull, const ConditionWeights& we
   // Reached: what the position gives.
   Equilibrium e;
   e.evaluations = f.evaluations;
-  if (!f.Settled(a) || std::fabs(f.Buoyancy(f.frame.across)) > kFoundTolerance * f.Length()) {
+  if (!f.Settled(a) || std::fabs(f.Buoyancy(f.frame.across)) > kSettledTolerance * f.Length()) {
     return Refuse(Refusal::kCapsizes,
                   "The condition capsizes the hull: no heeled position settles it.",
                   f.evaluations);
