@@ -5,6 +5,8 @@
 #include <pybind11/stl.h>
 
 #include <atomic>
+#include <chrono>
+#include <ctime>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -20,6 +22,14 @@
 #include "../src/cli/json_out.h"
 #include "../src/cli/new_command.h"
 #include "../src/cli/stream_prompter.h"
+#include "exchange/dxf_file.h"
+#include "exchange/ghs_file.h"
+#include "exchange/hull_mesh.h"
+#include "exchange/iges_file.h"
+#include "exchange/offsets_table.h"
+#include "exchange/stl_file.h"
+#include "files/file_messages.h"
+#include "files/text_io.h"
 #include "hydro/hydrostatics.h"
 #include "hydro/result_fields.h"
 #include "model/net_edit.h"
@@ -234,6 +244,50 @@ class Design {
     session.design.DesignFileName = path;
   }
 
+  // The command line's export with its defaults: dxf of every family on both
+  // sides, iges of one side unless sides="both".
+  void Export(const std::string& format, const std::string& path,
+              std::optional<std::string> sides) {
+    if (format != "dxf" && format != "stl" && format != "iges" && format != "ghs" &&
+        format != "offsets") {
+      throw py::value_error("Unknown export format: " + format);
+    }
+    if (sides && *sides != "one" && *sides != "both") {
+      throw py::value_error("sides is one or both: " + *sides);
+    }
+    if (sides && format != "dxf" && format != "iges") {
+      throw py::value_error(format + " has the one side only; sides is for dxf and iges");
+    }
+    HullDesign& design = session.design;
+    Surface& surface = *session.surface;
+    std::string contents;
+    if (format == "stl") {
+      contents = FormatBinaryStl(BuildHullMesh(surface), design.Units);
+    } else if (format == "ghs") {
+      contents = FormatGhs(design, surface, *session.cuts);
+    } else if (format == "offsets") {
+      contents =
+          FormatOffsetTable(design, ComputeOffsetTable(design, surface, *session.cuts));
+    } else if (format == "iges") {
+      IgesOptions options;
+      options.mirror = sides && *sides == "both";
+      options.fileName = std::filesystem::path(path).filename().string();
+      const std::time_t now =
+          std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+      std::tm utc{};
+      gmtime_r(&now, &utc);
+      char stamp[32];
+      std::strftime(stamp, sizeof stamp, "%Y%m%d.%H%M%S", &utc);
+      options.timeStamp = stamp;
+      contents = FormatIges(design, surface, options);
+    } else {
+      DxfOptions options;
+      options.bothSides = !sides || *sides == "both";
+      contents = FormatDxf(design, surface, *session.cuts, options);
+    }
+    if (!SaveFileAtomically(path, contents)) Fail(CannotSaveMessage(path));
+  }
+
   py::array_t<double> Net() const {
     const HullDesign& d = session.design;
     const py::ssize_t columns = d.LastColumn + 1, rows = d.LastRow + 1;
@@ -407,6 +461,10 @@ PYBIND11_MODULE(skelmora, m) {
           "vertices and regenerates the surface.")
       .def("save", &Design::Save, py::arg("path"), py::arg("shl_version") = 6,
            "Writes the design by the extension: .s98, .shl (version 5 or 6) or .mkr.")
+      .def("export", &Design::Export, py::arg("format"), py::arg("path"),
+           py::arg("sides") = py::none(),
+           "Writes 'stl', 'iges', 'dxf', 'ghs' or 'offsets' to path, as `skelmora-cli export`\n"
+           "(dxf: every family; sides='one' or 'both' for dxf and iges).")
       .def("hydrostatics", &Design::Hydrostatics,
            "The hydrostatics at the design's draft: a dict of values with a 'units' dict,\n"
            "as `skelmora-cli hydro FILE --json`.")

@@ -107,3 +107,26 @@ def test_bad_calculation_arguments_raise(example):
         design.resistance("holtrop", wingspan=3.0)
     with pytest.raises(ValueError):
         design.stability(max=30, step=0)
+
+
+@pytest.mark.parametrize("fmt", ["stl", "offsets", "dxf"])
+def test_export_writes_what_the_command_line_writes(fmt, example, tmp_path):
+    import subprocess
+    from conftest import CLI
+    if not CLI:
+        pytest.skip("SKELMORA_CLI is not set (ctest sets it)")
+    mine, theirs = tmp_path / f"mine.{fmt}", tmp_path / f"theirs.{fmt}"
+    skelmora.open(example("cargo.s98")).export(fmt, str(mine))
+    done = subprocess.run([CLI, "export", fmt, example("cargo.s98"), "--out", str(theirs)],
+                          capture_output=True, text=True)
+    assert done.returncode == 0, done.stderr
+    assert mine.stat().st_size > 100
+    assert mine.read_bytes() == theirs.read_bytes()
+
+
+def test_export_to_a_folder_that_is_not_there_raises(example):
+    design = skelmora.open(example("cargo.s98"))
+    with pytest.raises(skelmora.Error, match="/nonexistent/hull.stl"):
+        design.export("stl", "/nonexistent/hull.stl")
+    with pytest.raises(ValueError, match="Unknown export format: obj"):
+        design.export("obj", "/tmp/x.obj")
