@@ -26,7 +26,7 @@ struct CargoCondition {
     std::string message;
     const std::string dir = SKELMORA_EXAMPLES_DIR;
     if (!ReadDesignFile(session.design, *session.surface, dir + "/cargo.s98", message)) return;
-    session.Rebuild();
+    session.Regenerate(Change::kTopology);
     if (!ReadConditionFile(dir + "/cargo.lcd", condition, message)) return;
     hull = BuildFloatingHull(*session.surface, session.design.Units);
     weights = SumCondition(hull, condition);

@@ -37,7 +37,7 @@ struct Loaded {
     ok = ReadDesignFile(session.design, *session.surface,
                         std::string(SKELMORA_EXAMPLES_DIR) + "/" + ExampleOf(method) + ".s98",
                         message);
-    session.Rebuild();
+    session.Regenerate(Change::kTopology);
   }
   ResistanceInputs Inputs() {
     HullResistanceSource source;

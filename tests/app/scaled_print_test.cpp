@@ -206,7 +206,7 @@ class ScaledPrintTest : public QObject {
       AppState state;
       std::string message;
       QVERIFY(ReadDesignFile(state.design, *state.surface, design.toStdString(), message));
-      state.RefreshExtents();
+      state.Regenerate(Change::kExtents);
       auto scratch = std::make_unique<DrawScratch>();
       DrawInputs inputs;
       const auto panels = LayOutScaledPrint(state.design, *state.surface, inputs, *scratch,

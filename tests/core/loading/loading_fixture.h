@@ -23,7 +23,7 @@ inline void MakeBox(DesignSession& session, double length, double breadth, doubl
   // The box's edges sit at the thirds of its linear net: a grid through
   // them makes the closed mesh the box itself.
   session.design.ColumnDivisions = session.design.RowDivisions = 48;
-  session.Rebuild();
+  session.Regenerate(Change::kTopology);
 }
 
 inline void LoadExample(DesignSession& session, const std::string& name) {
@@ -31,7 +31,7 @@ inline void LoadExample(DesignSession& session, const std::string& name) {
   ASSERT_TRUE(ReadDesignFile(session.design, *session.surface,
                              std::string(SKELMORA_EXAMPLES_DIR) + "/" + name + ".s98", message))
       << message;
-  session.Rebuild();
+  session.Regenerate(Change::kTopology);
 }
 
 inline double SeawaterPerVolume(int32_t units) { return SeawaterWeight(1.0, units); }

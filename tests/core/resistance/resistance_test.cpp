@@ -316,7 +316,7 @@ HullResistanceSource GeneratedSource(const char* name) {
   EXPECT_TRUE(ReadDesignFile(session.design, *session.surface,
                              std::string(SKELMORA_EXAMPLES_DIR) + "/" + name + ".s98", message))
       << message;
-  session.Rebuild();
+  session.Regenerate(Change::kTopology);
   test::RecordingPrompter prompter;
   HullResistanceSource source;
   EXPECT_TRUE(HullResistanceInputs(session.design, *session.surface, *session.cuts, prompter,

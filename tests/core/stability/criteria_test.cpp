@@ -92,7 +92,7 @@ TEST(StabilityCriteria, HeelsNotFoundLeaveTheCriteriaOverThemUnjudged) {
   // angle of maximum cannot be judged; the area to 30 and GM can.
   const std::vector<GzPoint> table = {{0, 0}, {10, 0.1}, {20, 0.2}, {30, 0.3}, {40, 0.25},
                                       {50, 0.1}};
-  const auto c = EvaluateCriteria(table, 0.5, {35.0});
+  const auto c = EvaluateCriteria(table, 0.5, std::vector<double>{35.0});
   ExpectCriteria(c, {{4.5 * k, true}, {std::nullopt, false}, {std::nullopt, false},
                      {std::nullopt, false}, {std::nullopt, false}, {0.5, true}});
   EXPECT_EQ(c[1].note, kHeelNotFound);
