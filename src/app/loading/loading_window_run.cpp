@@ -289,7 +289,10 @@ bool TLoadingWindow::PrintReport() {
       return DrawChartHeading(view_, painter, page);
     };
   }
-  return printer_.Print(this, text, false, heading, QPageLayout::Landscape);
+  return printer_.Print(this, {.text = text,
+                               .name = QStringLiteral("loading-condition"),
+                               .heading = heading,
+                               .orientation = QPageLayout::Landscape});
 }
 
 bool TLoadingWindow::SaveTable() {
