@@ -14,7 +14,12 @@ namespace skelmora {
 
 namespace {
 
-std::string Number(double value) { return FormatEcho(CleanNumber(value), 3); }
+// Displacements in millimetre designs run to ten digits in kilograms; past
+// that the value is a typing slip and is echoed in scientific form.
+std::string Number(double value) {
+  value = CleanNumber(value);
+  return std::fabs(value) < 1e12 ? FormatFixed(value, 0, 3) : FormatEcho(value, 3);
+}
 
 // The calculations' messages, kept for the one message the caller gives
 // rather than shown as they come (the caller would show them twice).
