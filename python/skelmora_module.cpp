@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "../src/cli/design_io.h"
+#include "../src/cli/json_documents.h"
 #include "../src/cli/json_out.h"
 #include "../src/cli/new_command.h"
 #include "../src/cli/stream_prompter.h"
@@ -66,114 +67,6 @@ py::object ToPython(const json& doc) {
   // Imported per call (a dict lookup once loaded): a static handle would
   // outlive the interpreter.
   return py::module_::import("json").attr("loads")(cli::DumpJson(doc));
-}
-
-// The command line's --json documents. These builders are private to the
-// commands there; the keys and units here follow them one for one.
-json HydroJson(const HydrostaticResults& r, int32_t units) {
-  json doc;
-  json names;
-  for (const ResultField& field : HydrostaticFields(r, units)) {
-    doc[field.name] = field.value;
-    names[field.name] = field.unit;
-  }
-  doc["units"] = std::move(names);
-  return doc;
-}
-
-json Nullable(bool valid, double value) { return valid ? json(value) : json(nullptr); }
-
-json ResistanceRowJson(ResistanceMethod method, const ResistanceRow& r) {
-  json row{{"speed", r.speed},
-           {"froude", r.froude},
-           {"friction", Nullable(r.valid, r.friction)},
-           {"wave", Nullable(r.valid, r.wave)},
-           {"total", Nullable(r.valid, r.total)},
-           {"effectivePower", Nullable(r.valid, r.effectivePower)}};
-  if (method == ResistanceMethod::kHoltrop) {
-    row["formFactor"] = Nullable(r.valid, r.formFactor);
-    row["appendage"] = Nullable(r.valid, r.appendage);
-    row["bulb"] = Nullable(r.valid, r.bulb);
-    row["transom"] = Nullable(r.valid, r.transom);
-    row["correlation"] = Nullable(r.valid, r.correlation);
-  } else if (method == ResistanceMethod::kSavitsky) {
-    row["trim"] = Nullable(r.valid, r.trim);
-    row["wettedLength"] = Nullable(r.valid, r.wettedLength);
-  }
-  return row;
-}
-
-json ResistanceJson(const ResistanceRun& run) {
-  json inputs, units{{"speed", "kn"}, {"froude", ""},  {"friction", "kN"},
-                     {"wave", "kN"},  {"total", "kN"}, {"effectivePower", "kW"}};
-  for (const ResistanceField& f : ResistanceFields()) {
-    if (!UsedBy(f, run.method)) continue;
-    inputs[f.key] = run.inputs.*(f.value);
-    units[f.key] = f.unit;
-  }
-  inputs["water"] = run.inputs.water == Water::kSalt ? "salt" : "fresh";
-  if (run.method == ResistanceMethod::kHoltrop) {
-    for (const char* kn : {"appendage", "bulb", "transom", "correlation"}) units[kn] = "kN";
-    units["formFactor"] = "";
-  } else if (run.method == ResistanceMethod::kSavitsky) {
-    units["trim"] = "deg";
-    units["wettedLength"] = "m";
-  }
-  json rows = json::array();
-  for (const ResistanceRow& r : run.rows) rows.push_back(ResistanceRowJson(run.method, r));
-  json derived;
-  if (run.method != ResistanceMethod::kSavitsky) {
-    derived = {{"cp", PrismaticOf(run.inputs)}, {"cb", BlockOf(run.inputs)}};
-  } else {
-    derived = {{"beamLoading", run.inputs.displacement * 1000.0 /
-                                   (PropertiesOf(run.inputs.water).density *
-                                    std::pow(run.inputs.chineBeam, 3))}};
-  }
-  return json{{"method", MethodName(run.method)},
-              {"inputs", std::move(inputs)},
-              {"derived", std::move(derived)},
-              {"warnings", run.warnings},
-              {"units", std::move(units)},
-              {"rows", std::move(rows)}};
-}
-
-json OptionalNumber(const std::optional<double>& value) {
-  return value ? json(*value) : json(nullptr);
-}
-
-json StabilityJson(const StabilityRun& run, int32_t units, const std::vector<Criterion>& criteria) {
-  const double cl = FactorsFor(units).length;
-  json rows = json::array();
-  for (size_t p = 0; p < run.rows.size(); ++p) {
-    json row = json::object();
-    for (const auto& [name, value] : StabilityRowValues(run, p, units)) row[name] = value;
-    row["found"] = run.rows[p].found;
-    if (run.rows[p].found) {
-      std::string unit;
-      TableDisplacement(run.rows[p].volume, units, &unit);
-      row["dispUnit"] = unit;
-    }
-    rows.push_back(std::move(row));
-  }
-  json list = json::array();
-  for (const Criterion& c : criteria) {
-    list.push_back({{"name", c.name},
-                    {"value", OptionalNumber(c.value)},
-                    {"required", c.required},
-                    {"unit", c.unit},
-                    {"pass", c.pass},
-                    {"note", c.value ? json(nullptr) : json(c.note)}});
-  }
-  json notFound = json::array();
-  for (const double heel : run.NotFound()) notFound.push_back(heel);
-  return json{{"rows", std::move(rows)},
-              {"notFound", std::move(notFound)},
-              {"maxPositiveStability", OptionalNumber(run.maxPositiveStability)},
-              {"lcgHullAlone", run.lcgHullAlone * cl},
-              {"lcgOverall", run.lcgOverall * cl},
-              {"units", FactorsFor(units).metric ? "metric" : "english"},
-              {"passes", run.totalPasses},
-              {"criteria", std::move(list)}};
 }
 
 // Python's own number formatting is locale-free, and repr round-trips.
@@ -351,7 +244,7 @@ class Design {
     const bool ran =
         ComputeHydrostatics(design, *session.surface, *session.cuts, results, prompter);
     if (!ReportReady(ran, results)) Fail(err.str(), "The hydrostatics did not run");
-    return ToPython(HydroJson(results, design.Units));
+    return ToPython(cli::HydrostaticsJson(results, design.Units));
   }
 
   py::object Resistance(const std::string& methodName, std::optional<py::tuple> speedRange,
@@ -402,7 +295,7 @@ class Design {
     if (*method == ResistanceMethod::kSavitsky && inputs.chineBeam == source.inputs.chineBeam) {
       if (const auto note = ChineNote(source)) run.warnings.insert(run.warnings.begin(), *note);
     }
-    return ToPython(ResistanceJson(run));
+    return ToPython(cli::ResistanceJson(run));
   }
 
   py::object Stability(double maxHeel, double step, std::optional<double> vcg,
@@ -434,7 +327,7 @@ class Design {
     const std::string notFound = NotFoundMessage(run);
     if (!notFound.empty()) Fail(notFound);
     const int32_t units = session.design.Units;
-    return ToPython(StabilityJson(run, units, EvaluateCriteria(run, units)));
+    return ToPython(cli::StabilityJson(run, units, EvaluateCriteria(run, units)));
   }
 };
 

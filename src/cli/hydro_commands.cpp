@@ -16,6 +16,7 @@
 #include "hydro/drag.h"
 #include "hydro/hydro_report.h"
 #include "hydro/result_fields.h"
+#include "json_documents.h"
 #include "json_out.h"
 #include "stream_prompter.h"
 #include "model/prompter.h"
@@ -42,19 +43,6 @@ std::string NowText() {
   return text.str();
 }
 
-// Every result with its value, and beside them a "units" object naming the
-// unit of each.
-json ResultsJson(const HydrostaticResults& r, int32_t units) {
-  json doc;
-  json names;
-  for (const ResultField& field : HydrostaticFields(r, units)) {
-    doc[field.name] = field.value;
-    names[field.name] = field.unit;
-  }
-  doc["units"] = std::move(names);
-  return doc;
-}
-
 }  // namespace
 
 int RunHydro(const Args& args, std::ostream& out, std::ostream& err) {
@@ -66,7 +54,7 @@ int RunHydro(const Args& args, std::ostream& out, std::ostream& err) {
   const bool ran = ComputeHydrostatics(design, *s.surface, *s.cuts, s.results, s.prompter);
   if (!ReportReady(ran, s.results)) return 1;
   if (args.json) {
-    out << DumpJson(ResultsJson(s.results, design.Units)) << '\n';
+    out << DumpJson(HydrostaticsJson(s.results, design.Units)) << '\n';
   } else {
     out << FormatHydrostaticsReport(BuildHydrostaticsReport(s.results, design.Units),
                                     design.DesignFileName, NowText());

@@ -12,6 +12,7 @@
 #include "design_io.h"
 #include "files/text_io.h"
 #include "hydro/hydrostatics.h"
+#include "json_documents.h"
 #include "json_out.h"
 #include "resistance/hull_inputs.h"
 #include "resistance/resistance.h"
@@ -103,63 +104,6 @@ std::optional<ResistanceArgs> ParseResistanceArgs(int argc, char** argv, int fir
   return args;
 }
 
-json Nullable(bool valid, double value) { return valid ? json(value) : json(nullptr); }
-
-json RowJson(ResistanceMethod method, const ResistanceRow& r) {
-  json row{{"speed", r.speed},
-           {"froude", r.froude},
-           {"friction", Nullable(r.valid, r.friction)},
-           {"wave", Nullable(r.valid, r.wave)},
-           {"total", Nullable(r.valid, r.total)},
-           {"effectivePower", Nullable(r.valid, r.effectivePower)}};
-  if (method == ResistanceMethod::kHoltrop) {
-    row["formFactor"] = Nullable(r.valid, r.formFactor);
-    row["appendage"] = Nullable(r.valid, r.appendage);
-    row["bulb"] = Nullable(r.valid, r.bulb);
-    row["transom"] = Nullable(r.valid, r.transom);
-    row["correlation"] = Nullable(r.valid, r.correlation);
-  } else if (method == ResistanceMethod::kSavitsky) {
-    row["trim"] = Nullable(r.valid, r.trim);
-    row["wettedLength"] = Nullable(r.valid, r.wettedLength);
-  }
-  return row;
-}
-
-json RunJson(const ResistanceRun& run) {
-  json inputs, units{{"speed", "kn"},   {"froude", ""},       {"friction", "kN"},
-                     {"wave", "kN"},    {"total", "kN"},      {"effectivePower", "kW"}};
-  for (const ResistanceField& f : ResistanceFields()) {
-    if (!UsedBy(f, run.method)) continue;
-    inputs[f.key] = run.inputs.*(f.value);
-    units[f.key] = f.unit;
-  }
-  inputs["water"] = run.inputs.water == Water::kSalt ? "salt" : "fresh";
-  if (run.method == ResistanceMethod::kHoltrop) {
-    for (const char* kn : {"appendage", "bulb", "transom", "correlation"}) units[kn] = "kN";
-    units["formFactor"] = "";
-  } else if (run.method == ResistanceMethod::kSavitsky) {
-    units["trim"] = "deg";
-    units["wettedLength"] = "m";
-  }
-  json rows = json::array();
-  for (const ResistanceRow& r : run.rows) rows.push_back(RowJson(run.method, r));
-  json derived;
-  if (run.method != ResistanceMethod::kSavitsky) {
-    derived = {{"cp", PrismaticOf(run.inputs)}, {"cb", BlockOf(run.inputs)}};
-  } else {
-    derived = {{"beamLoading", run.inputs.displacement * 1000.0 /
-                                   (PropertiesOf(run.inputs.water).density *
-                                    std::pow(run.inputs.chineBeam, 3))}};
-  }
-  return json{{"method", MethodName(run.method)},
-              {"inputs", std::move(inputs)},
-              {"derived", std::move(derived)},
-              {"warnings", run.warnings},
-              {"units", std::move(units)},
-              {"rows", std::move(rows)}};
-}
-
-// A value, or a dash where the method gave none.
 std::string Cell(bool valid, double value, int decimals) {
   return valid ? FormatFixed(value, 10, decimals) : std::string(9, ' ') + "-";
 }
@@ -247,7 +191,7 @@ int RunResistanceCommand(int argc, char** argv, int first, std::ostream& out, st
     if (const auto note = ChineNote(source)) run.warnings.insert(run.warnings.begin(), *note);
   }
   if (args->json) {
-    out << DumpJson(RunJson(run)) << '\n';
+    out << DumpJson(ResistanceJson(run)) << '\n';
   } else {
     WriteText(run, out);
   }

@@ -9,6 +9,7 @@
 
 #include "cli_args.h"
 #include "design_io.h"
+#include "json_documents.h"
 #include "files/file_messages.h"
 #include "files/text_io.h"
 #include "hydro/draft_search.h"
@@ -110,45 +111,6 @@ bool Parse(int argc, char** argv, int first, Options& o, std::string& message) {
   return true;
 }
 
-json OptionalNumber(const std::optional<double>& value) {
-  return value ? json(*value) : json(nullptr);
-}
-
-json RunJson(const StabilityRun& run, int32_t units, const std::vector<Criterion>& criteria) {
-  const double cl = FactorsFor(units).length;
-  json rows = json::array();
-  for (size_t p = 0; p < run.rows.size(); ++p) {
-    json row = json::object();
-    for (const auto& [name, value] : StabilityRowValues(run, p, units)) row[name] = value;
-    row["found"] = run.rows[p].found;
-    if (run.rows[p].found) {
-      std::string unit;
-      TableDisplacement(run.rows[p].volume, units, &unit);
-      row["dispUnit"] = unit;
-    }
-    rows.push_back(std::move(row));
-  }
-  json list = json::array();
-  for (const Criterion& c : criteria) {
-    list.push_back({{"name", c.name},
-                    {"value", OptionalNumber(c.value)},
-                    {"required", c.required},
-                    {"unit", c.unit},
-                    {"pass", c.pass},
-                    {"note", c.value ? json(nullptr) : json(c.note)}});
-  }
-  json notFound = json::array();
-  for (const double heel : run.NotFound()) notFound.push_back(heel);
-  return json{{"rows", std::move(rows)},
-              {"notFound", std::move(notFound)},
-              {"maxPositiveStability", OptionalNumber(run.maxPositiveStability)},
-              {"lcgHullAlone", run.lcgHullAlone * cl},
-              {"lcgOverall", run.lcgOverall * cl},
-              {"units", FactorsFor(units).metric ? "metric" : "english"},
-              {"passes", run.totalPasses},
-              {"criteria", std::move(list)}};
-}
-
 }  // namespace
 
 int RunStabilityCommand(int argc, char** argv, int first, std::ostream& out, std::ostream& err) {
@@ -208,7 +170,7 @@ int RunStabilityCommand(int argc, char** argv, int first, std::ostream& out, std
   }
   const std::vector<Criterion> criteria = EvaluateCriteria(run, design.Units);
   if (o.json) {
-    out << RunJson(run, design.Units, criteria).dump() << '\n';
+    out << StabilityJson(run, design.Units, criteria).dump() << '\n';
   } else {
     out << data;
     if (o.criteria) out << "\r\n" << FormatCriteria(criteria);
