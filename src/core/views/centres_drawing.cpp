@@ -76,7 +76,8 @@ LabelBox CentreLabelBox(LogicalPoint anchor, const ViewMapping& mapping) {
   const double w = kCentreLabelPixels.width / ppl;
   const double descent = kCentreLabelPixels.descent / ppl;
   const double h = kCentreLabelPixels.height / ppl;
-  return {anchor.x, anchor.x + w, anchor.y - descent, anchor.y - descent + h};
+  const double x = anchor.x, y = anchor.y;
+  return {x, x + w, y - descent, y - descent + h};
 }
 
 namespace {
