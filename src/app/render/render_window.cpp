@@ -211,7 +211,22 @@ void TfrmNURBS::Button3Click() {
   }
   QPrinter job(QPrinter::HighResolution);
   CopyPrinterSettings(setupPrinter_, job);
+  // A job that would print nowhere goes to a PDF file the user confirms.
+  const bool nowhere = job.outputFormat() == QPrinter::NativeFormat
+                           ? job.printerName().isEmpty()
+                           : job.outputFileName().isEmpty();
+  if (noPrinterDialog_ && nowhere) {
+    job.setOutputFormat(QPrinter::PdfFormat);
+    job.setOutputFileName(noPrinterFile_ ? noPrinterFile_(QStringLiteral("realistic-hull"))
+                                         : QString());
+    if (!noPrinterDialog_(job, this)) return;
+  }
   if (!PrintPicture(job, picture)) prompter_.ShowError(kPrinterNotStartedMessage);
+}
+
+void TfrmNURBS::setNoPrinterDialog(PrintDialogRunner dialog, PrintFileNamer namer) {
+  noPrinterDialog_ = std::move(dialog);
+  noPrinterFile_ = std::move(namer);
 }
 
 void TfrmNURBS::Button1Click() {

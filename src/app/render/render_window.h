@@ -15,6 +15,7 @@
 
 #include "model/design_session.h"
 #include "model/prompter.h"
+#include "hydro/text_printing.h"
 #include "render/render_host.h"
 #include "render/render_view.h"
 
@@ -60,6 +61,9 @@ class TfrmNURBS : public QDialog {
   // The picture on a printer: 665 : 490, the largest that fits, centred.
   // False when the printer could not be started.
   static bool PrintPicture(QPrinter& printer, const QImage& picture);
+  // With no printer set up, "Print Image" opens this print dialog on a PDF
+  // file that the namer gives (the program's report printing does the same).
+  void setNoPrinterDialog(PrintDialogRunner dialog, PrintFileNamer namer);
 
   // The form's handlers, by component name.
   void Button3Click();  // "&Print Image"
@@ -87,6 +91,8 @@ class TfrmNURBS : public QDialog {
   Prompter& prompter_;
   FileChooser& files_;
   const QPrinter& setupPrinter_;
+  PrintDialogRunner noPrinterDialog_;
+  PrintFileNamer noPrinterFile_;
   std::vector<std::filesystem::path> shipped_;
   std::unique_ptr<Ui::TfrmNURBS> ui_;
   QButtonGroup* quality_ = nullptr;

@@ -221,6 +221,8 @@ TMainForm::TMainForm(AppState& state, ShellServices services, QWidget* parent)
   connect(singleLine_, &TsingcolrowDlg::netLinesChanged, this, &TMainForm::RepaintOpenViews);
   designDirectory_ = new TDesignDirDlg(state_.design, this);
   render_ = new TfrmNURBS(state_, *prompter_, *fileChooser_, *printer_, this);
+  render_->setNoPrinterDialog([this](QPrinter& printer, QWidget*) { return RunPrintDialog(printer); },
+                              [this](const QString& report) { return PrintFileFor(report); });
   printSelect_ = new TPrintSelectDlg(this);
 
   DisableDrawItems();

@@ -110,6 +110,7 @@ class RenderWindowTest : public QObject {
   void printKeepsTheProportionsCentred_data();
   void printKeepsTheProportionsCentred();
   void bitmapFileAndClipboard();
+  void printWithoutAPrinterOffersAPdfFile();
 
  private:
   std::unique_ptr<Shell> shell_;
@@ -342,6 +343,40 @@ void RenderWindowTest::bitmapFileAndClipboard() {
   QCOMPARE(request.defaultSuffix, QStringLiteral("bmp"));
   QVERIFY(request.filters.endsWith(QStringLiteral("|*.bmp")));
   QVERIFY(shell_->prompter.errors.empty());
+}
+
+// With no printer set up, Print Image opens the print dialog on a PDF file
+// named after the design, and prints there only when the dialog is accepted.
+void RenderWindowTest::printWithoutAPrinterOffersAPdfFile() {
+  for (const bool accept : {false, true}) {
+    QString offered;
+    QPrinter::OutputFormat format = QPrinter::NativeFormat;
+    const QString pdf = QDir(QDir::tempPath()).filePath(QStringLiteral("skelmora-print-image.pdf"));
+    QFile::remove(pdf);
+    Shell shell([&](ShellServices& services) {
+      services.printDialog = [&](QPrinter& printer, QWidget*) {
+        offered = printer.outputFileName();
+        format = printer.outputFormat();
+        printer.setOutputFileName(pdf);
+        return accept;
+      };
+    });
+    QVERIFY(shell.open(shell.copyExample(qPrintable(FirstExample()))));
+    QPrinter& setup = shell.form->printer();
+    // As on a machine without printers: no printer and no file.
+    setup.setOutputFormat(QPrinter::NativeFormat);
+    setup.setPrinterName(QString());
+    setup.setOutputFileName(QString());
+    WhileOpen(shell, QStringLiteral("SpeedButton5"), [&](TfrmNURBS& w) {
+      QTest::mouseClick(Child<QPushButton>(w, "Button3"), Qt::LeftButton);
+    });
+    QVERIFY2(shell.prompter.errors.empty(),
+             shell.prompter.errors.empty() ? "" : shell.prompter.errors.front().c_str());
+    QCOMPARE(format, QPrinter::PdfFormat);
+    QVERIFY2(offered.endsWith(QStringLiteral("-realistic-hull.pdf")), qPrintable(offered));
+    QCOMPARE(QFileInfo::exists(pdf), accept);
+    QFile::remove(pdf);
+  }
 }
 
 int main(int argc, char** argv) {
