@@ -36,20 +36,6 @@ using namespace skelmora::app::testing;
 
 namespace {
 
-// The print dialog answered with a PDF file (the test machine has no printer).
-struct PdfAnswer {
-  QString file;
-  std::function<void(ShellServices&)> installer() {
-    return [this](ShellServices& services) {
-      services.printDialog = [this](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return true;
-      };
-    };
-  }
-};
-
 bool CanReadPrints() {
   return QPrinterInfo::availablePrinters().isEmpty() &&
          !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();

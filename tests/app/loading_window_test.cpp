@@ -28,19 +28,6 @@ using namespace skelmora::app::testing;
 
 namespace {
 
-struct PdfAnswer {
-  QString file;
-  std::function<void(ShellServices&)> installer() {
-    return [this](ShellServices& services) {
-      services.printDialog = [this](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return true;
-      };
-    };
-  }
-};
-
 bool CanReadPrints() {
   return QPrinterInfo::availablePrinters().isEmpty() &&
          !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();

@@ -29,19 +29,6 @@ using namespace skelmora::app::testing;
 
 namespace {
 
-struct PdfAnswer {
-  QString file;
-  std::function<void(ShellServices&)> installer() {
-    return [this](ShellServices& services) {
-      services.printDialog = [this](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return true;
-      };
-    };
-  }
-};
-
 QString PdfText(const QString& pdf) {
   QProcess text;
   text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

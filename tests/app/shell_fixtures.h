@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -111,6 +112,21 @@ struct Shell {
   bool enabled(const char* name) const {
     QAction* action = form->command(QLatin1String(name));
     return action && action->isEnabled();
+  }
+};
+
+// The print dialog answered with a PDF file (the test machine has no
+// printer): a shell made with installer() prints there.
+struct PdfAnswer {
+  QString file;
+  std::function<void(ShellServices&)> installer() {
+    return [this](ShellServices& services) {
+      services.printDialog = [this](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+      };
+    };
   }
 };
 

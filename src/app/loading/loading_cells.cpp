@@ -166,30 +166,5 @@ QWidget* RealCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
   return field;
 }
 
-std::string CsvText(const QStringList& headings, const std::vector<std::vector<std::string>>& rows) {
-  auto field = [](const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-      if (c == '"') quoted += '"';
-      quoted += c;
-    }
-    return quoted + '"';
-  };
-  std::string out;
-  for (int k = 0; k < headings.size(); ++k) {
-    if (k) out += ',';
-    out += field(headings[k].toStdString());
-  }
-  out += "\r\n";
-  for (const auto& row : rows) {
-    for (std::size_t k = 0; k < row.size(); ++k) {
-      if (k) out += ',';
-      out += field(row[k]);
-    }
-    out += "\r\n";
-  }
-  return out;
-}
 
 }  // namespace skelmora::app

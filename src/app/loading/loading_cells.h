@@ -63,8 +63,5 @@ class RealCellDelegate : public QStyledItemDelegate {
   int firstNumeric_;
 };
 
-// Comma-separated values, a field quoted when it holds a comma, a quote or
-// a line break; CR LF line ends.
-std::string CsvText(const QStringList& headings, const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace skelmora::app

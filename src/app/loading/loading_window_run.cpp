@@ -20,6 +20,7 @@
 #include "hydro/text_printing.h"
 #include "loading/condition_file.h"
 #include "loading/loading_cells.h"
+#include "resistance/table_csv.h"
 #include "loading/loading_report.h"
 #include "loading/loading_window.h"
 #include "model/app_state.h"

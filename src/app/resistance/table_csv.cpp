@@ -2,6 +2,9 @@
 
 #include <QTableWidget>
 
+#include <string>
+#include <vector>
+
 #include "files/file_chooser.h"
 #include "files/text_io.h"
 #include "model/prompter.h"
@@ -10,8 +13,7 @@ namespace skelmora::app {
 
 namespace {
 
-std::string Quoted(const QString& text) {
-  const std::string cell = text.trimmed().toStdString();
+std::string Quoted(const std::string& cell) {
   if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
   std::string quoted = "\"";
   for (char c : cell) {
@@ -21,28 +23,40 @@ std::string Quoted(const QString& text) {
   return quoted + "\"";
 }
 
+void AppendLine(std::string& csv, const std::vector<std::string>& cells) {
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    if (k > 0) csv += ',';
+    csv += Quoted(cells[k]);
+  }
+  csv += "\r\n";
+}
+
 }  // namespace
 
-std::string TableCsv(const QTableWidget& table) {
+std::string CsvText(const QStringList& headings, const std::vector<std::vector<std::string>>& rows) {
+  std::vector<std::string> first;
+  for (const QString& heading : headings) first.push_back(heading.toStdString());
   std::string csv;
-  auto line = [&](auto cellText) {
-    for (int c = 0; c < table.columnCount(); ++c) {
-      if (c > 0) csv += ',';
-      csv += Quoted(cellText(c));
-    }
-    csv += "\r\n";
-  };
-  line([&](int c) {
-    const QTableWidgetItem* heading = table.horizontalHeaderItem(c);
-    return heading ? heading->text() : QString();
-  });
-  for (int r = 0; r < table.rowCount(); ++r) {
-    line([&](int c) {
-      const QTableWidgetItem* item = table.item(r, c);
-      return item ? item->text() : QString();
-    });
-  }
+  AppendLine(csv, first);
+  for (const auto& row : rows) AppendLine(csv, row);
   return csv;
+}
+
+std::string TableCsv(const QTableWidget& table) {
+  QStringList headings;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    const QTableWidgetItem* heading = table.horizontalHeaderItem(c);
+    headings << (heading ? heading->text().trimmed() : QString());
+  }
+  std::vector<std::vector<std::string>> rows;
+  for (int r = 0; r < table.rowCount(); ++r) {
+    std::vector<std::string>& row = rows.emplace_back();
+    for (int c = 0; c < table.columnCount(); ++c) {
+      const QTableWidgetItem* item = table.item(r, c);
+      row.push_back(item ? item->text().trimmed().toStdString() : std::string());
+    }
+  }
+  return CsvText(headings, rows);
 }
 
 bool SaveTableCsv(QWidget* parent, const QTableWidget& table, FileChooser& files,
