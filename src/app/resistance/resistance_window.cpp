@@ -112,7 +112,7 @@ TResistanceWindow::TResistanceWindow(AppState& state, ReportPrinter& printer, Fi
   auto* upperLayout = new QHBoxLayout(upper);
   upperLayout->setContentsMargins(0, 0, 0, 0);
   upperLayout->addLayout(inputsColumn);
-  upperLayout->addWidget(view_, 1);
+  upperLayout->addWidget(chartArea_, 1);  // the chart with its legend below
   Arrange({top, speedRow}, upper, save);
 
   method_->setCurrentIndex(static_cast<int>(
